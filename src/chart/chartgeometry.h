@@ -1,0 +1,99 @@
+#ifndef CHARTGEOMETRY_H
+#define CHARTGEOMETRY_H
+
+#include <QLine>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+struct CameraOptics;
+
+// Where the blur chart puts things, free of any painter so that every rule
+// can be checked on its own. Columns are counted from the y axis (column 0)
+// and converted to pixels with ChartFrame::x().
+namespace ChartGeometry {
+
+struct ChartFrame
+{
+    int width = 0;
+    int height = 0;
+    int leftMargin = 30;
+    int rightMargin = 10;
+    int topMargin = 10;
+    int bottomMargin = 30;
+
+    int axisRow() const { return height - bottomMargin; }
+    int plotWidth() const { return width - leftMargin - rightMargin; }
+    int plotHeight() const { return height - bottomMargin - topMargin; }
+    int x(int column) const { return leftMargin + column; }
+};
+
+// What the chart's controls say, read at paint time.
+struct ChartScale
+{
+    int xs = 10;            // millimetres of distance per column
+    int ys = 10;            // pixels per unit of U
+    qint64 leftBorder = 0;  // distance at column 0, mm
+    bool fromCamera = true; // false: each curve is sampled around its focus plane
+};
+
+struct GridLine
+{
+    int row;
+    QRect labelRect;
+    QString label;
+};
+
+struct TickRule
+{
+    int interval; // mm between ticks
+    int divisor;  // 1: every tick reads whole metres; 10: every 0.1 m reads metres to one decimal
+};
+
+struct Tick
+{
+    int column;
+    QString label; // empty for a tick without a label
+};
+
+// Columns between which a curve lies at or below U = 1. entry is the last
+// column above the line before the curve dips, exit the first above it again.
+struct Band
+{
+    int entry = -1;
+    int exit = 99999;
+
+    bool isDrawn() const { return entry != -1 && exit > entry; }
+};
+
+struct Curve
+{
+    QVector<QLine> segments;
+    Band band;
+};
+
+double gridStep(int ys);
+QVector<GridLine> gridLines(const ChartFrame &frame, int ys);
+
+TickRule tickRule(int xs);
+QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale);
+
+// The pixel row of a blur value, truncated toward zero. Values that are not
+// finite or lie far outside the widget are clamped first, far enough away
+// that a segment towards them looks the same inside the widget; NaN counts
+// as above the top edge.
+int rowOf(const ChartFrame &frame, double u, int ys);
+
+// Subject distance in whole mm sampled for a column.
+double sampleDistance(const ChartScale &scale, double focusDistance, int column);
+
+Curve traceCurve(const CameraOptics &camera, int withDiffraction, const ChartFrame &frame,
+                 const ChartScale &scale);
+
+// Full plot height from the entry to the column before the exit; null when
+// there is nothing to draw.
+QRect bandRect(const ChartFrame &frame, const Band &band);
+
+} // namespace ChartGeometry
+
+#endif // CHARTGEOMETRY_H

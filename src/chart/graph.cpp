@@ -1,0 +1,121 @@
+#include "graph.h"
+
+#include "app/mainwin.h"
+#include "chartgeometry.h"
+
+#include <QPainter>
+
+using namespace ChartGeometry;
+
+namespace {
+
+enum Pen { CameraOnePen, CameraTwoPen, AxisPen, GridPen };
+
+constexpr int bandAlpha = 40;
+
+ChartScale scaleOf(const mainWin &window)
+{
+    ChartScale scale;
+    scale.xs = window.qxscale->value();
+    scale.ys = window.qyscale->value();
+    scale.leftBorder = qint64(window.DSB_leftBorder->value() * 1000);
+    scale.fromCamera = window.distanceCam->isChecked();
+    return scale;
+}
+
+} // namespace
+
+graph::graph(QWidget *parent)
+    : QWidget(parent)
+{
+    const std::array<QColor, 4> colours{QColor(0, 127, 0), QColor(0, 0, 127), QColor(0, 0, 0),
+                                        QColor(200, 200, 200)};
+    for (std::size_t i = 0; i < pens.size(); ++i)
+        pens[i].setColor(colours[i]);
+}
+
+graph::~graph() = default;
+
+void graph::setMainWindow(mainWin *window)
+{
+    mainWindow = window;
+}
+
+void graph::paintEvent(QPaintEvent *)
+{
+    if (!mainWindow)
+        return;
+
+    const ChartFrame frame{width(), height()};
+    const ChartScale scale = scaleOf(*mainWindow);
+    const int w = frame.width;
+    const int h = frame.height;
+    const int axis = frame.axisRow();
+
+    QPainter painter(this);
+
+    // Axis titles keep the painter's initial pen, the widget's foreground.
+    painter.setFont(QFont(QStringLiteral("Arial"), 8));
+    painter.drawText(0, 10, QStringLiteral("U  [-]"));
+    painter.drawText(7, 12, QStringLiteral("z"));
+    painter.drawText(w - 60, h - 12, QStringLiteral("Distance [m]"));
+
+    painter.setFont(QFont(QStringLiteral("Arial"), 9));
+    painter.setPen(pens[CameraOnePen]);
+    painter.drawText(1, h - 1, QStringLiteral("Sharpa ") + mainWindow->versionText());
+
+    painter.setFont(QFont(QStringLiteral("Arial"), 8));
+
+    for (const GridLine &line : gridLines(frame, scale.ys)) {
+        painter.setPen(pens[GridPen]);
+        painter.drawLine(frame.leftMargin - 3, line.row, w - frame.rightMargin - 5, line.row);
+        painter.setPen(pens[AxisPen]);
+        painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter, line.label);
+    }
+
+    for (const Tick &tick : distanceTicks(frame, scale)) {
+        const int x = frame.x(tick.column);
+        painter.setPen(pens[GridPen]);
+        painter.drawLine(x, axis + 3, x, frame.topMargin);
+        if (tick.label.isEmpty())
+            continue;
+        painter.setPen(pens[AxisPen]);
+        painter.drawText(QRect(QPoint(x - 15, axis + 5), QPoint(x + 14, axis + 16)),
+                         Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
+    }
+
+    const int right = w - frame.rightMargin;
+    const int left = frame.leftMargin;
+    const int top = frame.topMargin;
+    const QLine axes[] = {
+        {left, axis, right, axis}, // x axis and its arrow head
+        {right, axis, right - 10, axis - 5},
+        {right, axis, right - 10, axis + 5},
+        {left, axis, left, top}, // y axis and its arrow head
+        {left, top, left - 5, top + 10},
+        {left, top, left + 5, top + 10},
+        {left, axis - scale.ys, right - 5, axis - scale.ys}, // U = 1
+    };
+    painter.setPen(pens[AxisPen]);
+    painter.drawLines(axes, int(std::size(axes)));
+
+    const std::array<bool, 2> shown{mainWindow->boxC1->isChecked(), mainWindow->boxC2->isChecked()};
+    const std::array<bool, 2> diffraction{mainWindow->c1_calcDef->isChecked(),
+                                          mainWindow->c2_calcDef->isChecked()};
+    for (int k = 0; k < 2; ++k) {
+        if (!shown[k])
+            continue;
+        const Curve curve = traceCurve(mainWindow->camera(k), diffraction[k] ? 1 : 0, frame, scale);
+        painter.setPen(pens[k]);
+        painter.drawLines(curve.segments);
+
+        const QRect band = bandRect(frame, curve.band);
+        if (band.isNull())
+            continue;
+        QColor fill = pens[k].color();
+        fill.setAlpha(bandAlpha);
+        painter.setPen(QColor(0, 0, 0, 0)); // no visible outline
+        painter.setBrush(QBrush(fill, Qt::SolidPattern));
+        painter.drawRects(&band, 1);
+    }
+}

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing Sharpa
+# need, when any is missing. As root it uses apt-get; otherwise it prints
+# the command to run.
+set -eu
+
+packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation
+xvfb xauth xdotool x11-utils"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing:$missing"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+else
+    echo "Sharpa needs these Debian packages:$missing"
+    echo "Install them with:"
+    echo "    sudo apt-get install$missing"
+    exit 1
+fi
