@@ -22,5 +22,8 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/sharpa_bench
+
 clean:
 	rm -rf $(BUILD_DIR)

@@ -99,7 +99,10 @@ void mainWin::run()
         controls(k).setHyper->setText(tr("Set to hyperfocal (") + QString::number(metres, 'f', 1)
                                       + tr("m)"));
     }
-    repaint();
+    // Only the chart is repainted at once: the whole window takes several
+    // times longer, and the labels and buttons changed above repaint
+    // themselves on the event loop's next pass.
+    frame->repaint();
 }
 
 void mainWin::setDist()

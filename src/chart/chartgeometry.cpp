@@ -97,24 +97,45 @@ Curve traceCurve(const CameraOptics &camera, int withDiffraction, const ChartFra
     const int columns = frame.plotWidth();
     if (columns <= 1)
         return curve;
-    curve.segments.reserve(columns - 1);
+    curve.points.reserve(columns);
 
     const double focus = camera.focusDistance();
     double previousU = camera.relativeBlur(sampleDistance(scale, focus, 0), withDiffraction);
-    int previousRow = rowOf(frame, previousU, scale.ys);
+    curve.points.append(QPoint(frame.x(0), rowOf(frame, previousU, scale.ys)));
     for (int i = 1; i < columns; ++i) {
         const double u = camera.relativeBlur(sampleDistance(scale, focus, i), withDiffraction);
-        const int row = rowOf(frame, u, scale.ys);
-        curve.segments.append(QLine(frame.x(i - 1), previousRow, frame.x(i), row));
+        curve.points.append(QPoint(frame.x(i), rowOf(frame, u, scale.ys)));
         // Later crossings win; comparisons with NaN are false on purpose.
         if (previousU > 1 && u <= 1)
             curve.band.entry = i - 1;
         if (previousU <= 1 && u > 1)
             curve.band.exit = i;
         previousU = u;
-        previousRow = row;
     }
     return curve;
+}
+
+QRect lineRect(const QLine &line)
+{
+    // Not QRect::normalized(), which drops a row and a column of an inverted rectangle.
+    return QRect(QPoint(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2())),
+                 QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2())));
+}
+
+QVector<QLine> curveSegments(const QVector<QPoint> &points)
+{
+    QVector<QLine> segments;
+    segments.reserve(points.size());
+    for (int i = 0; i + 1 < points.size(); ++i) {
+        const QPoint from = points[i];
+        const QPoint to = points[i + 1];
+        if (!segments.isEmpty() && from.y() == to.y() && segments.last().y1() == from.y()
+            && segments.last().y2() == from.y())
+            segments.last().setP2(to);
+        else
+            segments.append(QLine(from, to));
+    }
+    return segments;
 }
 
 QRect bandRect(const ChartFrame &frame, const Band &band)

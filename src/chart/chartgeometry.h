@@ -66,9 +66,10 @@ struct Band
     bool isDrawn() const { return entry != -1 && exit > entry; }
 };
 
+// The curve is the polyline through one point per column.
 struct Curve
 {
-    QVector<QLine> segments;
+    QVector<QPoint> points;
     Band band;
 };
 
@@ -89,6 +90,15 @@ double sampleDistance(const ChartScale &scale, double focusDistance, int column)
 
 Curve traceCurve(const CameraOptics &camera, int withDiffraction, const ChartFrame &frame,
                  const ChartScale &scale);
+
+// The pixels that a one-pixel cosmetic pen sets for an axis-aligned line,
+// as a rectangle to fill: the same pixels at a fraction of the cost.
+QRect lineRect(const QLine &line);
+
+// The segments of the polyline through the curve's points, with each run of
+// equal rows joined into one horizontal segment: the same pixels for an
+// aliased pen, in far fewer segments where the curve is flat.
+QVector<QLine> curveSegments(const QVector<QPoint> &points);
 
 // Full plot height from the entry to the column before the exit; null when
 // there is nothing to draw.

@@ -13,6 +13,14 @@ enum Pen { CameraOnePen, CameraTwoPen, AxisPen, GridPen };
 
 constexpr int bandAlpha = 40;
 
+// Fills without an outline: the painter's pen is left off afterwards.
+void fillRects(QPainter &painter, const QVector<QRect> &rects, const QColor &colour)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(colour, Qt::SolidPattern));
+    painter.drawRects(rects);
+}
+
 ChartScale scaleOf(const mainWin &window)
 {
     ChartScale scale;
@@ -66,20 +74,26 @@ void graph::paintEvent(QPaintEvent *)
 
     painter.setFont(QFont(QStringLiteral("Arial"), 8));
 
-    for (const GridLine &line : gridLines(frame, scale.ys)) {
-        painter.setPen(pens[GridPen]);
-        painter.drawLine(frame.leftMargin - 3, line.row, w - frame.rightMargin - 5, line.row);
-        painter.setPen(pens[AxisPen]);
-        painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter, line.label);
-    }
+    // Axis-aligned lines are filled as one-pixel rectangles, all of a colour
+    // in one call: the same pixels as the pen draws, many times faster.
+    const QVector<GridLine> grid = gridLines(frame, scale.ys);
+    QVector<QRect> greyLines;
+    for (const GridLine &line : grid)
+        greyLines.append(
+            lineRect({frame.leftMargin - 3, line.row, w - frame.rightMargin - 5, line.row}));
+    const QVector<Tick> ticks = distanceTicks(frame, scale);
+    for (const Tick &tick : ticks)
+        greyLines.append(
+            lineRect({frame.x(tick.column), axis + 3, frame.x(tick.column), frame.topMargin}));
+    fillRects(painter, greyLines, pens[GridPen].color());
 
-    for (const Tick &tick : distanceTicks(frame, scale)) {
-        const int x = frame.x(tick.column);
-        painter.setPen(pens[GridPen]);
-        painter.drawLine(x, axis + 3, x, frame.topMargin);
+    painter.setPen(pens[AxisPen]);
+    for (const GridLine &line : grid)
+        painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter, line.label);
+    for (const Tick &tick : ticks) {
         if (tick.label.isEmpty())
             continue;
-        painter.setPen(pens[AxisPen]);
+        const int x = frame.x(tick.column);
         painter.drawText(QRect(QPoint(x - 15, axis + 5), QPoint(x + 14, axis + 16)),
                          Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
     }
@@ -87,17 +101,19 @@ void graph::paintEvent(QPaintEvent *)
     const int right = w - frame.rightMargin;
     const int left = frame.leftMargin;
     const int top = frame.topMargin;
-    const QLine axes[] = {
-        {left, axis, right, axis}, // x axis and its arrow head
+    const QVector<QRect> axes{
+        lineRect({left, axis, right, axis}), lineRect({left, axis, left, top}),
+        lineRect({left, axis - scale.ys, right - 5, axis - scale.ys}), // U = 1
+    };
+    fillRects(painter, axes, pens[AxisPen].color());
+    const QLine arrowHeads[] = {
         {right, axis, right - 10, axis - 5},
         {right, axis, right - 10, axis + 5},
-        {left, axis, left, top}, // y axis and its arrow head
         {left, top, left - 5, top + 10},
         {left, top, left + 5, top + 10},
-        {left, axis - scale.ys, right - 5, axis - scale.ys}, // U = 1
     };
     painter.setPen(pens[AxisPen]);
-    painter.drawLines(axes, int(std::size(axes)));
+    painter.drawLines(arrowHeads, int(std::size(arrowHeads)));
 
     const std::array<bool, 2> shown{mainWindow->boxC1->isChecked(), mainWindow->boxC2->isChecked()};
     const std::array<bool, 2> diffraction{mainWindow->c1_calcDef->isChecked(),
@@ -107,15 +123,13 @@ void graph::paintEvent(QPaintEvent *)
             continue;
         const Curve curve = traceCurve(mainWindow->camera(k), diffraction[k] ? 1 : 0, frame, scale);
         painter.setPen(pens[k]);
-        painter.drawLines(curve.segments);
+        painter.drawLines(curveSegments(curve.points));
 
         const QRect band = bandRect(frame, curve.band);
         if (band.isNull())
             continue;
-        QColor fill = pens[k].color();
-        fill.setAlpha(bandAlpha);
-        painter.setPen(QColor(0, 0, 0, 0)); // no visible outline
-        painter.setBrush(QBrush(fill, Qt::SolidPattern));
-        painter.drawRects(&band, 1);
+        QColor tint = pens[k].color();
+        tint.setAlpha(bandAlpha);
+        fillRects(painter, {band}, tint);
     }
 }
