@@ -1,17 +1,39 @@
 #include "mainwin.h"
 
+#include "camerasettings.h"
 #include "chart/graph.h"
+#include "optics/presets.h"
+#include "prompts.h"
 
+#include <QDir>
 #include <QVBoxLayout>
 
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
+namespace {
+
+QString fileFilter()
+{
+    return mainWin::tr(" 0.01 (*.cbp)");
+}
+
+// Each value read from a settings file is echoed on its own line.
+template<typename Value>
+void traceValue(Value value)
+{
+    std::cout << value << '\n';
+}
+
+} // namespace
+
 mainWin::mainWin()
+    : prompts(std::make_unique<Prompts>())
 {
     version = QStringLiteral("0.01beta");
     setupUi(this);
+    initialForm = FormState::capture(this);
     setWindowTitle(QStringLiteral("Sharpa"));
     connectControls();
     installChart();
@@ -36,11 +58,16 @@ QString mainWin::currentFileName() const
     return fileName;
 }
 
+void mainWin::setPrompts(std::unique_ptr<Prompts> replacement)
+{
+    prompts = std::move(replacement);
+}
+
 mainWin::CameraControls mainWin::controls(int index) const
 {
     if (index == 0)
-        return {c1_fdist, c1_apature, c1_flength, c1_coc, c1_set_Hyper, c1_crop, c1_quality};
-    return {c2_fdist, c2_apature, c2_flength, c2_coc, c2_set_Hyper, c2_crop, c2_quality};
+        return {boxC1, c1_fdist, c1_apature, c1_flength, c1_coc, c1_set_Hyper, c1_crop, c1_quality};
+    return {boxC2, c2_fdist, c2_apature, c2_flength, c2_coc, c2_set_Hyper, c2_crop, c2_quality};
 }
 
 void mainWin::connectControls()
@@ -65,6 +92,11 @@ void mainWin::connectControls()
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
     connect(c1_calcDef, &QCheckBox::toggled, this, &mainWin::run);
     connect(c2_calcDef, &QCheckBox::toggled, this, &mainWin::run);
+
+    // Menu entries that the slot table leaves unbound.
+    connect(actionNew, &QAction::triggered, this, &mainWin::newForm);
+    connect(actionHelp, &QAction::triggered, this, &mainWin::help);
+    connect(actionAbout, &QAction::triggered, this, &mainWin::about);
 }
 
 void mainWin::installChart()
@@ -110,27 +142,141 @@ void mainWin::setDist()
     DSB_leftBorder->setValue(SB_leftBorder->value());
 }
 
-void mainWin::setC1CocPS() {}
+void mainWin::setC1CocPS()
+{
+    setCocFromPixelSize(0);
+}
 
-void mainWin::setC2CocPS() {}
+void mainWin::setC2CocPS()
+{
+    setCocFromPixelSize(1);
+}
 
-void mainWin::load() {}
+void mainWin::setCocFromPixelSize(int camera)
+{
+    const CameraControls c = controls(camera);
+    c.coc->setValue(Presets::circleOfConfusion(c.crop->currentIndex(), c.quality->currentIndex()));
+}
 
-void mainWin::save() {}
+void mainWin::setC1Hyper()
+{
+    setFocusToHyperfocal(0);
+}
 
-void mainWin::saveAs() {}
+void mainWin::setC2Hyper()
+{
+    setFocusToHyperfocal(1);
+}
+
+void mainWin::setFocusToHyperfocal(int camera)
+{
+    controls(camera).fdist->setValue(cameras[std::size_t(camera)].hyperfocal() / 1000);
+}
 
 void mainWin::quit()
 {
     std::exit(0);
 }
 
-void mainWin::about() {}
+void mainWin::newForm()
+{
+    initialForm.restore();
+    fileName.clear();
+    setWindowTitle(QStringLiteral("Sharpa"));
+    run();
+}
 
-void mainWin::vcheck() {}
+void mainWin::load()
+{
+    const QString path
+        = prompts->openFileName(this, tr("Open File"), QDir::currentPath(), fileFilter());
+    if (path.isEmpty())
+        return;
+    QString error;
+    const std::optional<CameraSettings> settings = SettingsFile::read(path, &error);
+    if (!settings) {
+        prompts->warn(this, QStringLiteral("Sharpa"),
+                      tr("Could not open the camera settings file %1.\n%2")
+                          .arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    fileName = path;
+    showFileName();
+    applySettings(*settings);
+    run();
+}
 
-void mainWin::help() {}
+void mainWin::save()
+{
+    QString path = fileName;
+    if (path.isEmpty())
+        path = prompts->saveFileName(this, tr("Save File"), QDir::currentPath(), fileFilter());
+    if (!path.isEmpty())
+        writeSettings(path);
+}
 
-void mainWin::setC1Hyper() {}
+void mainWin::saveAs()
+{
+    const QString path
+        = prompts->saveFileName(this, tr("Save File"), QDir::currentPath(), fileFilter());
+    if (!path.isEmpty())
+        writeSettings(path);
+}
 
-void mainWin::setC2Hyper() {}
+void mainWin::writeSettings(const QString &path)
+{
+    QString error;
+    if (!SettingsFile::write(path, currentSettings(), &error)) {
+        prompts->warn(this, QStringLiteral("Sharpa"),
+                      tr("Could not save the camera settings to %1.\n%2")
+                          .arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    fileName = path;
+    showFileName();
+}
+
+void mainWin::showFileName()
+{
+    setWindowTitle(QStringLiteral("Sharpa ") + fileName);
+}
+
+CameraSettings mainWin::currentSettings() const
+{
+    CameraSettings settings;
+    settings.leftBorder = DSB_leftBorder->value();
+    settings.distanceCam = distanceCam->isChecked();
+    settings.distanceFP = distanceFP->isChecked();
+    settings.xScale = qxscale->value();
+    settings.yScale = qyscale->value();
+    for (int k = 0; k < 2; ++k) {
+        const CameraControls c = controls(k);
+        settings.cameras[std::size_t(k)] = {c.box->isChecked(), c.fdist->value(),
+                                            c.apature->value(), c.flength->value(), c.coc->value()};
+    }
+    return settings;
+}
+
+void mainWin::applySettings(const CameraSettings &settings)
+{
+    // In file order, one control at a time: each change recalculates as if
+    // typed, and each control applies the range it has at that moment.
+    const auto apply = [](auto value, auto &&setter) {
+        traceValue(value);
+        setter(value);
+    };
+    apply(settings.leftBorder, [this](double v) { DSB_leftBorder->setValue(v); });
+    apply(settings.distanceCam, [this](bool v) { distanceCam->setChecked(v); });
+    apply(settings.distanceFP, [this](bool v) { distanceFP->setChecked(v); });
+    apply(settings.xScale, [this](int v) { qxscale->setValue(v); });
+    apply(settings.yScale, [this](int v) { qyscale->setValue(v); });
+    for (int k = 0; k < 2; ++k) {
+        const CameraSettings::Camera &camera = settings.cameras[std::size_t(k)];
+        const CameraControls c = controls(k);
+        apply(camera.inUse, [&c](bool v) { c.box->setChecked(v); });
+        apply(camera.fdist, [&c](double v) { c.fdist->setValue(v); });
+        apply(camera.apature, [&c](double v) { c.apature->setValue(v); });
+        apply(camera.flength, [&c](double v) { c.flength->setValue(v); });
+        apply(camera.coc, [&c](double v) { c.coc->setValue(v); });
+    }
+}

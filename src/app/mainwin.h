@@ -1,6 +1,7 @@
 #ifndef MAINWIN_H
 #define MAINWIN_H
 
+#include "formstate.h"
 #include "optics/cameraoptics.h"
 #include "ui_mainwin.h"
 
@@ -8,11 +9,15 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGroupBox;
 class QPushButton;
+struct CameraSettings;
+class Prompts;
 
 // The main window. The form (Ui_mainWin) holds every control by name; the
 // window wires the controls' change signals to run(), which re-initialises
@@ -31,6 +36,9 @@ public:
     const CameraOptics &camera(int index) const;
     QString versionText() const;
     QString currentFileName() const;
+
+    // Replaces the file dialogs and warning boxes, as tests do.
+    void setPrompts(std::unique_ptr<Prompts> replacement);
 
 public slots:
     // The order of these slots is the window's public slot table.
@@ -52,6 +60,7 @@ private:
     // One camera's inputs in the form.
     struct CameraControls
     {
+        QGroupBox *box;
         QDoubleSpinBox *fdist;
         QDoubleSpinBox *apature;
         QDoubleSpinBox *flength;
@@ -64,10 +73,20 @@ private:
 
     void connectControls();
     void installChart();
+    void newForm();
+    void setCocFromPixelSize(int camera);
+    void setFocusToHyperfocal(int camera);
+
+    CameraSettings currentSettings() const;
+    void applySettings(const CameraSettings &settings);
+    void writeSettings(const QString &path);
+    void showFileName();
 
     std::array<CameraOptics, 2> cameras;
     QString version;
     QString fileName;
+    FormState initialForm;
+    std::unique_ptr<Prompts> prompts;
 };
 
 #endif // MAINWIN_H

@@ -1,0 +1,51 @@
+#include "formstate.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QSpinBox>
+
+FormState FormState::capture(const QWidget *root)
+{
+    FormState state;
+    for (QDoubleSpinBox *box : root->findChildren<QDoubleSpinBox *>())
+        state.doubleSpins.push_back({box, box->minimum(), box->value()});
+    for (QSpinBox *box : root->findChildren<QSpinBox *>())
+        state.spins.emplace_back(box, box->value());
+    for (QAbstractSlider *slider : root->findChildren<QAbstractSlider *>())
+        state.sliders.emplace_back(slider, slider->value());
+    for (QComboBox *box : root->findChildren<QComboBox *>())
+        state.combos.emplace_back(box, box->currentIndex());
+    for (QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
+        if (button->isCheckable())
+            state.buttons.emplace_back(button, button->isChecked());
+    }
+    for (QGroupBox *group : root->findChildren<QGroupBox *>()) {
+        if (group->isCheckable())
+            state.groups.emplace_back(group, group->isChecked());
+    }
+    return state;
+}
+
+void FormState::restore() const
+{
+    for (const DoubleSpin &spin : doubleSpins) {
+        spin.box->setMinimum(spin.minimum);
+        spin.box->setValue(spin.value);
+    }
+    for (const auto &[box, value] : spins)
+        box->setValue(value);
+    for (const auto &[slider, value] : sliders)
+        slider->setValue(value);
+    for (const auto &[box, index] : combos)
+        box->setCurrentIndex(index);
+    for (const auto &[button, checked] : buttons) {
+        // An exclusive button is unchecked by checking its partner.
+        if (checked || !button->autoExclusive())
+            button->setChecked(checked);
+    }
+    for (const auto &[group, checked] : groups)
+        group->setChecked(checked);
+}

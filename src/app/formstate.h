@@ -1,0 +1,39 @@
+#ifndef FORMSTATE_H
+#define FORMSTATE_H
+
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
+class QAbstractSlider;
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QSpinBox;
+class QWidget;
+
+// The values of every input control below a widget, taken once and put
+// back on request: "File > New" returns the form to its state as built.
+class FormState
+{
+public:
+    static FormState capture(const QWidget *root);
+    // Each control emits its change signals as if the user had changed it.
+    void restore() const;
+
+private:
+    struct DoubleSpin
+    {
+        QDoubleSpinBox *box;
+        double minimum;
+        double value;
+    };
+    std::vector<DoubleSpin> doubleSpins;
+    std::vector<std::pair<QSpinBox *, int>> spins;
+    std::vector<std::pair<QAbstractSlider *, int>> sliders;
+    std::vector<std::pair<QComboBox *, int>> combos;
+    std::vector<std::pair<QAbstractButton *, bool>> buttons;
+    std::vector<std::pair<QGroupBox *, bool>> groups;
+};
+
+#endif // FORMSTATE_H

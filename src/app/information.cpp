@@ -1,0 +1,44 @@
+#include "information.h"
+
+#include "mainwin.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace Information {
+
+namespace {
+const QString host = QStringLiteral("sharpa.example.org");
+} // namespace
+
+QUrl versionPage(const QString &version)
+{
+    return QUrl(QStringLiteral("http://") + host + QStringLiteral("/links/sharpa") + version
+                + QStringLiteral(".html"));
+}
+
+} // namespace Information
+
+void mainWin::about()
+{
+    QMessageBox box;
+    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    box.setText(tr("Sharpa\nVersion ") + version
+                + tr("\nCopyright (C) 2026 The Sharpa developers\n"
+                     "Free software under the MIT License, without any warranty."));
+    box.setIcon(QMessageBox::Information);
+    box.setWindowTitle(QStringLiteral("Sharpa"));
+    box.setDefaultButton(ok);
+    box.exec();
+}
+
+void mainWin::vcheck()
+{
+    QDesktopServices::openUrl(Information::versionPage(version));
+}
+
+void mainWin::help()
+{
+    vcheck();
+}

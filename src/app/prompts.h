@@ -1,0 +1,22 @@
+#ifndef PROMPTS_H
+#define PROMPTS_H
+
+#include <QString>
+
+class QWidget;
+
+// Where the main window asks the user for a file and reports a failure.
+// Tests put their own answers in place of the dialogs.
+class Prompts
+{
+public:
+    virtual ~Prompts();
+
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                                 const QString &filter);
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                                 const QString &filter);
+    virtual void warn(QWidget *parent, const QString &title, const QString &text);
+};
+
+#endif // PROMPTS_H
