@@ -103,7 +103,7 @@ void tst_Form::objects()
 
     QCOMPARE(window->objectName(), QStringLiteral("mainWin"));
     const QString name = QString::fromLatin1(QTest::currentDataTag());
-    QObject *object = window->findChild<QObject *>(name);
+    auto *object = window->findChild<QObject *>(name);
     QVERIFY(object);
     QCOMPARE(QString::fromLatin1(object->metaObject()->className()), className);
     QVERIFY(object->parent());
@@ -229,7 +229,7 @@ void tst_Form::texts()
 {
     QFETCH(QString, text);
 
-    QObject *object = window->findChild<QObject *>(QString::fromLatin1(QTest::currentDataTag()));
+    auto *object = window->findChild<QObject *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(object);
     const char *property = qobject_cast<QGroupBox *>(object) ? "title" : "text";
     QCOMPARE(object->property(property).toString(), text);
@@ -254,7 +254,7 @@ void tst_Form::sliders()
     QFETCH(int, maximum);
     QFETCH(int, value);
 
-    QObject *object = window->findChild<QObject *>(QString::fromLatin1(QTest::currentDataTag()));
+    auto *object = window->findChild<QObject *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(object);
     QCOMPARE(object->property("minimum").toInt(), minimum);
     QCOMPARE(object->property("maximum").toInt(), maximum);

@@ -142,7 +142,7 @@ void tst_MainWin::inputsRecalculate()
     QFETCH(QString, control);
     QFETCH(int, traceLines);
 
-    QObject *object = window->findChild<QObject *>(control);
+    auto *object = window->findChild<QObject *>(control);
     QVERIFY(object);
     if (auto *box = qobject_cast<QDoubleSpinBox *>(object))
         box->setValue(box->value() + 5 * std::pow(10.0, -box->decimals()));

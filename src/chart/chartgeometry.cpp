@@ -67,8 +67,10 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale)
         QString label;
         if (rule.divisor == 1)
             label = QString::number(d / 1000);
-        else if ((d / 10) % 10 == 0)
-            label = QString::number(double(d / 100) / 10);
+        else if ((d / 10) % 10 == 0) {
+            const qint64 decimetres = d / 100; // truncated: 1.59 m reads 1.5
+            label = QString::number(double(decimetres) / 10);
+        }
         ticks.append({i, label});
     }
     return ticks;
