@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 SANITIZE_DIR ?= build-sanitize
 # verify_asan_link_order: the process tests start the program under stdbuf,
 # whose preloaded library would otherwise stop the sanitized run.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:strict_string_checks=1 \
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
