@@ -49,10 +49,12 @@ fuzz: deps
 		-max_len=256 $(FUZZ_DIR)/corpus tests/fuzz/corpus
 
 # clang-format's verdict on every source, then clang-tidy on the project's own
-# code (not on what moc and uic generate).
+# code (not on what moc and uic generate). Qt Test's variadic macros, used
+# without arguments, draw a pedantic note from clang that is Qt's, not ours.
 lint: build
 	clang-format --dry-run --Werror $(LINT_SOURCES)
 	run-clang-tidy -p $(BUILD_DIR) -quiet -header-filter='^$(CURDIR)/(src|tests|bench)/' \
+		-extra-arg=-Wno-gnu-zero-variadic-macro-arguments \
 		'^$(CURDIR)/(src|tests|bench)/.*\.cpp$$'
 
 bench: build
