@@ -1,6 +1,7 @@
 # Front door: `make run` and `make test` do all set-up on Debian 12.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
 SANITIZE_DIR ?= build-sanitize
@@ -15,7 +16,7 @@ FUZZ_SECONDS ?= 120
 
 LINT_SOURCES = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')
 
-.PHONY: all deps configure build run test test-sanitize fuzz lint bench clean
+.PHONY: all deps configure build run install test test-sanitize fuzz lint bench clean
 
 all: build
 
@@ -30,6 +31,9 @@ build: configure
 
 run: build
 	./$(BUILD_DIR)/sharpa
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

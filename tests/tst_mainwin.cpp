@@ -65,6 +65,8 @@ void tst_MainWin::constructionRunsOnceWithoutNesting()
 void tst_MainWin::initialState()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Sharpa"));
+    QCOMPARE(window->windowIcon().availableSizes(),
+             QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     QCOMPARE(window->versionText(), QStringLiteral("0.01beta"));
     QVERIFY(window->currentFileName().isEmpty());
     QCOMPARE(window->SB_leftBorder->value(), 1);

@@ -13,11 +13,6 @@ namespace {
 // have. bool, qint32 and double are encoded alike in every version since 4.0.
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_4_0;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("mainWin", text);
-}
-
 void setError(QString *errorMessage, const QString &text)
 {
     if (errorMessage)
@@ -42,7 +37,8 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
 {
     if (bytes.size() < fileSize) {
         setError(errorMessage,
-                 tr("It holds %1 bytes; a camera settings file holds %2.")
+                 QCoreApplication::translate("mainWin",
+                                             "It holds %1 bytes; a camera settings file holds %2.")
                      .arg(bytes.size())
                      .arg(fileSize));
         return std::nullopt;
@@ -61,7 +57,9 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
         settings.cameras[1].apature, settings.cameras[1].flength, settings.cameras[1].coc};
     for (double number : numbers) {
         if (!std::isfinite(number)) {
-            setError(errorMessage, tr("It holds a value that is not a number."));
+            setError(
+                errorMessage,
+                QCoreApplication::translate("mainWin", "It holds a value that is not a number."));
             return std::nullopt;
         }
     }
@@ -98,9 +96,11 @@ bool write(const QString &path, const CameraSettings &settings, QString *errorMe
     const qint64 written = file.write(bytes);
     if (written != bytes.size()) {
         setError(errorMessage,
-                 written < 0
-                     ? file.errorString()
-                     : tr("Only %1 of %2 bytes could be written.").arg(written).arg(bytes.size()));
+                 written < 0 ? file.errorString()
+                             : QCoreApplication::translate("mainWin",
+                                                           "Only %1 of %2 bytes could be written.")
+                                   .arg(written)
+                                   .arg(bytes.size()));
         file.cancelWriting();
         return false;
     }

@@ -1,6 +1,8 @@
 #include "mainwin.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <iostream>
 
@@ -15,6 +17,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sharpa.Sharpa"));
+    installTranslations(app, QLocale());
     mainWin window;
     window.show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "mainwin.h"
 
+#include "appicon.h"
 #include "camerasettings.h"
 #include "chart/graph.h"
 #include "optics/presets.h"
@@ -35,6 +36,7 @@ mainWin::mainWin()
     setupUi(this);
     initialForm = FormState::capture(this);
     setWindowTitle(QStringLiteral("Sharpa"));
+    setWindowIcon(applicationIcon());
     connectControls();
     installChart();
     fileName = QString();

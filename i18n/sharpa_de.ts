@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>mainWin</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Left Border</source>
+        <translation>Linker Rand</translation>
+    </message>
+    <message>
+        <source>Distance from Camera</source>
+        <translation>Abstand von der Kamera</translation>
+    </message>
+    <message>
+        <source>Distance from focus plane</source>
+        <translation>Abstand von der Schärfeebene</translation>
+    </message>
+    <message>
+        <source>Distance scale</source>
+        <translation>Entfernungsmaßstab</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;U&lt;/span&gt;&lt;span style=&quot; font-size:6pt;&quot;&gt;z&lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;-Scale&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;U&lt;/span&gt;&lt;span style=&quot; font-size:6pt;&quot;&gt;z&lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;-Skala&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation>1000</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Kamera 1</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Set to hyperfocal</source>
+        <translation>Auf hyperfokal setzen</translation>
+    </message>
+    <message>
+        <source>Apature</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>f/</source>
+        <translation>f/</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Circel of Confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Calc with diffraction</source>
+        <translation>Mit Beugung rechnen</translation>
+    </message>
+    <message>
+        <source>Set CoC by Pixelsize</source>
+        <translation>Zerstreuungskreis aus der Pixelgröße</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Crop-Faktor</translation>
+    </message>
+    <message>
+        <source>1.0</source>
+        <translation>1,0</translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation>1,5</translation>
+    </message>
+    <message>
+        <source>1.6</source>
+        <translation>1,6</translation>
+    </message>
+    <message>
+        <source>2.0</source>
+        <translation>2,0</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>6 Mill. Pixel</source>
+        <translation>6 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>8 Mill. Pixel</source>
+        <translation>8 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>10 Mill. Pixel</source>
+        <translation>10 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>12 Mill. Pixel</source>
+        <translation>12 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>15 Mill. Pixel</source>
+        <translation>15 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>21 Mill. Pixel</source>
+        <translation>21 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>32 Mill. Pixel</source>
+        <translation>32 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>Form Factor</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>3:2</source>
+        <translation>3:2</translation>
+    </message>
+    <message>
+        <source>4:3</source>
+        <translation>4:3</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Set CoC by view distance</source>
+        <translation>Zerstreuungskreis aus dem Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>View distance</source>
+        <translation>Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>Image width</source>
+        <translation>Bildbreite</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Kamera 2</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Sharpa</translation>
+    </message>
+    <message>
+        <source> 0.01 (*.cbp)</source>
+        <translation> 0.01 (*.cbp)</translation>
+    </message>
+    <message>
+        <source>Set to hyperfocal (</source>
+        <translation>Auf hyperfokal setzen (</translation>
+    </message>
+    <message>
+        <source>m)</source>
+        <translation>m)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Could not open the camera settings file %1.
+%2</source>
+        <translation>Die Kameradatei %1 konnte nicht geöffnet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Could not save the camera settings to %1.
+%2</source>
+        <translation>Die Kameraeinstellungen konnten nicht in %1 gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>It holds %1 bytes; a camera settings file holds %2.</source>
+        <translation>Sie enthält %1 Bytes; eine Kameradatei enthält %2.</translation>
+    </message>
+    <message>
+        <source>It holds a value that is not a number.</source>
+        <translation>Sie enthält einen Wert, der keine Zahl ist.</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written.</source>
+        <translation>Nur %1 von %2 Bytes konnten geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Sharpa
+Version </source>
+        <translation>Sharpa
+Version </translation>
+    </message>
+    <message>
+        <source>
+Copyright (C) 2026 The Sharpa developers
+Free software under the MIT License, without any warranty.</source>
+        <translation>
+Copyright (C) 2026 Die Sharpa-Entwickler
+Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
+    </message>
+</context>
+</TS>
