@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QVBoxLayout>
 
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
@@ -39,7 +38,6 @@ mainWin::mainWin()
     setWindowIcon(applicationIcon());
     connectControls();
     installChart();
-    fileName = QString();
     run();
 }
 

@@ -11,11 +11,6 @@
 #include <array>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
-class QGroupBox;
-class QPushButton;
 struct CameraSettings;
 class Prompts;
 
