@@ -195,9 +195,7 @@ void mainWin::load()
     QString error;
     const std::optional<CameraSettings> settings = SettingsFile::read(path, &error);
     if (!settings) {
-        prompts->warn(this, QStringLiteral("Sharpa"),
-                      tr("Could not open the camera settings file %1.\n%2")
-                          .arg(QDir::toNativeSeparators(path), error));
+        reportFailure(tr("Could not open the camera settings file %1.\n%2"), path, error);
         return;
     }
     fileName = path;
@@ -227,13 +225,18 @@ void mainWin::writeSettings(const QString &path)
 {
     QString error;
     if (!SettingsFile::write(path, currentSettings(), &error)) {
-        prompts->warn(this, QStringLiteral("Sharpa"),
-                      tr("Could not save the camera settings to %1.\n%2")
-                          .arg(QDir::toNativeSeparators(path), error));
+        reportFailure(tr("Could not save the camera settings to %1.\n%2"), path, error);
         return;
     }
     fileName = path;
     showFileName();
+}
+
+// message takes the file as %1 and the reason as %2.
+void mainWin::reportFailure(const QString &message, const QString &path, const QString &reason)
+{
+    prompts->warn(this, QStringLiteral("Sharpa"),
+                  message.arg(QDir::toNativeSeparators(path), reason));
 }
 
 void mainWin::showFileName()

@@ -75,6 +75,7 @@ private:
     CameraSettings currentSettings() const;
     void applySettings(const CameraSettings &settings);
     void writeSettings(const QString &path);
+    void reportFailure(const QString &message, const QString &path, const QString &reason);
     void showFileName();
 
     std::array<CameraOptics, 2> cameras;
