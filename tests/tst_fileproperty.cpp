@@ -1,6 +1,7 @@
 #include "app/mainwin.h"
 #include "coutcapture.h"
 #include "fakeprompts.h"
+#include "formsnapshot.h"
 #include "settingsbytes.h"
 
 #include <QtTest>
@@ -86,19 +87,6 @@ QByteArray generateFile(QRandomGenerator &random)
     return bytes;
 }
 
-QString formState(const mainWin &w)
-{
-    QStringList values{w.windowTitle(), w.currentFileName()};
-    for (const QDoubleSpinBox *box : w.findChildren<QDoubleSpinBox *>())
-        values << QString::number(box->value(), 'g', 17);
-    for (const QAbstractSlider *slider : w.findChildren<QAbstractSlider *>())
-        values << QString::number(slider->value());
-    for (const QAbstractButton *button : w.findChildren<QAbstractButton *>())
-        values << QString::number(button->isChecked());
-    values << QString::number(w.boxC1->isChecked()) << QString::number(w.boxC2->isChecked());
-    return values.join(QLatin1Char(' '));
-}
-
 bool insideRanges(const mainWin &w, QString *what)
 {
     for (const QDoubleSpinBox *box : w.findChildren<QDoubleSpinBox *>()) {
@@ -145,12 +133,9 @@ void tst_FileProperty::loadsOrChangesNothing()
     for (int n = 0; n < 3000; ++n) {
         const QByteArray bytes = generateFile(random);
         const QString path = dir.filePath(QStringLiteral("f%1.cbp").arg(n));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        QVERIFY(writeBytes(path, bytes));
 
-        const QString before = formState(window);
+        const QString before = formSnapshot(window);
         out.clear();
         log->warnings.clear();
         log->answers << path;
@@ -164,7 +149,7 @@ void tst_FileProperty::loadsOrChangesNothing()
             QCOMPARE(window.currentFileName(), path);
         } else {
             ++refused;
-            QVERIFY2(formState(window) == before, qPrintable(context));
+            QVERIFY2(formSnapshot(window) == before, qPrintable(context));
             QVERIFY2(out.text().isEmpty(), qPrintable(context));
         }
     }

@@ -2,6 +2,8 @@
 
 #include <QProcess>
 
+#include "startuptrace.h"
+
 // The executables as a user or a script starts them.
 class tst_Process : public QObject
 {
@@ -14,13 +16,6 @@ private slots:
     void acceptedArgumentCounts();
     void quitEndsWithStatusZero();
 };
-
-namespace {
-const QString traceCamera1 = QStringLiteral(
-    "init - fdist: 4000 apature: 2 flength: 85 coc: 0.0125 adia: 42.5 dif: 0.0013542\n");
-const QString traceCamera2 = QStringLiteral(
-    "init - fdist: 4000 apature: 2 flength: 135 coc: 0.0125 adia: 67.5 dif: 0.0013542\n");
-} // namespace
 
 void tst_Process::wrongArgumentCount_data()
 {
@@ -75,7 +70,7 @@ void tst_Process::acceptedArgumentCounts()
         output += process.readAllStandardOutput();
     }
     QCOMPARE(process.state(), QProcess::Running);
-    QCOMPARE(QString::fromLocal8Bit(output), traceCamera1 + traceCamera2);
+    QCOMPARE(QString::fromLocal8Bit(output), startupTraceText());
     process.kill();
     process.waitForFinished();
 }
@@ -88,7 +83,7 @@ void tst_Process::quitEndsWithStatusZero()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     // The buffered trace of the start-up recalculation is not lost.
-    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), traceCamera1 + traceCamera2);
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), startupTraceText());
 }
 
 QTEST_GUILESS_MAIN(tst_Process)

@@ -2,6 +2,7 @@
 #include "app/mainwin.h"
 #include "coutcapture.h"
 #include "fakeprompts.h"
+#include "formsnapshot.h"
 #include "settingsbytes.h"
 
 #include <QtTest>
@@ -38,9 +39,6 @@ private slots:
 
 private:
     QString path(const QString &name) const { return dir->filePath(name); }
-    void writeFile(const QString &name, const QByteArray &bytes) const;
-    // Every value a file could change, and the title, as one comparable text.
-    QString formState() const;
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<CoutCapture> out;
@@ -64,27 +62,6 @@ void tst_SettingsFlow::cleanup()
     window.reset();
     out.reset();
     dir.reset();
-}
-
-void tst_SettingsFlow::writeFile(const QString &name, const QByteArray &bytes) const
-{
-    QFile file(path(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QString tst_SettingsFlow::formState() const
-{
-    const mainWin &w = *window;
-    QStringList values{w.windowTitle(), w.currentFileName()};
-    for (const QDoubleSpinBox *box : {w.DSB_leftBorder, w.c1_fdist, w.c1_apature, w.c1_flength,
-                                      w.c1_coc, w.c2_fdist, w.c2_apature, w.c2_flength, w.c2_coc})
-        values << QString::number(box->value()) + QLatin1Char('/')
-                + QString::number(box->minimum());
-    values << QString::number(w.qxscale->value()) << QString::number(w.qyscale->value())
-           << QString::number(w.distanceCam->isChecked()) << QString::number(w.boxC1->isChecked())
-           << QString::number(w.boxC2->isChecked());
-    return values.join(QLatin1Char(' '));
 }
 
 void tst_SettingsFlow::dialogsAskWithTheirCaptionsAndFilter()
@@ -113,16 +90,16 @@ void tst_SettingsFlow::saveThenLoadRestoresControls()
 
     log->answers << path(QStringLiteral("mine.cbp"));
     w.saveAs();
-    const QString saved = formState();
+    const QString saved = formSnapshot(*window);
     QCOMPARE(w.currentFileName(), path(QStringLiteral("mine.cbp")));
     QCOMPARE(w.windowTitle(), QStringLiteral("Sharpa ") + path(QStringLiteral("mine.cbp")));
     QCOMPARE(QFileInfo(path(QStringLiteral("mine.cbp"))).size(), 84);
 
     w.actionNew->trigger();
-    QVERIFY(formState() != saved);
+    QVERIFY(formSnapshot(*window) != saved);
     log->answers << path(QStringLiteral("mine.cbp"));
     w.actionOpen->trigger();
-    QCOMPARE(formState(), saved);
+    QCOMPARE(formSnapshot(*window), saved);
     QVERIFY(log->warnings.isEmpty());
 }
 
@@ -132,7 +109,7 @@ void tst_SettingsFlow::loadEchoesEachValueThenRecalculates()
     bytes = withDouble(bytes, 0, 2.5);
     bytes[10 + 3] = 37; // x scale
     bytes = withDouble(bytes, 19, 1234567.0);
-    writeFile(QStringLiteral("a.cbp"), bytes);
+    QVERIFY(writeBytes(path(QStringLiteral("a.cbp")), bytes));
     log->answers << path(QStringLiteral("a.cbp"));
     window->load();
 
@@ -198,7 +175,7 @@ void tst_SettingsFlow::radioFlags()
     QByteArray bytes = formAtStartBytes();
     bytes[8] = camera;
     bytes[9] = focusPlane;
-    writeFile(QStringLiteral("r.cbp"), bytes);
+    QVERIFY(writeBytes(path(QStringLiteral("r.cbp")), bytes));
     log->answers << path(QStringLiteral("r.cbp"));
     window->load();
     QCOMPARE(window->distanceCam->isChecked(), endOnCamera);
@@ -211,7 +188,7 @@ void tst_SettingsFlow::valuesOutsideRangesAreLimited()
     bytes = withDouble(bytes, 27, -5.0);     // f-number
     bytes = withDouble(bytes, 43, 1e300);    // CoC
     bytes = withDouble(bytes, 60, 4.9e-324); // denormal f-number
-    writeFile(QStringLiteral("odd.cbp"), bytes);
+    QVERIFY(writeBytes(path(QStringLiteral("odd.cbp")), bytes));
     log->answers << path(QStringLiteral("odd.cbp"));
     window->load();
     QVERIFY(log->warnings.isEmpty());
@@ -226,7 +203,8 @@ void tst_SettingsFlow::valuesOutsideRangesAreLimited()
 void tst_SettingsFlow::longerFileLoadsItsFirst84Bytes()
 {
     window->c1_flength->setValue(200);
-    writeFile(QStringLiteral("long.cbp"), formAtStartBytes() + QByteArray(16, '\x7f'));
+    QVERIFY(
+        writeBytes(path(QStringLiteral("long.cbp")), formAtStartBytes() + QByteArray(16, '\x7f')));
     log->answers << path(QStringLiteral("long.cbp"));
     window->load();
     QCOMPARE(window->c1_flength->value(), 85.0);
@@ -261,13 +239,13 @@ void tst_SettingsFlow::rejectedFileChangesNothing()
     window->saveAs();
     window->c1_fdist->setValue(7);
     if (!bytes.isNull())
-        writeFile(name, bytes);
-    const QString before = formState();
+        QVERIFY(writeBytes(path(name), bytes));
+    const QString before = formSnapshot(*window);
     out->clear();
 
     log->answers << path(name);
     window->load();
-    QCOMPARE(formState(), before);
+    QCOMPARE(formSnapshot(*window), before);
     QCOMPARE(window->currentFileName(), path(QStringLiteral("first.cbp")));
     QVERIFY2(out->text().isEmpty(), qPrintable(out->text())); // no trace, no recalculation
     QCOMPARE(log->warnings.size(), 1);
@@ -311,10 +289,10 @@ void tst_SettingsFlow::cancelledOpenChangesNothing()
 {
     log->answers << path(QStringLiteral("c.cbp"));
     window->saveAs();
-    const QString before = formState();
+    const QString before = formSnapshot(*window);
     out->clear();
     window->load(); // no answer: cancelled
-    QCOMPARE(formState(), before);
+    QCOMPARE(formSnapshot(*window), before);
     QCOMPARE(window->currentFileName(), path(QStringLiteral("c.cbp")));
     QVERIFY(out->text().isEmpty());
     QVERIFY(log->warnings.isEmpty());

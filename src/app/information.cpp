@@ -9,13 +9,13 @@
 namespace Information {
 
 namespace {
-const QString host = QStringLiteral("sharpa.example.org");
+constexpr char host[] = "sharpa.example.org";
 } // namespace
 
 QUrl versionPage(const QString &version)
 {
-    return QUrl(QStringLiteral("http://") + host + QStringLiteral("/links/sharpa") + version
-                + QStringLiteral(".html"));
+    return QUrl(QStringLiteral("http://") + QLatin1String(host) + QStringLiteral("/links/sharpa")
+                + version + QStringLiteral(".html"));
 }
 
 } // namespace Information

@@ -19,13 +19,6 @@ QString fileFilter()
     return mainWin::tr(" 0.01 (*.cbp)");
 }
 
-// Each value read from a settings file is echoed on its own line.
-template<typename Value>
-void traceValue(Value value)
-{
-    std::cout << value << '\n';
-}
-
 } // namespace
 
 mainWin::mainWin()
@@ -262,10 +255,11 @@ CameraSettings mainWin::currentSettings() const
 
 void mainWin::applySettings(const CameraSettings &settings)
 {
-    // In file order, one control at a time: each change recalculates as if
-    // typed, and each control applies the range it has at that moment.
+    // In file order, one control at a time: each value is echoed on its own
+    // line, then set; the change recalculates as if typed, and the control
+    // applies the range it has at that moment.
     const auto apply = [](auto value, auto &&setter) {
-        traceValue(value);
+        std::cout << value << '\n';
         setter(value);
     };
     apply(settings.leftBorder, [this](double v) { DSB_leftBorder->setValue(v); });

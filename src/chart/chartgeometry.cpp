@@ -86,10 +86,10 @@ int rowOf(const ChartFrame &frame, double u, int ys)
 
 double sampleDistance(const ChartScale &scale, double focusDistance, int column)
 {
-    const double offset = double(scale.leftBorder) + double(column) * scale.xs;
+    const double along = double(column) * scale.xs;
     if (scale.fromCamera)
-        return offset;
-    return std::trunc(focusDistance - double(scale.leftBorder) + double(column) * scale.xs);
+        return double(scale.leftBorder) + along;
+    return std::trunc(focusDistance - double(scale.leftBorder) + along);
 }
 
 Curve traceCurve(const CameraOptics &camera, int withDiffraction, const ChartFrame &frame,

@@ -2,6 +2,7 @@
 #define SETTINGSBYTES_H
 
 #include <QByteArray>
+#include <QFile>
 
 #include <cstring>
 
@@ -33,6 +34,13 @@ inline QByteArray withDouble(QByteArray bytes, int offset, double value)
     for (int i = 0; i < 8; ++i)
         bytes[offset + i] = char(bits >> (56 - 8 * i));
     return bytes;
+}
+
+// Writes the bytes as a whole file.
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 #endif // SETTINGSBYTES_H
