@@ -6,8 +6,8 @@ set -eu
 
 # Build and run; the chart's "Arial" is drawn with its metric twin.
 packages="cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation"
-# The real-window test: its own X server, reached over XCB.
-packages="$packages xvfb libxcb1-dev"
+# The real-window test: its own X server, the window found by xdotool, reached over XCB.
+packages="$packages xvfb xdotool libxcb1-dev"
 # Translations, icons and the checks of the desktop files.
 packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin"
 packages="$packages desktop-file-utils appstream"

@@ -1,0 +1,136 @@
+#ifndef SHARPATEST_H
+#define SHARPATEST_H
+
+// What the suites share: standard output caught, scripted dialogs, the form
+// driven and read by control names, the chart rendered, reference images.
+#include "app/mainwin.h"
+#include "app/prompts.h"
+#include "chart/graph.h"
+
+#include <QtTest>
+
+#include <iostream>
+#include <sstream>
+
+class CoutCapture
+{
+public:
+    CoutCapture()
+        : previous(std::cout.rdbuf(buffer.rdbuf()))
+    {}
+    ~CoutCapture() { std::cout.rdbuf(previous); }
+    QStringList lines() const
+    {
+        return QString::fromStdString(buffer.str()).split('\n', Qt::SkipEmptyParts);
+    }
+    void clear() { buffer.str({}); }
+
+private:
+    std::ostringstream buffer;
+    std::streambuf *previous;
+};
+
+// Answers file dialogs from a script (none left: cancel) and records every
+// question and warning, so that no test can hang on a modal dialog.
+struct FakePrompts : Prompts
+{
+    QStringList answers, questions, warnings;
+
+    QString openFileName(QWidget *, const QString &caption, const QString &,
+                         const QString &filter) override
+    {
+        return ask("open|" + caption + '|' + filter);
+    }
+    QString saveFileName(QWidget *, const QString &caption, const QString &,
+                         const QString &filter) override
+    {
+        return ask("save|" + caption + '|' + filter);
+    }
+    void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
+    QString ask(const QString &question)
+    {
+        questions << question;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+inline FakePrompts *fakePrompts(mainWin &window)
+{
+    auto prompts = std::make_unique<FakePrompts>();
+    FakePrompts *script = prompts.get();
+    window.setPrompts(std::move(prompts));
+    return script;
+}
+
+// "name=value name! ..." sets each named control, or clicks it, as a user would.
+inline void act(QObject &root, const QString &steps)
+{
+    for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+        QObject *control
+            = root.findChild<QObject *>(step.section(QRegularExpression("[=!]"), 0, 0));
+        QVERIFY2(control, qPrintable(step));
+        if (step.endsWith('!')) {
+            QVERIFY(QMetaObject::invokeMethod(
+                control, qobject_cast<QAction *>(control) ? "trigger" : "click"));
+            continue;
+        }
+        const char *property = qobject_cast<QComboBox *>(control) ? "currentIndex"
+            : control->property("value").isValid()                ? "value"
+                                                                  : "checked";
+        QVERIFY2(control->setProperty(property, step.section('=', 1)), qPrintable(step));
+    }
+}
+
+// "name.property=value; ..." with each value as the form reports it now.
+inline QString observe(const QObject &root, const QString &expected)
+{
+    QStringList seen;
+    for (const QString &item : expected.split("; ")) {
+        const QString name = item.section('.', 0, 0);
+        const QString property = item.section('.', 1).section('=', 0, 0);
+        const QObject *control
+            = name == root.objectName() ? &root : root.findChild<QObject *>(name);
+        seen << name + '.' + property + '='
+                + (control ? control->property(qPrintable(property)).toString() : "none");
+    }
+    return seen.join("; ");
+}
+
+// Every value a user or a file can change, with each spin box's minimum.
+inline QString formSnapshot(const mainWin &w)
+{
+    QStringList values;
+    for (const QDoubleSpinBox *box : w.findChildren<QDoubleSpinBox *>())
+        values << QString::number(box->minimum());
+    for (const QObject *control : w.findChildren<QWidget *>())
+        values << control->property("value").toString() + control->property("checked").toString()
+                + control->property("currentIndex").toString();
+    return values.join(' ');
+}
+
+// The chart paints no background of its own: it is drawn onto white.
+inline QImage renderChart(mainWin &window, const QSize &size)
+{
+    graph chart;
+    chart.setMainWindow(&window);
+    chart.resize(size);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    chart.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+// Compares with tests/data/NAME.png, checked by eye; SHARPA_UPDATE_REFERENCE=1 rewrites it.
+inline void compareToReference(const QImage &actual, const QString &name)
+{
+    const QString path = QStringLiteral(SHARPA_TEST_DATA "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("SHARPA_UPDATE_REFERENCE"))
+        QVERIFY(actual.save(path));
+    if (QImage(path).convertToFormat(actual.format()) != actual) {
+        const QString seen = QDir::temp().filePath(name + "-seen.png");
+        actual.save(seen);
+        QFAIL(qPrintable(QStringLiteral("differs from %1; drawn now: %2").arg(path, seen)));
+    }
+}
+
+#endif // SHARPATEST_H

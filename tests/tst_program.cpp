@@ -1,0 +1,132 @@
+#include <QtTest>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+// The built program across the process boundary: its arguments, File > Quit,
+// and a real window in its own X server, closed as a window manager would.
+class tst_Program : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void run_data();
+    void run();
+};
+
+namespace {
+const QString startupTrace = QStringLiteral(
+    "init - fdist: 4000 apature: 2 flength: 85 coc: 0.0125 adia: 42.5 dif: 0.0013542\n"
+    "init - fdist: 4000 apature: 2 flength: 135 coc: 0.0125 adia: 67.5 dif: 0.0013542\n");
+
+template<typename Reply>
+std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
+{
+    return {reply, &std::free};
+}
+
+xcb_atom_t atom(xcb_connection_t *x, const QByteArray &name)
+{
+    const auto reply
+        = owned(xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, name.size(), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// How many pixels of the window, at 24 bits stored in 32, have the colour.
+int countColour(xcb_connection_t *x, xcb_window_t window, QRgb colour)
+{
+    const auto image = owned(xcb_get_image_reply(
+        x, xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, 800, 600, ~0u), nullptr));
+    if (!image || image->depth != 24)
+        return 0;
+    const auto *pixels = reinterpret_cast<const quint32 *>(xcb_get_image_data(image.get()));
+    return int(std::count_if(pixels, pixels + xcb_get_image_data_length(image.get()) / 4,
+                             [colour](quint32 p) { return ((p ^ colour) & 0xffffffu) == 0; }));
+}
+
+// Finds the window, waits for both curves in it, then asks it to close.
+void closeFromOutside(const QString &display)
+{
+    QProcess search;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display);
+    search.setProcessEnvironment(environment);
+    search.start("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Sharpa$"});
+    QVERIFY(search.waitForFinished(20000));
+    const auto window = xcb_window_t(search.readAllStandardOutput().trimmed().toULong());
+    QVERIFY2(window, "no window named Sharpa");
+    xcb_connection_t *x = xcb_connect(qPrintable(display), nullptr);
+    const auto disconnect = qScopeGuard([x] { xcb_disconnect(x); });
+    QTRY_VERIFY_WITH_TIMEOUT(countColour(x, window, qRgb(0, 127, 0)) > 100
+                                 && countColour(x, window, qRgb(0, 0, 127)) > 100,
+                             20000);
+    xcb_client_message_event_t close{XCB_CLIENT_MESSAGE,      32, 0, window,
+                                     atom(x, "WM_PROTOCOLS"), {}};
+    close.data.data32[0] = atom(x, "WM_DELETE_WINDOW");
+    xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&close));
+    xcb_flush(x);
+}
+} // namespace
+
+void tst_Program::run_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("arguments");
+    QTest::addColumn<int>("status"); // -1: still running
+
+    QTest::newRow("none: a real window, closed") << SHARPA_BINARY << 0 << 0;
+    QTest::newRow("one: usage") << SHARPA_BINARY << 1 << 255;
+    QTest::newRow("four: usage") << SHARPA_BINARY << 4 << 255;
+    QTest::newRow("five: starts") << SHARPA_BINARY << 5 << -1;
+    QTest::newRow("six: usage") << SHARPA_BINARY << 6 << 255;
+    // Starts the window and chooses File > Quit once the event loop runs.
+    QTest::newRow("Quit: status 0, trace kept") << QUITHELPER_BINARY << 0 << 0;
+}
+
+void tst_Program::run()
+{
+    QFETCH(QString, program);
+    QFETCH(int, arguments);
+    QFETCH(int, status);
+
+    QProcess xvfb; // writes its display number once it takes clients
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const bool realWindow = program == SHARPA_BINARY && status == 0;
+    if (realWindow) {
+        xvfb.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
+        if (!xvfb.waitForStarted(10000))
+            QSKIP("No X server here: Xvfb is not installed (make deps installs it)");
+        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 10000);
+        environment.insert("DISPLAY", ':' + xvfb.readLine().trimmed());
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+    }
+    if (status == 255) // the usage comes before any application object
+        environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+    const auto stopXvfb = qScopeGuard([&xvfb] { xvfb.kill(), xvfb.waitForFinished(); });
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    QStringList words{"-oL", program}; // line buffered: the trace shows while it runs
+    for (int i = 0; i < arguments; ++i)
+        words << QStringLiteral("picture%1.jpg").arg(i);
+    process.start("stdbuf", words);
+    const auto stop = qScopeGuard([&process] { process.kill(), process.waitForFinished(); });
+    if (realWindow)
+        closeFromOutside(environment.value("DISPLAY"));
+    if (QTest::currentTestFailed())
+        return;
+    QByteArray output;
+    for (QDeadlineTimer deadline(30000); output.count('\n') < 2
+         && process.state() != QProcess::NotRunning && !deadline.hasExpired();)
+        output += process.waitForReadyRead(100) ? process.readAllStandardOutput() : QByteArray();
+    process.waitForFinished(status == -1 ? 300 : 30000);
+    output += process.readAllStandardOutput();
+    QCOMPARE(process.state() == QProcess::Running ? -1 : process.exitCode(), status);
+    QCOMPARE(QString::fromLocal8Bit(output),
+             status == 255 ? "Usage: " + program
+                     + " center.jpg upperRight.jpg lowerleft.jpg lowerRight.jpg upperLeft.jpg\n"
+                           : startupTrace);
+}
+
+QTEST_GUILESS_MAIN(tst_Program)
+#include "tst_program.moc"

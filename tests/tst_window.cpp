@@ -1,0 +1,191 @@
+#include "app/translations.h"
+#include "sharpatest.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+
+// The window driven through its controls, as a user meets it.
+class tst_Window : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+
+private slots:
+    void startsAsBuilt_data();
+    void startsAsBuilt();
+    void everyInputRecalculatesItsCamera();
+    void controls_data();
+    void controls();
+    void newRestoresValuesAndRanges();
+    void aboutAndHelp();
+
+private:
+    QList<QUrl> opened;
+};
+
+void tst_Window::startsAsBuilt_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("openCaption");
+    QTest::newRow("window-en") << QLocale::c() << "Open File";
+    QTest::newRow("window-de") << QLocale(QLocale::German, QLocale::Germany) << "Datei öffnen";
+}
+
+void tst_Window::startsAsBuilt()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, openCaption);
+
+    QLocale::setDefault(locale);
+    installTranslations(*QCoreApplication::instance(), locale);
+    const auto restore = qScopeGuard([] {
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+        QLocale::setDefault(QLocale::c());
+    });
+    const CoutCapture out;
+    mainWin window;
+    // Standard output is for scripts and never translated; nor is the title.
+    QCOMPARE(
+        out.lines(),
+        QStringList(
+            {"init - fdist: 4000 apature: 2 flength: 85 coc: 0.0125 adia: 42.5 dif: 0.0013542",
+             "init - fdist: 4000 apature: 2 flength: 135 coc: 0.0125 adia: 67.5 dif: 0.0013542"}));
+    QCOMPARE(observe(window, "mainWin.windowTitle=Sharpa; SB_leftBorder.maximum=1000"),
+             "mainWin.windowTitle=Sharpa; SB_leftBorder.maximum=1000");
+    QCOMPARE(window.windowIcon().availableSizes().size(), 6);
+    compareToReference(window.grab().toImage(), QTest::currentDataTag());
+    FakePrompts *prompts = fakePrompts(window);
+    prompts->answers << "/no/such/file.cbp";
+    window.actionOpen->trigger();
+    QCOMPARE(prompts->questions, QStringList{"open|" + openCaption + "| 0.01 (*.cbp)"});
+    QVERIFY(prompts->warnings.value(0).contains(" /no/such/file.cbp"));
+}
+
+void tst_Window::everyInputRecalculatesItsCamera()
+{
+    CoutCapture out;
+    mainWin window;
+    const QString changes = "c1_fdist=5 c2_fdist=6 c1_apature=4 c2_apature=5.6 c1_flength=50 "
+                            "c2_flength=60 c1_coc=0.02 c2_coc=0.03 DSB_leftBorder=2 qxscale=20 "
+                            "qyscale=20 boxC1=0 boxC2=0 c1_calcDef=1 c2_calcDef=1 distanceFP=1";
+    for (const QString &change : changes.split(' ')) {
+        out.clear();
+        act(window, change);
+        // Both buttons of the radio pair toggle, and each recalculates.
+        QVERIFY2(out.lines().size() == (change.startsWith("distance") ? 4 : 2), qPrintable(change));
+    }
+    QCOMPARE(out.lines().mid(2),
+             QStringList(
+                 {"init - fdist: 5000 apature: 4 flength: 50 coc: 0.02 adia: 12.5 dif: 0.0027084",
+                  "init - fdist: 6000 apature: 5.6 flength: 60 coc: 0.03 adia: 10.7143 dif: "
+                  "0.00379176"}));
+    out.clear();
+    act(window, "c1_crop=0 c2_quality=3 comboBox_7=1 spinBox=5 doubleSpinBox_10=3");
+    QVERIFY(out.lines().isEmpty());
+}
+
+void tst_Window::controls_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+
+    // The left border's floor: twice a focal length, applied only while the
+    // border lies above it, camera 2's last.
+    QTest::newRow("floor: camera 2 higher") << ""
+                                            << "DSB_leftBorder.minimum=0.27";
+    QTest::newRow("floor: camera 2 lower") << "c1_flength=200 c2_flength=50"
+                                           << "DSB_leftBorder.minimum=0.1";
+    QTest::newRow("floor: camera 1 above border") << "c1_flength=600 c2_flength=50"
+                                                  << "DSB_leftBorder.minimum=0.1";
+    QTest::newRow("floor: camera 2 above border")
+        << "c2_flength=600"
+        << "DSB_leftBorder.minimum=0.17; DSB_leftBorder.value=1";
+    QTest::newRow("floor: border equal to camera 2's") << "DSB_leftBorder=0.27 c1_flength=90"
+                                                       << "DSB_leftBorder.minimum=0.18";
+    QTest::newRow("floor: neither") << "c1_flength=600 c2_flength=700"
+                                    << "DSB_leftBorder.minimum=0.27; DSB_leftBorder.value=1";
+    QTest::newRow("hyperfocal at start")
+        << "c2_set_Hyper!"
+        << "c2_set_Hyper.text=Set to hyperfocal (729.0m); c2_fdist.value=729; "
+           "c1_set_Hyper.text=Set to hyperfocal (289.0m); c1_fdist.value=4";
+    QTest::newRow("hyperfocal: one decimal, no grouping")
+        << "c2_apature=1 c2_flength=1111.11 c2_coc=1 c1_set_Hyper!"
+        << "c2_set_Hyper.text=Set to hyperfocal (1234.6m); c1_fdist.value=289; c2_fdist.value=4";
+    QTest::newRow("hyperfocal below 5 cm")
+        << "c2_apature=32 c2_flength=1 c2_coc=10 c2_set_Hyper!"
+        << "c2_set_Hyper.text=Set to hyperfocal (0.0m); c2_fdist.value=0";
+    QTest::newRow("hyperfocal past the focus range")
+        << "c2_apature=0.7 c2_flength=5000 c2_coc=0.0001 c2_set_Hyper!"
+        << "c2_set_Hyper.text=Set to hyperfocal (357142857.1m); "
+           "c2_fdist.value=99999";
+    // The CoC preset: two pixels of a 3:2 grid along the diagonal of 36 x 24 mm / crop.
+    const char *const presets[][3]
+        = {{"0", "0", "0.0288"}, {"0", "1", "0.024"},  {"1", "2", "0.0139"}, {"2", "3", "0.0116"},
+           {"3", "4", "0.0085"}, {"1", "5", "0.0101"}, {"2", "6", "0.008"},  {"3", "7", "0.0052"}};
+    for (const auto &[crop, quality, coc] : presets)
+        QTest::addRow("CoC preset, crop %s, quality %s", crop, quality)
+            << QStringLiteral("c2_crop=%1 c2_quality=%2 c2_setCOCPS!").arg(crop, quality)
+            << QStringLiteral("c2_coc.value=%1; c1_coc.value=0.0125").arg(coc);
+    QTest::newRow("CoC preset, camera 1 as built") << "c1_setCOCPS!"
+                                                   << "c1_coc.value=0.018; c2_coc.value=0.0125";
+    QTest::newRow("scroll bar sets the border") << "SB_leftBorder=37"
+                                                << "DSB_leftBorder.value=37";
+    QTest::newRow("typed border leaves the scroll bar")
+        << "SB_leftBorder=37 DSB_leftBorder=12.5"
+        << "SB_leftBorder.value=37; DSB_leftBorder.value=12.5";
+    QTest::newRow("scale labels") << "qxscale=37 qyscale=99"
+                                  << "qxscaled.text=37; qyscaled.text=99";
+}
+
+void tst_Window::controls()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+
+    const CoutCapture quiet;
+    mainWin window;
+    act(window, steps);
+    QCOMPARE(observe(window, expected), expected);
+}
+
+void tst_Window::newRestoresValuesAndRanges()
+{
+    const CoutCapture quiet;
+    mainWin window;
+    const QString fresh = formSnapshot(window);
+    // 20 m beyond 5000 mm lenses lifts the border's minimum to 10 m.
+    act(window,
+        "c1_flength=5000 c2_flength=5000 DSB_leftBorder=20 distanceFP=1 qxscale=3 boxC2=0 "
+        "c1_calcDef=1 c2_crop=2 spinBox=4 comboBox_8=1");
+    QCOMPARE(window.DSB_leftBorder->minimum(), 10.0);
+    act(window, "actionNew!");
+    QCOMPARE(formSnapshot(window), fresh);
+}
+
+void tst_Window::aboutAndHelp()
+{
+    const CoutCapture quiet;
+    mainWin window;
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = box->windowTitle() + '|' + box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    act(window, "actionAbout!");
+    QCOMPARE(shown,
+             "Sharpa|Sharpa\nVersion 0.01beta\nCopyright (C) 2026 The Sharpa developers\n"
+             "Free software under the MIT License, without any warranty.");
+    QDesktopServices::setUrlHandler("http", this, "open");
+    act(window, "actionHelp!");
+    window.vcheck();
+    QDesktopServices::unsetUrlHandler("http");
+    const QUrl page("http://sharpa.example.org/links/sharpa0.01beta.html");
+    QCOMPARE(opened, QList<QUrl>({page, page}));
+}
+
+QTEST_MAIN(tst_Window)
+#include "tst_window.moc"
