@@ -63,6 +63,7 @@ lint: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/sharpa_bench
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/bench/sharpa_bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

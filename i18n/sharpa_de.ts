@@ -263,5 +263,63 @@ Free software under the MIT License, without any warranty.</source>
 Copyright (C) 2026 Die Sharpa-Entwickler
 Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
     </message>
+    <message>
+        <source>Export Chart...</source>
+        <translation>Diagramm exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>Diagramm exportieren</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy Chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Could not export the chart to %1.
+%2</source>
+        <translation>Das Diagramm konnte nicht nach %1 exportiert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <source>Enter a view distance to set the CoC from it.</source>
+        <translation>Geben Sie einen Betrachtungsabstand ein, um den Zerstreuungskreis daraus zu setzen.</translation>
+    </message>
+    <message>
+        <source>Enter an image width to set the CoC from it.</source>
+        <translation>Geben Sie eine Bildbreite ein, um den Zerstreuungskreis daraus zu setzen.</translation>
+    </message>
+    <message>
+        <source>Camera %1: </source>
+        <translation>Kamera %1: </translation>
+    </message>
+    <message>
+        <source>nothing sharp, the diffraction disc alone reaches the CoC</source>
+        <translation>nichts scharf, schon das Beugungsscheibchen erreicht den Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>nothing sharp, the focus lies at or inside the focal length</source>
+        <translation>nichts scharf, der Fokus liegt auf oder innerhalb der Brennweite</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "chart/chartgeometry.h"
 #include "sharpatest.h"
 
+#include <QPainter>
+
 #include <cmath>
 
 using namespace ChartGeometry;
@@ -16,10 +18,13 @@ private slots:
     void gridSteps();
     void ticks_data();
     void ticks();
+    void labelsNeverCollide();
     void band_data();
     void band();
     void pictures_data();
     void pictures();
+    void oneDevicePixelPerLine_data();
+    void oneDevicePixelPerLine();
     void repaintsAtOnceAndOnResize();
     void everyPairOfExtremes();
 };
@@ -27,13 +32,6 @@ private slots:
 namespace {
 const ChartFrame frame{600, 400}; // axis row 370, plot 560 x 360
 
-// Depth-of-field limits in mm: where the geometric blur alone reaches the CoC
-// less the diffraction disc, solved for the subject distance.
-std::pair<double, double> limits(double s, double n, double f, double coc, bool diffraction)
-{
-    const double c = (diffraction ? coc - n * 0.0013542 : coc) * n / f;
-    return {s * f / (f + c * (s - f)), s * f / (f - c * (s - f))};
-}
 } // namespace
 
 void tst_Chart::gridSteps_data()
@@ -65,28 +63,38 @@ void tst_Chart::ticks_data()
 {
     QTest::addColumn<int>("xs");
     QTest::addColumn<qint64>("leftBorder");
+    QTest::addColumn<bool>("fromCamera");
     QTest::addColumn<QString>("first");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("last");
 
     // "column:label" of the first ticks; a tick on column 0 or 560 is off the plot.
-    QTest::newRow("XS 1: 1 cm, 0.1 m labelled") << 1 << qint64(1000) << "10: 20: 30:" << 55 << 550;
-    QTest::newRow("XS 2: 0.1 m") << 2 << qint64(270) << "15:0.3 65:0.4 115:0.5" << 11 << 515;
-    QTest::newRow("XS 5: 0.1 m") << 5 << qint64(10050) << "10:10.1 30:10.2 50:10.3" << 28 << 550;
-    QTest::newRow("XS 6: 0.5 m") << 6 << qint64(270) << "39:0.5 122:1 205:1.5" << 7 << 539;
+    QTest::newRow("XS 1: 1 cm, 0.1 m labelled")
+        << 1 << qint64(1000) << true << "10: 20: 30:" << 55 << 550;
+    QTest::newRow("XS 2: 0.1 m") << 2 << qint64(270) << true << "15:0.3 65:0.4 115:0.5" << 11
+                                 << 515;
+    QTest::newRow("XS 5: 0.1 m, every other label clear")
+        << 5 << qint64(10050) << true << "10:10.1 30: 50:10.3" << 28 << 550;
+    QTest::newRow("XS 6: 0.5 m") << 6 << qint64(270) << true << "39:0.5 122:1 205:1.5" << 7 << 539;
     QTest::newRow("XS 10: tick on 560 left off")
-        << 10 << qint64(1400) << "10:1.5 60:2 110:2.5" << 11 << 510;
+        << 10 << qint64(1400) << true << "10:1.5 60:2 110:2.5" << 11 << 510;
     QTest::newRow("XS 11: 5.51 m unlabelled")
-        << 11 << qint64(1000) << "46:1.5 91:2 137:2.5" << 12 << 546;
+        << 11 << qint64(1000) << true << "46:1.5 91:2 137:2.5" << 12 << 546;
     QTest::newRow("XS 12: whole metres, 5 digits")
-        << 12 << qint64(99999000) << "84:100000 167:100001 250:100002" << 6 << 500;
-    QTest::newRow("XS 99") << 99 << qint64(270) << "8:1 18:2 28:3" << 55 << 553;
+        << 12 << qint64(99999000) << true << "84:100000 167:100001 250:100002" << 6 << 500;
+    QTest::newRow("focus plane, XS 10: 0 at column 100")
+        << 10 << qint64(1000) << false << "50:-0.5 100:0 150:0.5" << 11 << 550;
+    QTest::newRow("focus plane, XS 3: 0 past column 333")
+        << 3 << qint64(1000) << false << "34:-0.9 67:-0.8 100:-0.7" << 16 << 534;
+    QTest::newRow("XS 99: every other label clear")
+        << 99 << qint64(270) << true << "8:1 18: 28:3" << 55 << 553;
 }
 
 void tst_Chart::ticks()
 {
     QFETCH(int, xs);
     QFETCH(qint64, leftBorder);
+    QFETCH(bool, fromCamera);
     QFETCH(QString, first);
     QFETCH(int, count);
     QFETCH(int, last);
@@ -94,7 +102,10 @@ void tst_Chart::ticks()
     ChartScale scale;
     scale.xs = xs;
     scale.leftBorder = leftBorder;
-    const QVector<Tick> ticks = distanceTicks(frame, scale);
+    scale.fromCamera = fromCamera;
+    const QImage device(1, 1, QImage::Format_RGB32); // as the reference images measure text
+    const QVector<Tick> ticks
+        = distanceTicks(frame, scale, QFontMetrics(QFont("Arial", 8), &device), 540);
     QStringList seen;
     for (int k = 0; k < 3; ++k)
         seen << QStringLiteral("%1:%2").arg(ticks[k].column).arg(ticks[k].label);
@@ -103,47 +114,83 @@ void tst_Chart::ticks()
     QCOMPARE(ticks.last().column, last);
 }
 
+void tst_Chart::labelsNeverCollide()
+{
+    const QImage device(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(QFont("Arial", 8), &device);
+    ChartScale scale;
+    for (scale.xs = 1; scale.xs <= 99; ++scale.xs) {
+        for (const qint64 border : {0, 270, 9990, 99500, 999000, 9999900, 99999000}) {
+            scale.leftBorder = border;
+            scale.fromCamera = border % 2 == 0;
+            int free = 0;
+            for (const Tick &tick : distanceTicks(frame, scale, metrics, 540)) {
+                if (tick.label.isEmpty())
+                    continue;
+                QVERIFY2(tick.labelRect.left() >= free && tick.labelRect.right() < 540
+                             && tick.labelRect.width() - metrics.horizontalAdvance(tick.label) <= 2,
+                         qPrintable(QStringLiteral("%1 at XS %2").arg(tick.label).arg(scale.xs)));
+                free = tick.labelRect.right() + 1;
+            }
+        }
+    }
+}
+
 void tst_Chart::band_data()
 {
+    QTest::addColumn<double>("fdist");
     QTest::addColumn<double>("flength");
     QTest::addColumn<double>("coc"); // 0: the diffraction disc exactly
     QTest::addColumn<bool>("diffraction");
-    QTest::addColumn<qint64>("leftBorder");
-    QTest::addColumn<int>("entry"); // -2: from the closed form
-    QTest::addColumn<int>("exit");
+    QTest::addColumn<int>("leftBorder");
+    QTest::addColumn<int>("xs");
+    QTest::addColumn<int>("first"); // columns of the band; -2: from the closed form
+    QTest::addColumn<int>("last");
 
-    QTest::newRow("85 mm") << 85.0 << 0.0125 << false << qint64(1000) << -2 << -2;
-    QTest::newRow("135 mm with diffraction") << 135.0 << 0.0125 << true << qint64(1000) << -2 << -2;
-    QTest::newRow("starts in front of the focal length")
-        << 85.0 << 0.0125 << false << qint64(50) << -2 << -2;
-    QTest::newRow("touches U 1 at the focus column")
-        << 85.0 << 0.0 << true << qint64(1000) << 299 << 301;
-    QTest::newRow("starts sharp: no entry") << 85.0 << 0.0125 << false << qint64(3950) << -1 << 11;
+    const double hyperfocal = 85.0 * 85 / 0.0125 / 2;
+    QTest::newRow("inside the plot") << 4000.0 << 85.0 << 0.0125 << false << 1000 << 10 << -2 << -2;
+    QTest::newRow("135 mm with diffraction")
+        << 4000.0 << 135.0 << 0.0125 << true << 1000 << 10 << -2 << -2;
+    QTest::newRow("touches U 1 at one column")
+        << 4000.0 << 85.0 << 0.0 << true << 1000 << 10 << 299 << 300;
+    QTest::newRow("sharp from the left edge")
+        << 4000.0 << 85.0 << 0.0125 << false << 3950 << 10 << 0 << 10;
+    QTest::newRow("sharp to the right edge")
+        << hyperfocal << 85.0 << 0.0125 << false << 100000 << 99 << -2 << 559;
+    QTest::newRow("sharp all through")
+        << hyperfocal << 85.0 << 0.0125 << false << 150000 << 99 << 0 << 559;
+    QTest::newRow("in front of the focal length: no band")
+        << 4000.0 << 85.0 << 0.0125 << false << 50 << 1 << -1 << -1;
+    QTest::newRow("in front of the focal length, then sharp")
+        << 4000.0 << 85.0 << 0.0125 << false << 50 << 10 << -2 << -2;
 }
 
 void tst_Chart::band()
 {
+    QFETCH(double, fdist);
     QFETCH(double, flength);
     QFETCH(double, coc);
     QFETCH(bool, diffraction);
-    QFETCH(qint64, leftBorder);
-    QFETCH(int, entry);
-    QFETCH(int, exit);
+    QFETCH(int, leftBorder);
+    QFETCH(int, xs);
+    QFETCH(int, first);
+    QFETCH(int, last);
 
     const CoutCapture quiet;
     CameraOptics camera;
-    camera.init(4000, 2, flength, 1);
-    camera.init(4000, 2, flength, coc > 0 ? coc : camera.dif);
+    camera.init(fdist, 2, flength, 1);
+    camera.init(fdist, 2, flength, coc > 0 ? coc : camera.dif);
     ChartScale scale;
     scale.leftBorder = leftBorder;
+    scale.xs = xs;
     const Curve curve = traceCurve(camera, diffraction ? 1 : 0, frame, scale);
-    if (entry == -2) { // last column in front of the near limit, first past the far one
-        const auto [nearLimit, farLimit] = limits(4000, 2, flength, coc, diffraction);
-        entry = int(std::floor((nearLimit - leftBorder) / 10));
-        exit = int(std::floor((farLimit - leftBorder) / 10)) + 1;
-    }
-    QCOMPARE(curve.band.entry, entry);
-    QCOMPARE(curve.band.exit, exit);
+    // From the last column in front of the near limit to the last one before the far limit.
+    const DepthOfField limits = depthOfField(camera, diffraction ? 1 : 0);
+    first = first == -2 ? int(std::floor((limits.nearLimit - leftBorder) / xs)) : first;
+    last = last == -2 ? int(std::floor((limits.farLimit - leftBorder) / xs)) : last;
+    const QRect band = bandRect(frame, curve.band);
+    QCOMPARE(band.isNull() ? -1 : band.left() - frame.leftMargin, first);
+    QCOMPARE(band.isNull() ? -1 : band.right() - frame.leftMargin, last);
     QCOMPARE(curve.points.size(), 560);
     QCOMPARE(curve.points.first().y() > frame.axisRow(), leftBorder < flength);
 }
@@ -197,6 +244,41 @@ void tst_Chart::repaintsAtOnceAndOnResize()
     window.resize(window.width() + 100, window.height());
     QTRY_COMPARE(chart->width(), window.frame->width() - 2 * chart->x());
     QTRY_VERIFY(counter.paints > 1);
+}
+
+void tst_Chart::oneDevicePixelPerLine_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+void tst_Chart::oneDevicePixelPerLine()
+{
+    QFETCH(qreal, ratio);
+
+    // The plot without curves, against its lines drawn with cosmetic pens.
+    const CoutCapture quiet;
+    mainWin window;
+    act(window, "boxC1=0 boxC2=0");
+    const QImage chart = renderChart(window, QSize(600, 400), ratio);
+    QImage pens(chart.size(), QImage::Format_RGB32);
+    pens.setDevicePixelRatio(ratio);
+    pens.fill(Qt::white);
+    QPainter painter(&pens);
+    painter.setPen(QPen(QColor(200, 200, 200), 0));
+    for (const GridLine &line : gridLines(frame, 10))
+        painter.drawLine(27, line.row, 585, line.row);
+    ChartScale scale;
+    scale.leftBorder = 1000;
+    for (const Tick &tick : distanceTicks(frame, scale, painter.fontMetrics(), 0))
+        painter.drawLine(frame.x(tick.column), 373, frame.x(tick.column), 10);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawLines(QVector<QLine>{{30, 370, 590, 370}, {30, 370, 30, 10}, {30, 360, 585, 360}});
+    painter.end();
+    const QRect plot((QPointF(36, 11) * ratio).toPoint(), (QPointF(579, 369) * ratio).toPoint());
+    QCOMPARE(chart.copy(plot), pens.copy(plot));
 }
 
 // The window at the edges of every control, the chart from one pixel to

@@ -1,8 +1,10 @@
 #include "app/translations.h"
 #include "sharpatest.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QSvgRenderer>
 
 // The window driven through its controls, as a user meets it.
 class tst_Window : public QObject
@@ -20,6 +22,9 @@ private slots:
     void controls();
     void newRestoresValuesAndRanges();
     void aboutAndHelp();
+    void exportAndCopy_data();
+    void exportAndCopy();
+    void readsTheChartUnderTheMouse();
 
 private:
     QList<QUrl> opened;
@@ -137,6 +142,31 @@ void tst_Window::controls_data()
         << "SB_leftBorder.value=37; DSB_leftBorder.value=12.5";
     QTest::newRow("scale labels") << "qxscale=37 qyscale=99"
                                   << "qxscaled.text=37; qyscaled.text=99";
+    QTest::newRow("CoC preset 4:3") << "c2_quality=1 comboBox_4=1 c2_setCOCPS!"
+                                    << "c2_coc.value=0.0245";
+    QTest::newRow("CoC from view distance, 3:2")
+        << "c1_crop=0 spinBox_2=25 doubleSpinBox_10=25.4 pushButton_4!"
+        << "c1_coc.value=0.0283; c2_coc.value=0.0125";
+    QTest::newRow("CoC from view distance, 4:3")
+        << "c2_crop=3 comboBox_5=1 spinBox=50 doubleSpinBox_7=20 pushButton_2!"
+        << "c2_coc.value=0.0346";
+    QTest::newRow("view distance missing") << "doubleSpinBox_7=20 pushButton_2!"
+                                           << "c2_coc.value=0.0125; statusbar.currentMessage=Enter "
+                                              "a view distance to set the CoC from it.";
+    QTest::newRow("image width missing")
+        << "spinBox_2=20 pushButton_4!"
+        << "statusbar.currentMessage=Enter an image width to set the CoC from it.";
+    QTest::newRow("depth of field: camera off")
+        << "boxC1=0 c2_calcDef=1"
+        << "readoutC1.visible=false; readoutC2.text=Camera 2: 3.98 m – 4.02 m (0.0332 m)";
+    QTest::newRow("depth of field: far limit in km")
+        << "c1_set_Hyper! c2_fdist=0.13"
+        << "readoutC1.text=Camera 1: 144.52 m – 982.60 km (982.46 km); "
+           "readoutC2.text=Camera 2: nothing sharp, the focus lies at or inside the focal length";
+    QTest::newRow("depth of field: to infinity, diffraction too large")
+        << "c1_fdist=289.09 c2_apature=32 c2_calcDef=1"
+        << "readoutC1.text=Camera 1: 144.54 m – ∞ (∞); "
+           "readoutC2.text=Camera 2: nothing sharp, the diffraction disc alone reaches the CoC";
 }
 
 void tst_Window::controls()
@@ -146,6 +176,7 @@ void tst_Window::controls()
 
     const CoutCapture quiet;
     mainWin window;
+    window.show();
     act(window, steps);
     QCOMPARE(observe(window, expected), expected);
 }
@@ -185,6 +216,92 @@ void tst_Window::aboutAndHelp()
     QDesktopServices::unsetUrlHandler("http");
     const QUrl page("http://sharpa.example.org/links/sharpa0.01beta.html");
     QCOMPARE(opened, QList<QUrl>({page, page}));
+}
+
+void tst_Window::exportAndCopy_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("PNG") << "chart.PNG"
+                         << "chart.PNG";
+    QTest::newRow("no suffix: PNG") << "chart"
+                                    << "chart.png";
+    QTest::newRow("SVG") << "chart.svg"
+                         << "chart.svg";
+    QTest::newRow("PDF") << "chart.pdf"
+                         << "chart.pdf";
+    QTest::newRow("a folder: warns") << "folder.pdf"
+                                     << "";
+}
+
+void tst_Window::exportAndCopy()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, written);
+
+    const CoutCapture quiet;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QWidget *chart = window.frame->findChild<graph *>();
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder.pdf"));
+    FakePrompts *prompts = fakePrompts(window);
+    prompts->answers << dir.filePath(answer);
+    act(window, "actionExport_Chart! actionCopy_Chart!");
+    QCOMPARE(prompts->questions.value(0),
+             "save|Export Chart|PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
+    if (written.isEmpty()) {
+        QVERIFY(prompts->warnings.value(0).startsWith("Could not export the chart to "
+                                                      + dir.filePath(answer) + ".\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        return;
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+    const QString path = dir.filePath(written);
+    QImage image = QImage(path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (written.endsWith("svg")) {
+        QVERIFY(file.readAll().contains(">Distance [m]<"));
+        image = QImage(chart->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        QSvgRenderer(path).render(&painter);
+    } else if (written.endsWith("pdf")) {
+        QProcess poppler;
+        poppler.start("pdftotext", {path, "-"});
+        QVERIFY(poppler.waitForFinished() && poppler.readAll().contains("Distance [m]"));
+        poppler.start(
+            "pdftoppm",
+            {"-png", "-singlefile", "-r", QString::number(chart->logicalDpiY()), path, path});
+        QVERIFY(poppler.waitForFinished());
+        image = QImage(path + ".png");
+    }
+    // The x axis 30 pixels above the bottom: black, or grey across two rows where smoothed.
+    const QSize off = image.size() - chart->size(); // a PDF page has whole points
+    QVERIFY(off.isNull()
+            || (written.endsWith("pdf") && qAbs(off.width()) + qAbs(off.height()) <= 2));
+    const int axis = image.height() - 30;
+    for (int x = 40; x < image.width() - 20; x += 20)
+        QVERIFY2(qGray(image.pixel(x, axis)) + qGray(image.pixel(x, axis - 1)) < 320,
+                 qPrintable(QString::number(x)));
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), chart->size());
+    QCOMPARE(ChartExport::image({QSize(300, 200), 2}, window.chartInput()).size(), QSize(600, 400));
+}
+
+void tst_Window::readsTheChartUnderTheMouse()
+{
+    const CoutCapture quiet;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget *chart = window.frame->findChild<graph *>();
+    QTest::mouseMove(chart, QPoint(30 + 250, 200)); // 3.5 m
+    QCOMPARE(window.statusBar()->currentMessage(), "3.50 m: U 10.5 / 26.9");
+    QVERIFY(!window.findChild<QLabel *>("readoutC1")->isVisible());
+    QTest::mouseMove(chart, QPoint(10, 200)); // left of the plot
+    QCOMPARE(window.statusBar()->currentMessage(), "");
+    QVERIFY(window.findChild<QLabel *>("readoutC1")->isVisible());
 }
 
 QTEST_MAIN(tst_Window)

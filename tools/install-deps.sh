@@ -6,6 +6,8 @@ set -eu
 
 # Build and run; the chart's "Arial" is drawn with its metric twin.
 packages="cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation"
+# The chart's SVG export; its PDF export is read back in the tests by poppler.
+packages="$packages qt6-svg-dev poppler-utils"
 # The real-window test: its own X server, the window found by xdotool, reached over XCB.
 packages="$packages xvfb xdotool libxcb1-dev"
 # Translations, icons and the checks of the desktop files.

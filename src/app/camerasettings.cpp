@@ -1,9 +1,10 @@
 #include "camerasettings.h"
 
+#include "safefile.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -85,30 +86,7 @@ std::optional<CameraSettings> read(const QString &path, QString *errorMessage)
 
 bool write(const QString &path, const CameraSettings &settings, QString *errorMessage)
 {
-    // Unbuffered, so that a short write shows in write()'s count: commit()
-    // does not notice one and would replace the file with a truncated copy.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        setError(errorMessage, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = settings.toBytes();
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        setError(errorMessage,
-                 written < 0 ? file.errorString()
-                             : QCoreApplication::translate("mainWin",
-                                                           "Only %1 of %2 bytes could be written.")
-                                   .arg(written)
-                                   .arg(bytes.size()));
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        setError(errorMessage, file.errorString());
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, settings.toBytes(), errorMessage);
 }
 
 } // namespace SettingsFile

@@ -1,6 +1,7 @@
 #ifndef MAINWIN_H
 #define MAINWIN_H
 
+#include "chart/chartexport.h"
 #include "formstate.h"
 #include "optics/cameraoptics.h"
 #include "ui_mainwin.h"
@@ -12,14 +13,16 @@
 #include <memory>
 
 struct CameraSettings;
+struct ChartInput;
 class Prompts;
 
 // The main window. The form (Ui_mainWin) holds every control by name; the
 // window wires the controls' change signals to run(), which re-initialises
 // the two camera records from the spin boxes and repaints. The chart widget
-// sits in the form's frame and, on every paint, reads the controls and the
-// records through this window. The preset formulas and the settings file
-// format live apart from the window; its slots only read and write controls.
+// sits in the form's frame and, on every paint, asks this window for
+// chartInput(): the controls' settings and the records. The preset formulas,
+// the settings file format and the chart's drawing and export live apart from
+// the window; its slots only read and write controls.
 class mainWin : public QMainWindow, public Ui_mainWin
 {
     Q_OBJECT
@@ -29,6 +32,7 @@ public:
     ~mainWin() override;
 
     const CameraOptics &camera(int index) const;
+    ChartInput chartInput() const;
     QString versionText() const;
     QString currentFileName() const;
 
@@ -60,16 +64,34 @@ private:
         QDoubleSpinBox *apature;
         QDoubleSpinBox *flength;
         QDoubleSpinBox *coc;
+        QCheckBox *diffraction;
         QPushButton *setHyper;
         QComboBox *crop;
         QComboBox *quality;
+        QComboBox *pixelForm;
+        QSpinBox *viewDistance;
+        QDoubleSpinBox *printWidth;
+        QComboBox *viewForm;
+        QPushButton *setViewCoc;
     };
     CameraControls controls(int index) const;
 
+protected:
+    // Shows the blur under the mouse while it is over the chart.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     void connectControls();
     void installChart();
+    void addChartActions();
+    void exportChart();
+    void copyChart();
+    ChartExport::Page chartPage() const;
     void newForm();
     void setCocFromPixelSize(int camera);
+    void setCocFromViewDistance(int camera);
+    void installReadout();
+    void showDepthOfField();
     void setFocusToHyperfocal(int camera);
 
     CameraSettings currentSettings() const;
@@ -83,6 +105,8 @@ private:
     QString fileName;
     FormState initialForm;
     std::unique_ptr<Prompts> prompts;
+    std::array<QLabel *, 2> readouts{};
+    bool hovering = false;
 };
 
 #endif // MAINWIN_H

@@ -12,9 +12,9 @@ QString Prompts::openFileName(QWidget *parent, const QString &caption, const QSt
 }
 
 QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QString &directory,
-                              const QString &filter)
+                              const QString &filter, QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+    return QFileDialog::getSaveFileName(parent, caption, directory, filter, selectedFilter);
 }
 
 void Prompts::warn(QWidget *parent, const QString &title, const QString &text)

@@ -14,8 +14,9 @@ public:
 
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                                  const QString &filter);
+    // selectedFilter, when given, names the filter shown first and returns the one chosen.
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
-                                 const QString &filter);
+                                 const QString &filter, QString *selectedFilter = nullptr);
     virtual void warn(QWidget *parent, const QString &title, const QString &text);
 };
 

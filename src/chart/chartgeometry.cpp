@@ -13,6 +13,18 @@ namespace {
 // pixels, and far smaller than the 32-bit range.
 constexpr double rowLimit = 1 << 24;
 
+// Division and remainder rounding toward negative infinity, so that ticks and
+// labels fall alike on both sides of the focus plane.
+qint64 floorDiv(qint64 a, qint64 b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
+qint64 floorMod(qint64 a, qint64 b)
+{
+    return a - floorDiv(a, b) * b;
+}
+
 } // namespace
 
 double gridStep(int ys)
@@ -54,24 +66,38 @@ TickRule tickRule(int xs)
     return {1000, 1};
 }
 
-QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale)
+QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
+                            const QFontMetrics &metrics, int titleLeft)
 {
     QVector<Tick> ticks;
     const TickRule rule = tickRule(scale.xs);
+    const qint64 origin = scale.fromCamera ? scale.leftBorder : -scale.leftBorder;
+    const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+    int free = 0; // the first pixel column right of the last label
     // A tick falls on the first column at or past a multiple of the interval.
     for (int i = 1; i < frame.plotWidth(); ++i) {
-        const qint64 previous = scale.leftBorder + qint64(i - 1) * scale.xs;
-        const qint64 d = scale.leftBorder + qint64(i) * scale.xs;
-        if (previous / rule.interval == d / rule.interval)
+        const qint64 previous = origin + qint64(i - 1) * scale.xs;
+        const qint64 d = origin + qint64(i) * scale.xs;
+        if (floorDiv(previous, rule.interval) == floorDiv(d, rule.interval))
             continue;
-        QString label;
+        Tick tick{i, {}, {}};
         if (rule.divisor == 1)
-            label = QString::number(d / 1000);
-        else if ((d / 10) % 10 == 0) {
-            const qint64 decimetres = d / 100; // truncated: 1.59 m reads 1.5
-            label = QString::number(double(decimetres) / 10);
+            tick.label = QString::number(floorDiv(d, 1000));
+        else if (floorMod(floorDiv(d, 10), 10) == 0) // truncated: 1.59 m reads 1.5
+            tick.label = QString::number(double(floorDiv(d, 100)) / 10);
+        if (!tick.label.isEmpty()) {
+            const int x = frame.x(i);
+            tick.labelRect = metrics.boundingRect(
+                QRect(QPoint(x - 15, frame.axisRow() + 5), QPoint(x + 14, frame.axisRow() + 16)),
+                Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
+            if (tick.labelRect.left() < free || tick.labelRect.right() + gap >= titleLeft) {
+                tick.label.clear();
+                tick.labelRect = {};
+            } else {
+                free = tick.labelRect.right() + gap + 1;
+            }
         }
-        ticks.append({i, label});
+        ticks.append(tick);
     }
     return ticks;
 }
@@ -102,8 +128,13 @@ Curve traceCurve(const CameraOptics &camera, int withDiffraction, const ChartFra
     curve.points.reserve(columns);
 
     const double focus = camera.focusDistance();
-    double previousU = camera.relativeBlur(sampleDistance(scale, focus, 0), withDiffraction);
+    const double first = sampleDistance(scale, focus, 0);
+    double previousU = camera.relativeBlur(first, withDiffraction);
     curve.points.append(QPoint(frame.x(0), rowOf(frame, previousU, scale.ys)));
+    // Sharp from the first column on; in front of the focal length the blur
+    // is negative, which is no depth of field.
+    if (previousU <= 1 && first > camera.flength)
+        curve.band.entry = 0;
     for (int i = 1; i < columns; ++i) {
         const double u = camera.relativeBlur(sampleDistance(scale, focus, i), withDiffraction);
         curve.points.append(QPoint(frame.x(i), rowOf(frame, u, scale.ys)));
@@ -144,8 +175,9 @@ QRect bandRect(const ChartFrame &frame, const Band &band)
 {
     if (!band.isDrawn() || frame.plotHeight() <= 0)
         return {};
+    const int last = std::min(band.exit - 1, frame.plotWidth() - 1);
     return QRect(QPoint(frame.x(band.entry), frame.topMargin),
-                 QPoint(frame.x(band.exit - 1), frame.topMargin + frame.plotHeight() - 1));
+                 QPoint(frame.x(last), frame.topMargin + frame.plotHeight() - 1));
 }
 
 } // namespace ChartGeometry

@@ -1,6 +1,7 @@
 #ifndef CHARTGEOMETRY_H
 #define CHARTGEOMETRY_H
 
+#include <QFontMetrics>
 #include <QLine>
 #include <QRect>
 #include <QString>
@@ -53,11 +54,13 @@ struct TickRule
 struct Tick
 {
     int column;
-    QString label; // empty for a tick without a label
+    QString label;   // empty for a tick without a label
+    QRect labelRect; // the label's text, centred under the tick
 };
 
 // Columns between which a curve lies at or below U = 1. entry is the last
-// column above the line before the curve dips, exit the first above it again.
+// column above the line before the curve dips (0 when it starts sharp
+// beyond the focal length), exit the first above it again.
 struct Band
 {
     int entry = -1;
@@ -77,7 +80,12 @@ double gridStep(int ys);
 QVector<GridLine> gridLines(const ChartFrame &frame, int ys);
 
 TickRule tickRule(int xs);
-QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale);
+// Ticks mark distances from the camera, or in focus-plane mode signed
+// distances from the focus plane. A label is kept only where its whole text
+// fits in the widget, clear of the previous label and of the axis title,
+// whose left edge is titleLeft.
+QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
+                            const QFontMetrics &metrics, int titleLeft);
 
 // The pixel row of a blur value, truncated toward zero. Values that are not
 // finite or lie far outside the widget are clamped first, far enough away
@@ -100,8 +108,8 @@ QRect lineRect(const QLine &line);
 // aliased pen, in far fewer segments where the curve is flat.
 QVector<QLine> curveSegments(const QVector<QPoint> &points);
 
-// Full plot height from the entry to the column before the exit; null when
-// there is nothing to draw.
+// Full plot height from the entry to the column before the exit, at most to
+// the plot's last column; null when there is nothing to draw.
 QRect bandRect(const ChartFrame &frame, const Band &band);
 
 } // namespace ChartGeometry

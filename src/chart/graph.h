@@ -1,31 +1,29 @@
 #ifndef GRAPH_H
 #define GRAPH_H
 
-#include <QPen>
 #include <QWidget>
 
-#include <array>
+#include <functional>
 
-class mainWin;
+struct ChartInput;
 
-// The blur chart. It holds no chart settings of its own: every paint reads
-// the scales, left border, distance origin and camera switches from the main
-// window's form and asks the window's camera records for blur values.
+// The blur chart on screen. It holds no chart settings of its own: every
+// paint asks its source for the form's settings and the camera records.
 class graph : public QWidget
 {
 public:
+    using Source = std::function<ChartInput()>;
+
     explicit graph(QWidget *parent = nullptr);
     ~graph() override;
 
-    void setMainWindow(mainWin *window);
+    void setSource(Source source);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    mainWin *mainWindow = nullptr;
-    // Camera 1, camera 2, axes and labels, grid.
-    std::array<QPen, 4> pens;
+    Source source;
 };
 
 #endif // GRAPH_H

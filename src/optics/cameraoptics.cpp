@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iostream>
+#include <limits>
 
 namespace {
 // Airy disc diameter factor 2.44 times a wavelength of 555 nm, in mm.
@@ -42,4 +43,25 @@ double CameraOptics::relativeBlur(double x, int withDiffraction) const
 double CameraOptics::focusDistance() const
 {
     return fdist;
+}
+
+DepthOfField depthOfField(const CameraOptics &camera, int withDiffraction)
+{
+    // In front of the focus s the geometric blur is adia * f * (s - x) / (x * (s - f)),
+    // behind it adia * f * (x - s) / (x * (s - f)); solved for the blur that the
+    // circle of confusion leaves beside the diffraction disc.
+    const double s = camera.fdist;
+    const double f = camera.flength;
+    const double allowed = camera.coc - (withDiffraction != 0 ? camera.dif : 0);
+    if (allowed <= 0)
+        return {DepthOfField::DiffractionTooLarge, 0, 0};
+    if (s <= f)
+        return {DepthOfField::FocusInsideFocalLength, 0, 0};
+    const double a = camera.adia * f;
+    const double spread = allowed * (s - f);
+    // Close to the focal length the blur tends to adia: all sharp when that is small enough.
+    const double nearLimit = camera.adia <= allowed ? f : a * s / (a + spread);
+    const double farLimit
+        = a <= spread ? std::numeric_limits<double>::infinity() : a * s / (a - spread);
+    return {DepthOfField::Sharp, nearLimit, farLimit};
 }

@@ -23,4 +23,16 @@ struct CameraOptics
     double focusDistance() const;
 };
 
+// Where a camera's blur, in the model of relativeBlur(), equals one circle of
+// confusion. Distances in mm; the far limit may be infinite.
+struct DepthOfField
+{
+    enum State { Sharp, DiffractionTooLarge, FocusInsideFocalLength };
+    State state = Sharp;
+    double nearLimit = 0;
+    double farLimit = 0;
+};
+
+DepthOfField depthOfField(const CameraOptics &camera, int withDiffraction);
+
 #endif // CAMERAOPTICS_H

@@ -9,9 +9,19 @@ namespace Presets {
 double cropFactor(int cropIndex);
 double megapixels(int qualityIndex);
 
-// Circle of confusion in mm that spans two pixels of a 3:2 grid of the
-// chosen pixel count on a 36 x 24 mm frame shrunk by the crop factor.
-double circleOfConfusion(int cropIndex, int qualityIndex);
+// The form factors of the form's "Form Factor" boxes: 3:2 (index 0) and 4:3.
+double aspectRatio(int formIndex);
+
+// Circle of confusion in mm that spans two pixels along the diagonal of a
+// grid of the chosen pixel count and form factor, on a sensor with the
+// diagonal of a 36 x 24 mm frame shrunk by the crop factor.
+double circleOfConfusion(int cropIndex, int qualityIndex, int formIndex = 0);
+
+// Circle of confusion in mm that the eye just resolves on a print of the
+// given width seen from the given distance (both in cm): 0.2 mm at 25 cm,
+// scaled from the print down to the width of the sensor.
+double viewingCircleOfConfusion(int cropIndex, int formIndex, double viewDistance,
+                                double printWidth);
 
 } // namespace Presets
 

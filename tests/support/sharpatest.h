@@ -5,8 +5,11 @@
 // driven and read by control names, the chart rendered, reference images.
 #include "app/mainwin.h"
 #include "app/prompts.h"
+#include "chart/chartinput.h"
+#include "chart/chartpainter.h"
 #include "chart/graph.h"
 
+#include <QPainter>
 #include <QtTest>
 
 #include <iostream>
@@ -41,8 +44,8 @@ struct FakePrompts : Prompts
     {
         return ask("open|" + caption + '|' + filter);
     }
-    QString saveFileName(QWidget *, const QString &caption, const QString &,
-                         const QString &filter) override
+    QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &filter,
+                         QString *) override
     {
         return ask("save|" + caption + '|' + filter);
     }
@@ -90,8 +93,12 @@ inline QString observe(const QObject &root, const QString &expected)
         const QString property = item.section('.', 1).section('=', 0, 0);
         const QObject *control
             = name == root.objectName() ? &root : root.findChild<QObject *>(name);
+        const auto *bar = qobject_cast<const QStatusBar *>(control);
         seen << name + '.' + property + '='
-                + (control ? control->property(qPrintable(property)).toString() : "none");
+                + (!control ? "none"
+                       : bar && property == "currentMessage"
+                       ? bar->currentMessage()
+                       : control->property(qPrintable(property)).toString());
     }
     return seen.join("; ");
 }
@@ -109,14 +116,13 @@ inline QString formSnapshot(const mainWin &w)
 }
 
 // The chart paints no background of its own: it is drawn onto white.
-inline QImage renderChart(mainWin &window, const QSize &size)
+inline QImage renderChart(const mainWin &window, const QSize &size, qreal ratio = 1)
 {
-    graph chart;
-    chart.setMainWindow(&window);
-    chart.resize(size);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
-    chart.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    QPainter painter(&image);
+    ChartPainter::paint(painter, size, window.chartInput());
     return image;
 }
 
@@ -126,10 +132,22 @@ inline void compareToReference(const QImage &actual, const QString &name)
     const QString path = QStringLiteral(SHARPA_TEST_DATA "/%1.png").arg(name);
     if (qEnvironmentVariableIsSet("SHARPA_UPDATE_REFERENCE"))
         QVERIFY(actual.save(path));
-    if (QImage(path).convertToFormat(actual.format()) != actual) {
+    const QImage expected = QImage(path).convertToFormat(actual.format());
+    if (expected != actual) {
+        QRect differs;
+        for (int y = 0; y < std::min(actual.height(), expected.height()); ++y)
+            for (int x = 0; x < std::min(actual.width(), expected.width()); ++x)
+                differs |= actual.pixel(x, y) != expected.pixel(x, y) ? QRect(x, y, 1, 1) : QRect();
         const QString seen = QDir::temp().filePath(name + "-seen.png");
         actual.save(seen);
-        QFAIL(qPrintable(QStringLiteral("differs from %1; drawn now: %2").arg(path, seen)));
+        QFAIL(
+            qPrintable(QStringLiteral("differs from %1 within (%2, %3) to (%4, %5); drawn now: %6")
+                           .arg(path)
+                           .arg(differs.left())
+                           .arg(differs.top())
+                           .arg(differs.right())
+                           .arg(differs.bottom())
+                           .arg(seen)));
     }
 }
 

@@ -1,0 +1,40 @@
+#ifndef CHARTEXPORT_H
+#define CHARTEXPORT_H
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QStringList>
+
+#include <utility>
+
+struct ChartInput;
+
+// The chart as a picture or a document, drawn by the same routine as on screen.
+namespace ChartExport {
+
+enum class Format { Png, Svg, Pdf };
+
+// The size of the chart in logical pixels, its device pixel ratio and the
+// logical dots per inch that its fonts are sized for.
+struct Page
+{
+    QSize size;
+    qreal ratio = 1;
+    qreal dpi = 96;
+};
+
+// File dialog filters in the order of Format.
+QStringList fileFilters();
+
+// A name with a known suffix keeps it and its format; any other name gets the
+// format of the chosen filter and its suffix.
+std::pair<QString, Format> target(const QString &name, int filterIndex);
+
+// On white, at the size times the device pixel ratio.
+QImage image(const Page &page, const ChartInput &input);
+QByteArray encode(Format format, const Page &page, const ChartInput &input);
+
+} // namespace ChartExport
+
+#endif // CHARTEXPORT_H

@@ -1,0 +1,122 @@
+#include "chartpainter.h"
+
+#include "chartgeometry.h"
+#include "chartinput.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+
+using namespace ChartGeometry;
+
+namespace ChartPainter {
+namespace {
+
+const QColor axisColour(0, 0, 0);
+const QColor gridColour(200, 200, 200);
+
+// One device pixel wide at every scale.
+QPen cosmeticPen(const QColor &colour)
+{
+    QPen pen(colour, 0);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+void fillRects(QPainter &painter, const QVector<QRect> &rects, const QColor &colour)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(colour, Qt::SolidPattern));
+    painter.drawRects(rects);
+}
+
+// Axis-aligned lines of a colour. On a raster device without scaling they are
+// filled as one-pixel rectangles, the cosmetic pen's very pixels many times
+// faster; elsewhere the pen draws them.
+void drawStraightLines(QPainter &painter, const QVector<QLine> &lines, const QColor &colour)
+{
+    if (painter.paintEngine()->type() == QPaintEngine::Raster
+        && painter.deviceTransform().type() <= QTransform::TxTranslate) {
+        QVector<QRect> rects;
+        rects.reserve(lines.size());
+        for (const QLine &line : lines)
+            rects.append(lineRect(line));
+        fillRects(painter, rects, colour);
+        return;
+    }
+    painter.setPen(cosmeticPen(colour));
+    painter.drawLines(lines);
+}
+
+} // namespace
+
+void paint(QPainter &painter, const QSize &size, const ChartInput &input)
+{
+    const ChartFrame frame{size.width(), size.height()};
+    const ChartScale &scale = input.scale;
+    const int w = frame.width;
+    const int h = frame.height;
+    const int axis = frame.axisRow();
+    const int left = frame.leftMargin;
+    const int right = w - frame.rightMargin;
+    const int top = frame.topMargin;
+    const std::array<QColor, 2> cameraColour{QColor(cameraColours[0]), QColor(cameraColours[1])};
+
+    // Axis titles keep the painter's initial pen, the widget's foreground.
+    const QFont small(QStringLiteral("Arial"), 8);
+    painter.setFont(small);
+    painter.drawText(0, 10, QStringLiteral("U  [-]"));
+    painter.drawText(7, 12, QStringLiteral("z"));
+    const int titleLeft = w - 60;
+    painter.drawText(titleLeft, h - 12, QStringLiteral("Distance [m]"));
+
+    painter.setFont(QFont(QStringLiteral("Arial"), 9));
+    painter.setPen(cosmeticPen(cameraColour[0]));
+    painter.drawText(1, h - 1, input.credit);
+    painter.setFont(small);
+
+    const QVector<GridLine> grid = gridLines(frame, scale.ys);
+    const QVector<Tick> ticks = distanceTicks(frame, scale, painter.fontMetrics(), titleLeft);
+    QVector<QLine> greyLines;
+    for (const GridLine &line : grid)
+        greyLines.append({left - 3, line.row, right - 5, line.row});
+    for (const Tick &tick : ticks)
+        greyLines.append({frame.x(tick.column), axis + 3, frame.x(tick.column), top});
+    drawStraightLines(painter, greyLines, gridColour);
+
+    painter.setPen(cosmeticPen(axisColour));
+    for (const GridLine &line : grid)
+        painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter, line.label);
+    for (const Tick &tick : ticks) {
+        if (!tick.label.isEmpty())
+            painter.drawText(tick.labelRect, Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
+    }
+
+    drawStraightLines(painter,
+                      {{left, axis, right, axis},
+                       {left, axis, left, top},
+                       {left, axis - scale.ys, right - 5, axis - scale.ys}}, // U = 1
+                      axisColour);
+    painter.setPen(cosmeticPen(axisColour));
+    painter.drawLines(QVector<QLine>{{right, axis, right - 10, axis - 5},
+                                     {right, axis, right - 10, axis + 5},
+                                     {left, top, left - 5, top + 10},
+                                     {left, top, left + 5, top + 10}});
+
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (!input.shown[k])
+            continue;
+        const Curve curve
+            = traceCurve(input.cameras[k], input.diffraction[k] ? 1 : 0, frame, scale);
+        painter.setPen(cosmeticPen(cameraColour[k]));
+        painter.drawLines(curveSegments(curve.points));
+
+        const QRect band = bandRect(frame, curve.band);
+        if (band.isNull())
+            continue;
+        QColor tint = cameraColour[k];
+        tint.setAlpha(bandAlpha);
+        fillRects(painter, {band}, tint);
+    }
+}
+
+} // namespace ChartPainter
