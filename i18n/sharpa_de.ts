@@ -321,5 +321,23 @@ Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
         <source>nothing sharp, the focus lies at or inside the focal length</source>
         <translation>nichts scharf, der Fokus liegt auf oder innerhalb der Brennweite</translation>
     </message>
+    <message>
+        <source>The camera settings have been changed.
+Do you want to save your changes?</source>
+        <translation>Die Kameraeinstellungen wurden geändert.
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The version page could not be opened in a browser. Its address is
+%1</source>
+        <translation>Die Versionsseite konnte in keinem Browser geöffnet werden. Ihre Adresse ist
+%1</translation>
+    </message>
 </context>
 </TS>

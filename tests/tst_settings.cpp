@@ -1,5 +1,7 @@
 #include "sharpatest.h"
 
+#include <QMimeData>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -27,6 +29,10 @@ private slots:
     void load();
     void failedSave_data();
     void failedSave();
+    void guardedActions_data();
+    void guardedActions();
+    void saveAddsTheSuffix_data();
+    void saveAddsTheSuffix();
 
 private:
     QString path(const char *name) const { return dir->filePath(name); }
@@ -100,13 +106,14 @@ void tst_Settings::saveWritesTheFormAndOpenRestoresIt()
     act(*window,
         "DSB_leftBorder=2.5 distanceFP=1 qxscale=37 qyscale=4 boxC1=0 c1_fdist=12.34 "
         "c2_apature=5.6 c2_flength=300 c2_coc=0.0288 actionSave!"); // asks nothing
+    QVERIFY(!window->isWindowModified());
     const QString changed = formSnapshot(*window);
     act(*window, "actionNew!");
-    QCOMPARE(window->windowTitle(), "Sharpa");
+    QCOMPARE(window->windowTitle(), "Sharpa[*]");
     prompts->answers << path("a.cbp");
     act(*window, "actionOpen!");
     QCOMPARE(formSnapshot(*window), changed);
-    QCOMPARE(window->windowTitle(), "Sharpa " + path("a.cbp"));
+    QCOMPARE(window->windowTitle(), "Sharpa " + path("a.cbp") + "[*]");
     const QString filter = "| 0.01 (*.cbp)";
     QCOMPARE(prompts->questions,
              QStringList({"open|Open File" + filter, "save|Save File" + filter,
@@ -170,7 +177,8 @@ void tst_Settings::load()
     act(expected, settings);
     QCOMPARE(formSnapshot(*window), formSnapshot(expected));
     if (!said.startsWith("It holds")) {
-        QVERIFY(prompts->warnings.isEmpty());
+        QVERIFY(prompts->warnings.isEmpty()
+                && !window->isWindowModified()); // clamped is not changed
         QCOMPARE(window->currentFileName(), path("f.cbp"));
         QVERIFY(said.isEmpty() || echoed.join(' ') == said);
         return;
@@ -189,7 +197,7 @@ void tst_Settings::failedSave_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("failure");
 
-    QTest::newRow("a folder") << "folder" << 0;
+    QTest::newRow("a folder") << "folder.cbp" << 0;
     QTest::newRow("in no folder") << "none/new.cbp" << 0;
     QTest::newRow("disk takes 40 of 84 bytes") << "old.cbp" << 1;
     QTest::newRow("last step fails after all bytes") << "old.cbp" << 2;
@@ -200,7 +208,7 @@ void tst_Settings::failedSave()
     QFETCH(QString, target);
     QFETCH(int, failure);
 
-    QVERIFY(QDir(dir->path()).mkdir("folder"));
+    QVERIFY(QDir(dir->path()).mkdir("folder.cbp"));
     write("old.cbp", "the user's old file");
     prompts->answers << path("kept.cbp") << dir->filePath(target);
     window->saveAs();
@@ -221,10 +229,100 @@ void tst_Settings::failedSave()
                                     .arg(dir->filePath(target)))
                  && warning.section('\n', 1).size() > 5,
              qPrintable(warning));
-    QCOMPARE(window->windowTitle(), "Sharpa " + path("kept.cbp"));
+    QCOMPARE(window->windowTitle(), "Sharpa " + path("kept.cbp") + "[*]");
     QCOMPARE(window->currentFileName(), path("kept.cbp"));
     QCOMPARE(read("old.cbp"), "the user's old file");
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void tst_Settings::guardedActions_data()
+{
+    QTest::addColumn<QString>("action"); // after a change of camera 1's focus to 5 m
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("decisions");
+    QTest::addColumn<QString>("expected");
+
+    const QList<QMessageBox::StandardButton> save{QMessageBox::Save}, discard{QMessageBox::Discard},
+        cancel{QMessageBox::Cancel};
+    const QString changed = "c1_fdist.value=5; mainWin.windowModified=true";
+    QTest::newRow("New, Cancel") << "actionNew!" << cancel << changed;
+    QTest::newRow("New, Discard") << "actionNew!" << discard
+                                  << "c1_fdist.value=4; mainWin.windowModified=false";
+    QTest::newRow("New, Save") << ">a.cbp actionNew!" << save
+                               << "c1_fdist.value=4; mainWin.windowTitle=Sharpa[*]";
+    QTest::newRow("New, Save cancelled") << "actionNew!" << save << changed;
+    QTest::newRow("Open, Cancel") << ">d.cbp actionOpen!" << cancel << changed;
+    QTest::newRow("Open, Discard")
+        << ">d.cbp actionOpen!" << discard << "DSB_leftBorder.value=3.5; c1_fdist.value=4";
+    QTest::newRow("drop, Cancel") << "drop" << cancel << changed;
+    QTest::newRow("drop, Discard")
+        << "drop" << discard << "DSB_leftBorder.value=3.5; mainWin.windowModified=false";
+    QTest::newRow("close, Cancel") << "close" << cancel << "mainWin.visible=true";
+    QTest::newRow("close, Discard") << "close" << discard << "mainWin.visible=false";
+    QTest::newRow("Quit, Cancel") << "actionQuit!" << cancel << changed;
+}
+
+void tst_Settings::guardedActions()
+{
+    QFETCH(QString, action);
+    QFETCH(QList<QMessageBox::StandardButton>, decisions);
+    QFETCH(QString, expected);
+
+    write("d.cbp", with(atStart, 0, 3.5));
+    window->show();
+    act(*window, "c1_fdist=5");
+    prompts->decisions = decisions;
+    if (action.startsWith('>'))
+        prompts->answers << path(qPrintable(action.section(' ', 0, 0).mid(1)));
+    if (action == "close") {
+        window->close();
+    } else if (action == "drop") {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path("d.cbp"))});
+        QDragEnterEvent enter(QPoint(9, 9), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(9, 9), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+    } else {
+        act(*window, action.section(' ', -1));
+    }
+    QCOMPARE(observe(*window, expected), expected);
+    QCOMPARE(prompts->questions.value(0),
+             "The camera settings have been changed.\nDo you want to save your changes?");
+    QCOMPARE(read("a.cbp").size(), action.startsWith(">a") ? 84 : 0);
+}
+
+void tst_Settings::saveAddsTheSuffix_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QMessageBox::StandardButton>("replace"); // the answer when asked
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("new name") << "new" << QMessageBox::No << "new.cbp=84";
+    QTest::newRow("name of a file: No") << "old" << QMessageBox::No << "old.cbp=19 asked";
+    QTest::newRow("name of a file: Yes") << "old" << QMessageBox::Yes << "old.cbp=84 asked";
+    QTest::newRow("with its suffix: asked by the dialog")
+        << "old.cbp" << QMessageBox::No << "old.cbp=84";
+}
+
+void tst_Settings::saveAddsTheSuffix()
+{
+    QFETCH(QString, answer);
+    QFETCH(QMessageBox::StandardButton, replace);
+    QFETCH(QString, expected);
+
+    write("old.cbp", "the user's old file");
+    prompts->answers << dir->filePath(answer);
+    prompts->decisions << replace;
+    act(*window, "actionSave!");
+    const QString file = expected.section('=', 0, 0);
+    const bool asked = prompts->questions.size() == 2;
+    QCOMPARE(QStringLiteral("%1=%2%3")
+                 .arg(file)
+                 .arg(read(qPrintable(file)).size())
+                 .arg(asked ? " asked" : ""),
+             expected);
+    QCOMPARE(window->currentFileName(),
+             read(qPrintable(file)).size() == 84 ? path(qPrintable(file)) : "");
 }
 
 QTEST_MAIN(tst_Settings)

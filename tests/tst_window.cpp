@@ -25,6 +25,9 @@ private slots:
     void exportAndCopy_data();
     void exportAndCopy();
     void readsTheChartUnderTheMouse();
+    void eitherDecimalSeparator_data();
+    void eitherDecimalSeparator();
+    void helpSaysWhenItCannotOpen();
 
 private:
     QList<QUrl> opened;
@@ -57,8 +60,8 @@ void tst_Window::startsAsBuilt()
         QStringList(
             {"init - fdist: 4000 apature: 2 flength: 85 coc: 0.0125 adia: 42.5 dif: 0.0013542",
              "init - fdist: 4000 apature: 2 flength: 135 coc: 0.0125 adia: 67.5 dif: 0.0013542"}));
-    QCOMPARE(observe(window, "mainWin.windowTitle=Sharpa; SB_leftBorder.maximum=1000"),
-             "mainWin.windowTitle=Sharpa; SB_leftBorder.maximum=1000");
+    QCOMPARE(observe(window, "mainWin.windowTitle=Sharpa[*]; SB_leftBorder.maximum=1000"),
+             "mainWin.windowTitle=Sharpa[*]; SB_leftBorder.maximum=1000");
     QCOMPARE(window.windowIcon().availableSizes().size(), 6);
     compareToReference(window.grab().toImage(), QTest::currentDataTag());
     FakePrompts *prompts = fakePrompts(window);
@@ -137,9 +140,21 @@ void tst_Window::controls_data()
                                                    << "c1_coc.value=0.018; c2_coc.value=0.0125";
     QTest::newRow("scroll bar sets the border") << "SB_leftBorder=37"
                                                 << "DSB_leftBorder.value=37";
-    QTest::newRow("typed border leaves the scroll bar")
+    QTest::newRow("typed border moves the scroll bar")
         << "SB_leftBorder=37 DSB_leftBorder=12.5"
-        << "SB_leftBorder.value=37; DSB_leftBorder.value=12.5";
+        << "SB_leftBorder.value=13; DSB_leftBorder.value=12.5";
+    QTest::newRow("scroll bar clamped, border kept") << "DSB_leftBorder=10000 SB_leftBorder=999"
+                                                     << "DSB_leftBorder.value=999";
+    // Save as and Quit have keys only where the platform's scheme gives them (not offscreen).
+    QTest::newRow("shortcuts") << ""
+                               << "actionNew.shortcut=Ctrl+N; actionOpen.shortcut=Ctrl+O; "
+                                  "actionSave.shortcut=Ctrl+S; actionHelp.shortcut=F1";
+    QTest::newRow("modified by a change") << "c1_fdist=5"
+                                          << "mainWin.windowModified=true";
+    QTest::newRow("a change undone") << "c1_fdist=5 c1_fdist=4 boxC2=0 boxC2=1"
+                                     << "mainWin.windowModified=false";
+    QTest::newRow("not kept in a file: no change") << "c1_crop=0 spinBox=5"
+                                                   << "mainWin.windowModified=false";
     QTest::newRow("scale labels") << "qxscale=37 qyscale=99"
                                   << "qxscaled.text=37; qyscaled.text=99";
     QTest::newRow("CoC preset 4:3") << "c2_quality=1 comboBox_4=1 c2_setCOCPS!"
@@ -186,6 +201,7 @@ void tst_Window::newRestoresValuesAndRanges()
     const CoutCapture quiet;
     mainWin window;
     const QString fresh = formSnapshot(window);
+    fakePrompts(window);
     // 20 m beyond 5000 mm lenses lifts the border's minimum to 10 m.
     act(window,
         "c1_flength=5000 c2_flength=5000 DSB_leftBorder=20 distanceFP=1 qxscale=3 boxC2=0 "
@@ -302,6 +318,44 @@ void tst_Window::readsTheChartUnderTheMouse()
     QTest::mouseMove(chart, QPoint(10, 200)); // left of the plot
     QCOMPARE(window.statusBar()->currentMessage(), "");
     QVERIFY(window.findChild<QLabel *>("readoutC1")->isVisible());
+}
+
+void tst_Window::eitherDecimalSeparator_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("English, comma") << QLocale::c() << "2,5";
+    QTest::newRow("English, point") << QLocale::c() << "2.5";
+    QTest::newRow("German, point") << QLocale(QLocale::German) << "2.5";
+    QTest::newRow("German, comma") << QLocale(QLocale::German) << "2,5";
+}
+
+void tst_Window::eitherDecimalSeparator()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, typed);
+
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    const CoutCapture quiet;
+    mainWin window;
+    for (QDoubleSpinBox *box : {window.c2_fdist, window.c1_coc}) {
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Enter);
+        QCOMPARE(box->value(), 2.5);
+    }
+}
+
+void tst_Window::helpSaysWhenItCannotOpen()
+{
+    const CoutCapture quiet;
+    mainWin window;
+    FakePrompts *prompts = fakePrompts(window);
+    act(window, "actionHelp!"); // no browser offscreen
+    QCOMPARE(prompts->warnings,
+             QStringList{"The version page could not be opened in a browser. Its "
+                         "address is\nhttp://sharpa.example.org/links/sharpa0.01beta.html"});
 }
 
 QTEST_MAIN(tst_Window)

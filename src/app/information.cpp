@@ -1,6 +1,7 @@
 #include "information.h"
 
 #include "mainwin.h"
+#include "prompts.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -35,7 +36,11 @@ void mainWin::about()
 
 void mainWin::vcheck()
 {
-    QDesktopServices::openUrl(Information::versionPage(version));
+    const QUrl page = Information::versionPage(version);
+    if (!QDesktopServices::openUrl(page))
+        prompts->warn(this, QStringLiteral("Sharpa"),
+                      tr("The version page could not be opened in a browser. Its address is\n%1")
+                          .arg(page.toString()));
 }
 
 void mainWin::help()

@@ -5,6 +5,7 @@
 #include "chart/chartinput.h"
 #include "chart/chartpainter.h"
 #include "chart/graph.h"
+#include "decimalkeys.h"
 #include "optics/presets.h"
 #include "prompts.h"
 #include "readout.h"
@@ -15,19 +16,11 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
-#include <cstdlib>
-#include <iostream>
-
-namespace {
-
-QString fileFilter()
-{
-    return mainWin::tr(" 0.01 (*.cbp)");
-}
-
-} // namespace
+#include <algorithm>
+#include <cmath>
 
 mainWin::mainWin()
     : prompts(std::make_unique<Prompts>())
@@ -35,13 +28,23 @@ mainWin::mainWin()
     version = QStringLiteral("0.01beta");
     setupUi(this);
     initialForm = FormState::capture(this);
-    setWindowTitle(QStringLiteral("Sharpa"));
+    setWindowTitle(QStringLiteral("Sharpa[*]"));
     setWindowIcon(applicationIcon());
     connectControls();
     installChart();
     addChartActions();
     installReadout();
+    acceptBothDecimalSeparators(this);
+    setAcceptDrops(true);
+    fitToScreen();
     run();
+    markSaved();
+}
+
+void mainWin::fitToScreen()
+{
+    // Never larger than the screen, never smaller than the form allows.
+    resize(size().boundedTo(screen()->availableSize()).expandedTo(minimumSizeHint()));
 }
 
 mainWin::~mainWin() = default;
@@ -78,6 +81,12 @@ mainWin::CameraControls mainWin::controls(int index) const
 
 void mainWin::connectControls()
 {
+    actionNew->setShortcut(QKeySequence::New);
+    actionOpen->setShortcut(QKeySequence::Open);
+    actionSave->setShortcut(QKeySequence::Save);
+    actionSave_as->setShortcut(QKeySequence::SaveAs);
+    actionQuit->setShortcut(QKeySequence::Quit);
+    actionHelp->setShortcut(QKeySequence::HelpContents);
     connect(actionQuit, &QAction::triggered, this, &mainWin::quit);
     connect(actionOpen, &QAction::triggered, this, &mainWin::load);
     connect(actionSave, &QAction::triggered, this, &mainWin::save);
@@ -180,6 +189,11 @@ void mainWin::run()
         if (DSB_leftBorder->value() * 1000 > floor)
             DSB_leftBorder->setMinimum(floor / 1000);
     }
+    {
+        // Follows a typed border without writing back to it.
+        const QSignalBlocker quiet(SB_leftBorder);
+        SB_leftBorder->setValue(int(std::clamp(std::round(DSB_leftBorder->value()), 1.0, 1000.0)));
+    }
     qxscaled->setText(QString::number(qxscale->value()));
     qyscaled->setText(QString::number(qyscale->value()));
     // May move the scroll bar and so re-enter run() through setDist().
@@ -200,6 +214,7 @@ void mainWin::run()
     // themselves on the event loop's next pass.
     frame->repaint();
     showDepthOfField();
+    setWindowModified(unsaved.isModified(currentSettings()));
 }
 
 void mainWin::setDist()
@@ -309,116 +324,4 @@ void mainWin::setC2Hyper()
 void mainWin::setFocusToHyperfocal(int camera)
 {
     controls(camera).fdist->setValue(cameras[std::size_t(camera)].hyperfocal() / 1000);
-}
-
-void mainWin::quit()
-{
-    std::exit(0);
-}
-
-void mainWin::newForm()
-{
-    initialForm.restore();
-    fileName.clear();
-    setWindowTitle(QStringLiteral("Sharpa"));
-    run();
-}
-
-void mainWin::load()
-{
-    const QString path
-        = prompts->openFileName(this, tr("Open File"), QDir::currentPath(), fileFilter());
-    if (path.isEmpty())
-        return;
-    QString error;
-    const std::optional<CameraSettings> settings = SettingsFile::read(path, &error);
-    if (!settings) {
-        reportFailure(tr("Could not open the camera settings file %1.\n%2"), path, error);
-        return;
-    }
-    fileName = path;
-    showFileName();
-    applySettings(*settings);
-    run();
-}
-
-void mainWin::save()
-{
-    QString path = fileName;
-    if (path.isEmpty())
-        path = prompts->saveFileName(this, tr("Save File"), QDir::currentPath(), fileFilter());
-    if (!path.isEmpty())
-        writeSettings(path);
-}
-
-void mainWin::saveAs()
-{
-    const QString path
-        = prompts->saveFileName(this, tr("Save File"), QDir::currentPath(), fileFilter());
-    if (!path.isEmpty())
-        writeSettings(path);
-}
-
-void mainWin::writeSettings(const QString &path)
-{
-    QString error;
-    if (!SettingsFile::write(path, currentSettings(), &error)) {
-        reportFailure(tr("Could not save the camera settings to %1.\n%2"), path, error);
-        return;
-    }
-    fileName = path;
-    showFileName();
-}
-
-// message takes the file as %1 and the reason as %2.
-void mainWin::reportFailure(const QString &message, const QString &path, const QString &reason)
-{
-    prompts->warn(this, QStringLiteral("Sharpa"),
-                  message.arg(QDir::toNativeSeparators(path), reason));
-}
-
-void mainWin::showFileName()
-{
-    setWindowTitle(QStringLiteral("Sharpa ") + fileName);
-}
-
-CameraSettings mainWin::currentSettings() const
-{
-    CameraSettings settings;
-    settings.leftBorder = DSB_leftBorder->value();
-    settings.distanceCam = distanceCam->isChecked();
-    settings.distanceFP = distanceFP->isChecked();
-    settings.xScale = qxscale->value();
-    settings.yScale = qyscale->value();
-    for (int k = 0; k < 2; ++k) {
-        const CameraControls c = controls(k);
-        settings.cameras[std::size_t(k)] = {c.box->isChecked(), c.fdist->value(),
-                                            c.apature->value(), c.flength->value(), c.coc->value()};
-    }
-    return settings;
-}
-
-void mainWin::applySettings(const CameraSettings &settings)
-{
-    // In file order, one control at a time: each value is echoed on its own
-    // line, then set; the change recalculates as if typed, and the control
-    // applies the range it has at that moment.
-    const auto apply = [](auto value, auto &&setter) {
-        std::cout << value << '\n';
-        setter(value);
-    };
-    apply(settings.leftBorder, [this](double v) { DSB_leftBorder->setValue(v); });
-    apply(settings.distanceCam, [this](bool v) { distanceCam->setChecked(v); });
-    apply(settings.distanceFP, [this](bool v) { distanceFP->setChecked(v); });
-    apply(settings.xScale, [this](int v) { qxscale->setValue(v); });
-    apply(settings.yScale, [this](int v) { qyscale->setValue(v); });
-    for (int k = 0; k < 2; ++k) {
-        const CameraSettings::Camera &camera = settings.cameras[std::size_t(k)];
-        const CameraControls c = controls(k);
-        apply(camera.inUse, [&c](bool v) { c.box->setChecked(v); });
-        apply(camera.fdist, [&c](double v) { c.fdist->setValue(v); });
-        apply(camera.apature, [&c](double v) { c.apature->setValue(v); });
-        apply(camera.flength, [&c](double v) { c.flength->setValue(v); });
-        apply(camera.coc, [&c](double v) { c.coc->setValue(v); });
-    }
 }

@@ -5,6 +5,7 @@
 #include "formstate.h"
 #include "optics/cameraoptics.h"
 #include "ui_mainwin.h"
+#include "unsavedchanges.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -79,6 +80,9 @@ private:
 protected:
     // Shows the blur under the mouse while it is over the chart.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void connectControls();
@@ -88,6 +92,11 @@ private:
     void copyChart();
     ChartExport::Page chartPage() const;
     void newForm();
+    void fitToScreen();
+    void openFile(const QString &path);
+    bool saveFile(bool askForName);
+    bool mayDiscardChanges();
+    void markSaved();
     void setCocFromPixelSize(int camera);
     void setCocFromViewDistance(int camera);
     void installReadout();
@@ -96,7 +105,6 @@ private:
 
     CameraSettings currentSettings() const;
     void applySettings(const CameraSettings &settings);
-    void writeSettings(const QString &path);
     void reportFailure(const QString &message, const QString &path, const QString &reason);
     void showFileName();
 
@@ -104,6 +112,7 @@ private:
     QString version;
     QString fileName;
     FormState initialForm;
+    UnsavedChanges unsaved;
     std::unique_ptr<Prompts> prompts;
     std::array<QLabel *, 2> readouts{};
     bool hovering = false;

@@ -19,5 +19,15 @@ QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QSt
 
 void Prompts::warn(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox::warning(parent, title, text);
+    // Selectable, so that a file name or an address can be copied.
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+}
+
+QMessageBox::StandardButton Prompts::ask(QWidget *parent, const QString &title, const QString &text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton)
+{
+    return QMessageBox::question(parent, title, text, buttons, defaultButton);
 }

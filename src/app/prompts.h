@@ -1,11 +1,12 @@
 #ifndef PROMPTS_H
 #define PROMPTS_H
 
+#include <QMessageBox>
 #include <QString>
 
 class QWidget;
 
-// Where the main window asks the user for a file and reports a failure.
+// Where the main window asks the user for a file or a decision and reports a failure.
 // Tests put their own answers in place of the dialogs.
 class Prompts
 {
@@ -18,6 +19,11 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                                  const QString &filter, QString *selectedFilter = nullptr);
     virtual void warn(QWidget *parent, const QString &title, const QString &text);
+    // A question; returns the button chosen.
+    virtual QMessageBox::StandardButton ask(QWidget *parent, const QString &title,
+                                            const QString &text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton);
 };
 
 #endif // PROMPTS_H

@@ -38,6 +38,7 @@ private:
 struct FakePrompts : Prompts
 {
     QStringList answers, questions, warnings;
+    QList<QMessageBox::StandardButton> decisions; // none left: Discard
 
     QString openFileName(QWidget *, const QString &caption, const QString &,
                          const QString &filter) override
@@ -50,6 +51,13 @@ struct FakePrompts : Prompts
         return ask("save|" + caption + '|' + filter);
     }
     void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
+    QMessageBox::StandardButton ask(QWidget *, const QString &, const QString &text,
+                                    QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton) override
+    {
+        questions << text;
+        return decisions.isEmpty() ? QMessageBox::Discard : decisions.takeFirst();
+    }
     QString ask(const QString &question)
     {
         questions << question;
