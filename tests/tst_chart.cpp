@@ -14,10 +14,6 @@ class tst_Chart : public QObject
     Q_OBJECT
 
 private slots:
-    void gridSteps_data();
-    void gridSteps();
-    void ticks_data();
-    void ticks();
     void labelsNeverCollide();
     void band_data();
     void band();
@@ -33,86 +29,6 @@ namespace {
 const ChartFrame frame{600, 400}; // axis row 370, plot 560 x 360
 
 } // namespace
-
-void tst_Chart::gridSteps_data()
-{
-    QTest::addColumn<int>("ys");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<int>("count");
-
-    // Lines while U * YS < 350; the last scale of each step and the first of the next.
-    const std::tuple<int, const char *, int> table[]
-        = {{1, "10", 35},   {2, "10", 18}, {3, "5", 24}, {6, "5", 12},    {7, "2.5", 20},
-           {11, "2.5", 13}, {12, "1", 30}, {50, "1", 7}, {51, "0.5", 14}, {99, "0.5", 8}};
-    for (const auto &[ys, second, count] : table)
-        QTest::addRow("YS %d", ys) << ys << second << count;
-}
-
-void tst_Chart::gridSteps()
-{
-    QFETCH(int, ys);
-    QFETCH(QString, second);
-    QFETCH(int, count);
-
-    const QVector<GridLine> lines = gridLines(frame, ys);
-    QCOMPARE(lines.size(), count);
-    QCOMPARE(lines[1].label, second);
-}
-
-void tst_Chart::ticks_data()
-{
-    QTest::addColumn<int>("xs");
-    QTest::addColumn<qint64>("leftBorder");
-    QTest::addColumn<bool>("fromCamera");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("last");
-
-    // "column:label" of the first ticks; a tick on column 0 or 560 is off the plot.
-    QTest::newRow("XS 1: 1 cm, 0.1 m labelled")
-        << 1 << qint64(1000) << true << "10: 20: 30:" << 55 << 550;
-    QTest::newRow("XS 2: 0.1 m") << 2 << qint64(270) << true << "15:0.3 65:0.4 115:0.5" << 11
-                                 << 515;
-    QTest::newRow("XS 5: 0.1 m, every other label clear")
-        << 5 << qint64(10050) << true << "10:10.1 30: 50:10.3" << 28 << 550;
-    QTest::newRow("XS 6: 0.5 m") << 6 << qint64(270) << true << "39:0.5 122:1 205:1.5" << 7 << 539;
-    QTest::newRow("XS 10: tick on 560 left off")
-        << 10 << qint64(1400) << true << "10:1.5 60:2 110:2.5" << 11 << 510;
-    QTest::newRow("XS 11: 5.51 m unlabelled")
-        << 11 << qint64(1000) << true << "46:1.5 91:2 137:2.5" << 12 << 546;
-    QTest::newRow("XS 12: whole metres, 5 digits")
-        << 12 << qint64(99999000) << true << "84:100000 167:100001 250:100002" << 6 << 500;
-    QTest::newRow("focus plane, XS 10: 0 at column 100")
-        << 10 << qint64(1000) << false << "50:-0.5 100:0 150:0.5" << 11 << 550;
-    QTest::newRow("focus plane, XS 3: 0 past column 333")
-        << 3 << qint64(1000) << false << "34:-0.9 67:-0.8 100:-0.7" << 16 << 534;
-    QTest::newRow("XS 99: every other label clear")
-        << 99 << qint64(270) << true << "8:1 18: 28:3" << 55 << 553;
-}
-
-void tst_Chart::ticks()
-{
-    QFETCH(int, xs);
-    QFETCH(qint64, leftBorder);
-    QFETCH(bool, fromCamera);
-    QFETCH(QString, first);
-    QFETCH(int, count);
-    QFETCH(int, last);
-
-    ChartScale scale;
-    scale.xs = xs;
-    scale.leftBorder = leftBorder;
-    scale.fromCamera = fromCamera;
-    const QImage device(1, 1, QImage::Format_RGB32); // as the reference images measure text
-    const QVector<Tick> ticks
-        = distanceTicks(frame, scale, QFontMetrics(QFont("Arial", 8), &device), 540);
-    QStringList seen;
-    for (int k = 0; k < 3; ++k)
-        seen << QStringLiteral("%1:%2").arg(ticks[k].column).arg(ticks[k].label);
-    QCOMPARE(seen.join(QLatin1Char(' ')), first);
-    QCOMPARE(ticks.size(), count);
-    QCOMPARE(ticks.last().column, last);
-}
 
 void tst_Chart::labelsNeverCollide()
 {
@@ -207,6 +123,15 @@ void tst_Chart::pictures_data()
         << "boxC1=0 c2_calcDef=1 qxscale=5 qyscale=3 DSB_leftBorder=3.9" << QSize(500, 300);
     QTest::newRow("chart-through-focal-length")
         << "boxC2=0 c1_flength=5000 qxscale=12 qyscale=51 DSB_leftBorder=2" << QSize(600, 400);
+    // The scales at both sides of each boundary of the grid-step and tick tables.
+    QTest::newRow("chart-ys2-xs1") << "qyscale=2 qxscale=1" << QSize(600, 400);
+    QTest::newRow("chart-ys3-xs2") << "qyscale=3 qxscale=2 DSB_leftBorder=0.27" << QSize(600, 400);
+    QTest::newRow("chart-ys6-xs5") << "qyscale=6 qxscale=5 DSB_leftBorder=10.05" << QSize(600, 400);
+    QTest::newRow("chart-ys7-xs6") << "qyscale=7 qxscale=6 DSB_leftBorder=3.5" << QSize(600, 400);
+    QTest::newRow("chart-ys11-xs11") << "qyscale=11 qxscale=11" << QSize(600, 400);
+    QTest::newRow("chart-ys12-xs12")
+        << "qyscale=12 qxscale=12 DSB_leftBorder=99999" << QSize(600, 400);
+    QTest::newRow("chart-ys50-xs99") << "qyscale=50 qxscale=99 distanceFP=1" << QSize(600, 400);
     QTest::newRow("chart-narrow") << "DSB_leftBorder=3.95" << QSize(42, 300);
     QTest::newRow("chart-flat") << "" << QSize(300, 41);
 }

@@ -69,7 +69,7 @@ void useRealWindow(const QProcessEnvironment &environment, QProcess &program, bo
     QVERIFY(geometry && geometry->width <= 1280 && geometry->height <= 600);
     if (change) { // the left border, which has the focus, one step up; the title shows it
         xdotool({"windowfocus", "--sync", id, "key", "Up"});
-        QVERIFY(!xdotool({"search", "--sync", "--name", "^Sharpa\\*$"}).isEmpty());
+        QVERIFY(!xdotool({"search", "--sync", "--name", R"(^Sharpa\*$)"}).isEmpty());
     }
     xcb_client_message_event_t close{XCB_CLIENT_MESSAGE,      32, 0, window,
                                      atom(x, "WM_PROTOCOLS"), {}};

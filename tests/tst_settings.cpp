@@ -129,7 +129,7 @@ void tst_Settings::load_data()
     QTest::addColumn<QString>("said");     // the warning, or the values echoed ("|": a trace line)
 
     QTest::newRow("each value echoed, then set; tail ignored")
-        << with(with(with(atStart, 0, 2.5), 13, "\x25"), 19, 1234567) + "tail"
+        << with(with(with(atStart, 0, 2.5), 13, "%"), 19, 1234567) + "tail"
         << "DSB_leftBorder=2.5 qxscale=37 c1_fdist=99999"
         << "2.5 | | 1 0 37 | | 10 1 1.23457e+06 | | 2 85 0.0125 1 4 2 135 0.0125 | |";
     QTest::newRow("above every range")

@@ -8,17 +8,16 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     // Unbuffered, so that a short write shows in write()'s count: commit()
     // does not notice one and would replace the file with a truncated copy.
     QSaveFile file(path);
+    qint64 written = -1;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        written = file.write(bytes);
     QString error;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = file.errorString();
-    } else if (const qint64 written = file.write(bytes); written != bytes.size()) {
-        error = written < 0
-            ? file.errorString()
-            : QCoreApplication::translate("mainWin", "Only %1 of %2 bytes could be written.")
-                  .arg(written)
-                  .arg(bytes.size());
+    if (written >= 0 && written != bytes.size()) {
+        error = QCoreApplication::translate("mainWin", "Only %1 of %2 bytes could be written.")
+                    .arg(written)
+                    .arg(bytes.size());
         file.cancelWriting();
-    } else if (!file.commit()) {
+    } else if (written < 0 || !file.commit()) {
         error = file.errorString();
     }
     if (errorMessage)

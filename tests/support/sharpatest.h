@@ -77,8 +77,7 @@ inline FakePrompts *fakePrompts(mainWin &window)
 inline void act(QObject &root, const QString &steps)
 {
     for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
-        QObject *control
-            = root.findChild<QObject *>(step.section(QRegularExpression("[=!]"), 0, 0));
+        auto *control = root.findChild<QObject *>(step.section(QRegularExpression("[=!]"), 0, 0));
         QVERIFY2(control, qPrintable(step));
         if (step.endsWith('!')) {
             QVERIFY(QMetaObject::invokeMethod(
