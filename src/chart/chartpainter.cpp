@@ -6,6 +6,8 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace ChartGeometry;
 
 namespace ChartPainter {
@@ -107,8 +109,16 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
             continue;
         const Curve curve
             = traceCurve(input.cameras[k], input.diffraction[k] ? 1 : 0, frame, scale);
+        // Stretches wholly above or below the widget would set no pixel.
+        QVector<QLine> segments = curveSegments(curve.points);
+        segments.erase(std::remove_if(segments.begin(), segments.end(),
+                                      [h](const QLine &line) {
+                                          return (line.y1() < 0 && line.y2() < 0)
+                                              || (line.y1() >= h && line.y2() >= h);
+                                      }),
+                       segments.end());
         painter.setPen(cosmeticPen(cameraColour[k]));
-        painter.drawLines(curveSegments(curve.points));
+        painter.drawLines(segments);
 
         const QRect band = bandRect(frame, curve.band);
         if (band.isNull())
