@@ -23,7 +23,8 @@ void tst_Optics::limitsMatchTheBlur_data()
     QTest::addColumn<bool>("diffraction");
     QTest::addColumn<int>("state");
 
-    // CoC 0.0125 mm; the far limit is infinite from f² / (N c) + f on.
+    // CoC 0.0125 mm; the far limit is infinite from f² / (N c) + f on. An
+    // f-number of 0 stands for f/8 with a CoC as large as its diffraction disc.
     QTest::newRow("85 mm at 4 m") << 4000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
     QTest::newRow("with diffraction") << 4000.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp);
     QTest::newRow("at the hyperfocal distance: finite")
@@ -34,6 +35,8 @@ void tst_Optics::limitsMatchTheBlur_data()
         << 2000.0 << 32.0 << 50.0 << false << int(DepthOfField::Sharp);
     QTest::newRow("f/32 with diffraction: nothing sharp")
         << 2000.0 << 32.0 << 50.0 << true << int(DepthOfField::DiffractionTooLarge);
+    QTest::newRow("diffraction disc as large as the CoC")
+        << 4000.0 << 0.0 << 85.0 << true << int(DepthOfField::DiffractionTooLarge);
     QTest::newRow("focus on the focal length")
         << 50.0 << 2.0 << 50.0 << false << int(DepthOfField::FocusInsideFocalLength);
 }
@@ -48,7 +51,9 @@ void tst_Optics::limitsMatchTheBlur()
 
     const CoutCapture quiet;
     CameraOptics camera;
-    camera.init(fdist, apature, flength, 0.0125);
+    camera.init(fdist, apature > 0 ? apature : 8, flength, 0.0125);
+    if (apature == 0)
+        camera.init(fdist, 8, flength, camera.dif);
     const DepthOfField limits = depthOfField(camera, diffraction ? 1 : 0);
     QCOMPARE(int(limits.state), state);
     if (limits.state != DepthOfField::Sharp)

@@ -174,6 +174,9 @@ void tst_Window::controls_data()
     QTest::newRow("depth of field: camera off")
         << "boxC1=0 c2_calcDef=1"
         << "readoutC1.visible=false; readoutC2.text=Camera 2: 3.98 m – 4.02 m (0.0332 m)";
+    QTest::newRow("depth of field: km from 1 km on")
+        << "c1_fdist=242.39"
+        << "readoutC1.text=Camera 1: 131.85 m – 1.50 km (1.37 km)";
     QTest::newRow("depth of field: far limit in km")
         << "c1_set_Hyper! c2_fdist=0.13"
         << "readoutC1.text=Camera 1: 144.52 m – 982.60 km (982.46 km); "
@@ -302,7 +305,9 @@ void tst_Window::exportAndCopy()
         QVERIFY2(qGray(image.pixel(x, axis)) + qGray(image.pixel(x, axis - 1)) < 320,
                  qPrintable(QString::number(x)));
     QCOMPARE(QGuiApplication::clipboard()->image().size(), chart->size());
-    QCOMPARE(ChartExport::image({QSize(300, 200), 2}, window.chartInput()).size(), QSize(600, 400));
+    const QByteArray twice
+        = ChartExport::encode(ChartExport::Format::Png, {QSize(300, 200), 2}, window.chartInput());
+    QCOMPARE(QImage::fromData(twice).size(), QSize(600, 400)); // device pixels
 }
 
 void tst_Window::readsTheChartUnderTheMouse()
