@@ -258,6 +258,9 @@ void tst_Settings::guardedActions_data()
         << "drop" << discard << "DSB_leftBorder.value=3.5; mainWin.windowModified=false";
     QTest::newRow("close, Cancel") << "close" << cancel << "mainWin.visible=true";
     QTest::newRow("close, Discard") << "close" << discard << "mainWin.visible=false";
+    QTest::newRow("close, Save") << ">a.cbp close" << save << "mainWin.visible=false";
+    QTest::newRow("Open, Save") << ">a.cbp >d.cbp actionOpen!" << save
+                                << "DSB_leftBorder.value=3.5; c1_fdist.value=4";
     QTest::newRow("Quit, Cancel") << "actionQuit!" << cancel << changed;
 }
 
@@ -271,8 +274,10 @@ void tst_Settings::guardedActions()
     window->show();
     act(*window, "c1_fdist=5");
     prompts->decisions = decisions;
-    if (action.startsWith('>'))
-        prompts->answers << path(qPrintable(action.section(' ', 0, 0).mid(1)));
+    const bool saves = action.startsWith(">a");
+    for (const QString &answer : action.split(' ').filter(QRegularExpression("^>")))
+        prompts->answers << path(qPrintable(answer.mid(1)));
+    action = action.section(' ', -1);
     if (action == "close") {
         window->close();
     } else if (action == "drop") {
@@ -284,12 +289,12 @@ void tst_Settings::guardedActions()
         QDropEvent drop(QPointF(9, 9), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(window.get(), &drop);
     } else {
-        act(*window, action.section(' ', -1));
+        act(*window, action);
     }
     QCOMPARE(observe(*window, expected), expected);
     QCOMPARE(prompts->questions.value(0),
              "The camera settings have been changed.\nDo you want to save your changes?");
-    QCOMPARE(read("a.cbp").size(), action.startsWith(">a") ? 84 : 0);
+    QCOMPARE(read("a.cbp").size(), saves ? 84 : 0);
 }
 
 void tst_Settings::saveAddsTheSuffix_data()
