@@ -31,22 +31,42 @@ void fillRects(QPainter &painter, const QVector<QRect> &rects, const QColor &col
     painter.drawRects(rects);
 }
 
-// Axis-aligned lines of a colour. On a raster device without scaling they are
-// filled as one-pixel rectangles, the cosmetic pen's very pixels many times
-// faster; elsewhere the pen draws them.
+// Device pixels per logical pixel where that is a whole number on a raster
+// device, so that rectangles can be filled in device pixels; 0 elsewhere
+// (fractional ratios, SVG, PDF).
+int wholePixelScale(QPainter &painter)
+{
+    const QTransform &transform = painter.deviceTransform();
+    const int scale = qRound(transform.m11());
+    if (painter.paintEngine()->type() != QPaintEngine::Raster
+        || transform.type() > QTransform::TxScale || scale < 1 || transform.m11() != scale
+        || transform.m22() != scale)
+        return 0;
+    return scale;
+}
+
+// Axis-aligned lines of a colour. Where device pixels are whole, they are
+// filled as rectangles of the cosmetic pen's very pixels, many times faster;
+// elsewhere the pen draws them.
 void drawStraightLines(QPainter &painter, const QVector<QLine> &lines, const QColor &colour)
 {
-    if (painter.paintEngine()->type() == QPaintEngine::Raster
-        && painter.deviceTransform().type() <= QTransform::TxTranslate) {
-        QVector<QRect> rects;
-        rects.reserve(lines.size());
-        for (const QLine &line : lines)
-            rects.append(lineRect(line));
-        fillRects(painter, rects, colour);
+    const int scale = wholePixelScale(painter);
+    if (scale == 0) {
+        painter.setPen(cosmeticPen(colour));
+        painter.drawLines(lines);
         return;
     }
-    painter.setPen(cosmeticPen(colour));
-    painter.drawLines(lines);
+    QVector<QRect> rects;
+    rects.reserve(lines.size());
+    for (const QLine &line : lines) {
+        const QRect r = lineRect(line);
+        rects.append(QRect(r.x() * scale, r.y() * scale, (r.width() - 1) * scale + 1,
+                           (r.height() - 1) * scale + 1));
+    }
+    painter.save();
+    painter.scale(1.0 / scale, 1.0 / scale);
+    fillRects(painter, rects, colour);
+    painter.restore();
 }
 
 } // namespace
@@ -125,7 +145,16 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
             continue;
         QColor tint = cameraColour[k];
         tint.setAlpha(bandAlpha);
-        fillRects(painter, {band}, tint);
+        if (const int scale = wholePixelScale(painter)) {
+            // Blended as one image: the same pixels as the translucent fill,
+            // which the raster engine blends row by row, ten times faster.
+            QImage layer(band.size() * scale, QImage::Format_ARGB32_Premultiplied);
+            layer.setDevicePixelRatio(scale);
+            layer.fill(tint);
+            painter.drawImage(band.topLeft(), layer);
+        } else {
+            fillRects(painter, {band}, tint);
+        }
     }
 }
 
