@@ -1,4 +1,5 @@
 #include "chart/chartgeometry.h"
+#include "optics/presets.h"
 #include "sharpatest.h"
 
 #include <QPainter>
@@ -7,13 +8,16 @@
 
 using namespace ChartGeometry;
 
-// The chart's rules as plain geometry, then the painted chart, pixel for
-// pixel, against reference images checked by eye.
+// The optics that the chart draws, the chart's rules as plain geometry, then
+// the painted chart, pixel for pixel, against reference images checked by eye.
 class tst_Chart : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void limitsMatchTheBlur_data();
+    void limitsMatchTheBlur();
+    void presetsFallBackToTheFirstEntry();
     void labelsNeverCollide();
     void band_data();
     void band();
@@ -28,6 +32,65 @@ private slots:
 namespace {
 const ChartFrame frame{600, 400}; // axis row 370, plot 560 x 360
 } // namespace
+
+void tst_Chart::limitsMatchTheBlur_data()
+{
+    QTest::addColumn<double>("fdist");
+    QTest::addColumn<double>("apature");
+    QTest::addColumn<double>("flength");
+    QTest::addColumn<bool>("diffraction");
+    QTest::addColumn<int>("state");
+
+    // CoC 0.0125 mm; the far limit is infinite from f² / (N c) + f on. An
+    // f-number of 0 stands for f/8 with a CoC as large as its diffraction disc.
+    QTest::newRow("85 mm at 4 m") << 4000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
+    QTest::newRow("with diffraction") << 4000.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp);
+    QTest::newRow("at the hyperfocal distance: finite")
+        << 289000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
+    QTest::newRow("from f² / (N c) + f: infinite")
+        << 289085.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
+    QTest::newRow("f/32 without diffraction")
+        << 2000.0 << 32.0 << 50.0 << false << int(DepthOfField::Sharp);
+    QTest::newRow("f/32 with diffraction: nothing sharp")
+        << 2000.0 << 32.0 << 50.0 << true << int(DepthOfField::DiffractionTooLarge);
+    QTest::newRow("diffraction disc as large as the CoC")
+        << 4000.0 << 0.0 << 85.0 << true << int(DepthOfField::DiffractionTooLarge);
+    QTest::newRow("focus on the focal length")
+        << 50.0 << 2.0 << 50.0 << false << int(DepthOfField::FocusInsideFocalLength);
+}
+
+void tst_Chart::limitsMatchTheBlur()
+{
+    QFETCH(double, fdist);
+    QFETCH(double, apature);
+    QFETCH(double, flength);
+    QFETCH(bool, diffraction);
+    QFETCH(int, state);
+
+    const CoutCapture quiet;
+    CameraOptics camera;
+    camera.init(fdist, apature > 0 ? apature : 8, flength, 0.0125);
+    if (apature == 0)
+        camera.init(fdist, 8, flength, camera.dif);
+    const DepthOfField limits = depthOfField(camera, diffraction ? 1 : 0);
+    QCOMPARE(int(limits.state), state);
+    if (limits.state != DepthOfField::Sharp)
+        return;
+    QVERIFY(limits.nearLimit < fdist && limits.farLimit > fdist);
+    QVERIFY(qAbs(camera.relativeBlur(limits.nearLimit, diffraction) - 1) < 1e-9);
+    QCOMPARE(std::isinf(limits.farLimit), fdist >= flength * flength / apature / 0.0125 + flength);
+    QVERIFY(std::isinf(limits.farLimit)
+            || qAbs(camera.relativeBlur(limits.farLimit, diffraction) - 1) < 1e-9);
+}
+
+void tst_Chart::presetsFallBackToTheFirstEntry()
+{
+    // Crop 1.0, 4.17 million pixels, 3:2; the last entries of each table differ.
+    for (const auto &[crop, quality, form] : {std::tuple{-1, 8, 2}, std::tuple{4, -1, -1}})
+        QCOMPARE(Presets::circleOfConfusion(crop, quality, form),
+                 Presets::circleOfConfusion(0, 0, 0));
+    QVERIFY(Presets::circleOfConfusion(3, 7, 1) != Presets::circleOfConfusion(0, 0, 0));
+}
 
 void tst_Chart::labelsNeverCollide()
 {

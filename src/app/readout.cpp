@@ -61,8 +61,6 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
 QString atColumn(const ChartInput &input, int column, const QLocale &locale)
 {
     const ChartGeometry::ChartScale &scale = input.scale;
-    const qint64 along = qint64(column) * scale.xs;
-    const qint64 distance = scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
@@ -73,7 +71,9 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale)
             input.diffraction[k] ? 1 : 0);
         blur << (std::isfinite(u) ? locale.toString(u, 'f', 1) : QStringLiteral("–"));
     }
-    const QString metres = locale.toString(double(distance) / 1000, 'f', 2) + QStringLiteral(" m");
+    const QString metres
+        = locale.toString(double(ChartGeometry::axisDistance(scale, column)) / 1000, 'f', 2)
+        + QStringLiteral(" m");
     return blur.isEmpty() ? metres
                           : metres + QStringLiteral(": U ") + blur.join(QStringLiteral(" / "));
 }

@@ -66,18 +66,23 @@ TickRule tickRule(int xs)
     return {1000, 1};
 }
 
+qint64 axisDistance(const ChartScale &scale, int column)
+{
+    const qint64 along = qint64(column) * scale.xs;
+    return scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
+}
+
 QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
                             const QFontMetrics &metrics, int titleLeft)
 {
     QVector<Tick> ticks;
     const TickRule rule = tickRule(scale.xs);
-    const qint64 origin = scale.fromCamera ? scale.leftBorder : -scale.leftBorder;
     const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
     int free = 0; // the first pixel column right of the last label
     // A tick falls on the first column at or past a multiple of the interval.
     for (int i = 1; i < frame.plotWidth(); ++i) {
-        const qint64 previous = origin + qint64(i - 1) * scale.xs;
-        const qint64 d = origin + qint64(i) * scale.xs;
+        const qint64 previous = axisDistance(scale, i - 1);
+        const qint64 d = axisDistance(scale, i);
         if (floorDiv(previous, rule.interval) == floorDiv(d, rule.interval))
             continue;
         Tick tick{i, {}, {}};

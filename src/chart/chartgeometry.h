@@ -80,6 +80,10 @@ double gridStep(int ys);
 QVector<GridLine> gridLines(const ChartFrame &frame, int ys);
 
 TickRule tickRule(int xs);
+// The distance that the axis reads at a column, mm: from the camera, or in
+// focus-plane mode signed from the focus plane.
+qint64 axisDistance(const ChartScale &scale, int column);
+
 // Ticks mark distances from the camera, or in focus-plane mode signed
 // distances from the focus plane. A label is kept only where its whole text
 // fits in the widget, clear of the previous label and of the axis title,
