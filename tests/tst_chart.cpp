@@ -25,7 +25,7 @@ private slots:
     void pictures();
     void oneDevicePixelPerLine_data();
     void oneDevicePixelPerLine();
-    void repaintsAtOnceAndOnResize();
+    void paintsOnChangesOnly();
     void everyPairOfExtremes();
 };
 
@@ -209,7 +209,7 @@ void tst_Chart::pictures()
     compareToReference(renderChart(window, size), QString::fromLatin1(QTest::currentDataTag()));
 }
 
-void tst_Chart::repaintsAtOnceAndOnResize()
+void tst_Chart::paintsOnChangesOnly()
 {
     const CoutCapture quiet;
     mainWin window;
@@ -226,6 +226,14 @@ void tst_Chart::repaintsAtOnceAndOnResize()
         }
     } counter;
     chart->installEventFilter(&counter);
+    // Reading the chart under the mouse repaints nothing.
+    QTest::mouseMove(chart, QPoint(30 + 250, 200)); // 3.5 m
+    QCOMPARE(window.statusBar()->currentMessage(), "3.50 m: U 10.5 / 26.9");
+    QVERIFY(!window.findChild<QLabel *>("readoutC1")->isVisible());
+    QTest::mouseMove(chart, QPoint(10, 200)); // left of the plot
+    QCOMPARE(window.statusBar()->currentMessage(), "");
+    QVERIFY(window.findChild<QLabel *>("readoutC1")->isVisible());
+    QCOMPARE(counter.paints, 0);
     window.c1_fdist->setValue(5); // no event loop in between
     QCOMPARE(counter.paints, 1);
     window.resize(window.width() + 100, window.height());

@@ -24,7 +24,6 @@ private slots:
     void aboutAndHelp();
     void exportAndCopy_data();
     void exportAndCopy();
-    void readsTheChartUnderTheMouse();
     void eitherDecimalSeparator_data();
     void eitherDecimalSeparator();
 
@@ -305,21 +304,6 @@ void tst_Window::exportAndCopy()
     const QByteArray twice
         = ChartExport::encode(ChartExport::Format::Png, {QSize(300, 200), 2}, window.chartInput());
     QCOMPARE(QImage::fromData(twice).size(), QSize(600, 400)); // device pixels
-}
-
-void tst_Window::readsTheChartUnderTheMouse()
-{
-    const CoutCapture quiet;
-    mainWin window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget *chart = window.frame->findChild<graph *>();
-    QTest::mouseMove(chart, QPoint(30 + 250, 200)); // 3.5 m
-    QCOMPARE(window.statusBar()->currentMessage(), "3.50 m: U 10.5 / 26.9");
-    QVERIFY(!window.findChild<QLabel *>("readoutC1")->isVisible());
-    QTest::mouseMove(chart, QPoint(10, 200)); // left of the plot
-    QCOMPARE(window.statusBar()->currentMessage(), "");
-    QVERIFY(window.findChild<QLabel *>("readoutC1")->isVisible());
 }
 
 void tst_Window::eitherDecimalSeparator_data()
