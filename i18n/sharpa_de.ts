@@ -210,12 +210,8 @@ p, li { white-space: pre-wrap; }
         <translation> 0.01 (*.cbp)</translation>
     </message>
     <message>
-        <source>Set to hyperfocal (</source>
-        <translation>Auf hyperfokal setzen (</translation>
-    </message>
-    <message>
-        <source>m)</source>
-        <translation>m)</translation>
+        <source>Set to hyperfocal (%1m)</source>
+        <translation>Auf hyperfokal setzen (%1m)</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -250,17 +246,13 @@ p, li { white-space: pre-wrap; }
         <translation>Nur %1 von %2 Bytes konnten geschrieben werden.</translation>
     </message>
     <message>
-        <source>Sharpa
-Version </source>
-        <translation>Sharpa
-Version </translation>
-    </message>
-    <message>
-        <source>
-Copyright (C) 2026 The Sharpa developers
+        <source>%1
+Version %2
+Copyright (C) 2026 The %1 developers
 Free software under the MIT License, without any warranty.</source>
-        <translation>
-Copyright (C) 2026 Die Sharpa-Entwickler
+        <translation>%1
+Version %2
+Copyright (C) 2026 Die %1-Entwickler
 Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
     </message>
     <message>
@@ -310,16 +302,16 @@ Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
         <translation>Geben Sie eine Bildbreite ein, um den Zerstreuungskreis daraus zu setzen.</translation>
     </message>
     <message>
-        <source>Camera %1: </source>
-        <translation>Kamera %1: </translation>
+        <source>Camera %1: %2 – %3 (%4)</source>
+        <translation>Kamera %1: %2 – %3 (%4)</translation>
     </message>
     <message>
-        <source>nothing sharp, the diffraction disc alone reaches the CoC</source>
-        <translation>nichts scharf, schon das Beugungsscheibchen erreicht den Zerstreuungskreis</translation>
+        <source>Camera %1: nothing sharp, the diffraction disc alone reaches the CoC</source>
+        <translation>Kamera %1: nichts scharf, schon das Beugungsscheibchen erreicht den Zerstreuungskreis</translation>
     </message>
     <message>
-        <source>nothing sharp, the focus lies at or inside the focal length</source>
-        <translation>nichts scharf, der Fokus liegt auf oder innerhalb der Brennweite</translation>
+        <source>Camera %1: nothing sharp, the focus lies at or inside the focal length</source>
+        <translation>Kamera %1: nichts scharf, der Fokus liegt auf oder innerhalb der Brennweite</translation>
     </message>
     <message>
         <source>The camera settings have been changed.

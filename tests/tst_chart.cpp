@@ -72,7 +72,7 @@ void tst_Chart::limitsMatchTheBlur()
     camera.init(fdist, apature > 0 ? apature : 8, flength, 0.0125);
     if (apature == 0)
         camera.init(fdist, 8, flength, camera.dif);
-    const DepthOfField limits = depthOfField(camera, diffraction ? 1 : 0);
+    const DepthOfField limits = depthOfField(camera, diffraction);
     QCOMPARE(int(limits.state), state);
     if (limits.state != DepthOfField::Sharp)
         return;
@@ -161,9 +161,9 @@ void tst_Chart::band()
     ChartScale scale;
     scale.leftBorder = leftBorder;
     scale.xs = xs;
-    const Curve curve = traceCurve(camera, diffraction ? 1 : 0, frame, scale);
+    const Curve curve = traceCurve(camera, diffraction, frame, scale);
     // From the last column in front of the near limit to the last one before the far limit.
-    const DepthOfField limits = depthOfField(camera, diffraction ? 1 : 0);
+    const DepthOfField limits = depthOfField(camera, diffraction);
     first = first == -2 ? int(std::floor((limits.nearLimit - leftBorder) / xs)) : first;
     last = last == -2 ? int(std::floor((limits.farLimit - leftBorder) / xs)) : last;
     const QRect band = bandRect(frame, curve.band);

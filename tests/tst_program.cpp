@@ -97,7 +97,6 @@ void tst_Program::run_data()
     QTest::newRow("none: a real window, closed") << SHARPA_BINARY << 0 << 1 << 0;
     QTest::newRow("changed: asks before closing") << SHARPA_BINARY << 0 << 2 << -1;
     QTest::newRow("one: usage") << SHARPA_BINARY << 1 << 0 << 255;
-    QTest::newRow("four: usage") << SHARPA_BINARY << 4 << 0 << 255;
     QTest::newRow("five: starts") << SHARPA_BINARY << 5 << 0 << -1;
     QTest::newRow("six: usage") << SHARPA_BINARY << 6 << 0 << 255;
     // Starts the window and chooses File > Quit once the event loop runs.

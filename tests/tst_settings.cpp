@@ -299,35 +299,40 @@ void tst_Settings::guardedActions()
 
 void tst_Settings::saveAddsTheSuffix_data()
 {
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("steps");                       // the action, then the name typed
     QTest::addColumn<QMessageBox::StandardButton>("replace"); // the answer when asked
     QTest::addColumn<QString>("expected");
-    QTest::newRow("new name") << "new" << QMessageBox::No << "new.cbp=84";
-    QTest::newRow("name of a file: No") << "old" << QMessageBox::No << "old.cbp=19 asked";
-    QTest::newRow("name of a file: Yes") << "old" << QMessageBox::Yes << "old.cbp=84 asked";
-    QTest::newRow("with its suffix: asked by the dialog")
-        << "old.cbp" << QMessageBox::No << "old.cbp=84";
+    QTest::newRow("Save, new name") << "actionSave! new" << QMessageBox::No << "new.cbp=written";
+    QTest::newRow("Save, name of a file: No")
+        << "actionSave! old" << QMessageBox::No << "old.cbp=kept asked";
+    QTest::newRow("Save, name of a file: Yes")
+        << "actionSave! old" << QMessageBox::Yes << "old.cbp=written asked";
+    QTest::newRow("Save, with its suffix: asked by the dialog")
+        << "actionSave! old.cbp" << QMessageBox::No << "old.cbp=written";
+    QTest::newRow("Export, name of a file: No")
+        << "actionExport_Chart! old" << QMessageBox::No << "old.png=kept asked";
+    QTest::newRow("Export, name of a file: Yes")
+        << "actionExport_Chart! old" << QMessageBox::Yes << "old.png=written asked";
 }
 
 void tst_Settings::saveAddsTheSuffix()
 {
-    QFETCH(QString, answer);
+    QFETCH(QString, steps);
     QFETCH(QMessageBox::StandardButton, replace);
     QFETCH(QString, expected);
 
-    write("old.cbp", "the user's old file");
-    prompts->answers << dir->filePath(answer);
+    const QByteArray old = "the user's old file";
+    write("old.cbp", old), write("old.png", old);
+    prompts->answers << dir->filePath(steps.section(' ', 1));
     prompts->decisions << replace;
-    act(*window, "actionSave!");
+    act(*window, steps.section(' ', 0, 0));
     const QString file = expected.section('=', 0, 0);
-    const bool asked = prompts->questions.size() == 2;
-    QCOMPARE(QStringLiteral("%1=%2%3")
-                 .arg(file)
-                 .arg(read(qPrintable(file)).size())
-                 .arg(asked ? " asked" : ""),
+    const bool written = !QList<QByteArray>{"", old}.contains(read(qPrintable(file)));
+    QCOMPARE(file + (written ? "=written" : "=kept")
+                 + (prompts->questions.size() == 2 ? " asked" : ""),
              expected);
     QCOMPARE(window->currentFileName(),
-             read(qPrintable(file)).size() == 84 ? path(qPrintable(file)) : "");
+             written && file.endsWith("cbp") ? path(qPrintable(file)) : "");
 }
 
 QTEST_MAIN(tst_Settings)

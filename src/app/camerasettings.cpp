@@ -27,9 +27,19 @@ QByteArray CameraSettings::toBytes() const
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(streamVersion);
-    out << leftBorder << distanceCam << distanceFP << xScale << yScale;
-    for (const Camera &camera : cameras)
-        out << camera.inUse << camera.fdist << camera.apature << camera.flength << camera.coc;
+    for (std::size_t k = 0; k < settingsFields.size(); ++k) {
+        switch (settingsFields[k].type) {
+        case SettingsField::Double:
+            out << values[k];
+            break;
+        case SettingsField::Bool:
+            out << (values[k] != 0);
+            break;
+        case SettingsField::Int32:
+            out << qint32(values[k]);
+            break;
+        }
+    }
     return bytes;
 }
 
@@ -47,17 +57,20 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
     CameraSettings settings;
     QDataStream in(bytes.left(fileSize));
     in.setVersion(streamVersion);
-    in >> settings.leftBorder >> settings.distanceCam >> settings.distanceFP >> settings.xScale
-        >> settings.yScale;
-    for (Camera &camera : settings.cameras)
-        in >> camera.inUse >> camera.fdist >> camera.apature >> camera.flength >> camera.coc;
-
-    const std::array<double, 9> numbers{
-        settings.leftBorder,         settings.cameras[0].fdist,   settings.cameras[0].apature,
-        settings.cameras[0].flength, settings.cameras[0].coc,     settings.cameras[1].fdist,
-        settings.cameras[1].apature, settings.cameras[1].flength, settings.cameras[1].coc};
-    for (double number : numbers) {
-        if (!std::isfinite(number)) {
+    for (std::size_t k = 0; k < settingsFields.size(); ++k) {
+        double &value = settings.values[k];
+        if (settingsFields[k].type == SettingsField::Bool) {
+            bool flag = false;
+            in >> flag;
+            value = flag ? 1 : 0;
+        } else if (settingsFields[k].type == SettingsField::Int32) {
+            qint32 number = 0;
+            in >> number;
+            value = number;
+        } else {
+            in >> value;
+        }
+        if (!std::isfinite(value)) {
             setError(
                 errorMessage,
                 QCoreApplication::translate("mainWin", "It holds a value that is not a number."));

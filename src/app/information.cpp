@@ -1,8 +1,9 @@
 #include "information.h"
 
-#include "mainwin.h"
+#include "product.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,35 +16,34 @@ constexpr char host[] = "sharpa.example.org";
 
 QUrl versionPage(const QString &version)
 {
-    return QUrl(QStringLiteral("http://") + QLatin1String(host) + QStringLiteral("/links/sharpa")
-                + version + QStringLiteral(".html"));
+    return QUrl(QStringLiteral("http://%1/links/sharpa%2.html").arg(QLatin1String(host), version));
 }
 
-} // namespace Information
-
-void mainWin::about()
+void showAbout(const QString &version)
 {
     QMessageBox box;
     QPushButton *ok = box.addButton(QMessageBox::Ok);
-    box.setText(tr("Sharpa\nVersion ") + version
-                + tr("\nCopyright (C) 2026 The Sharpa developers\n"
-                     "Free software under the MIT License, without any warranty."));
+    box.setText(QCoreApplication::translate("mainWin",
+                                            "%1\nVersion %2\n"
+                                            "Copyright (C) 2026 The %1 developers\n"
+                                            "Free software under the MIT License, without any "
+                                            "warranty.")
+                    .arg(productName, version));
     box.setIcon(QMessageBox::Information);
-    box.setWindowTitle(QStringLiteral("Sharpa"));
+    box.setWindowTitle(productName);
     box.setDefaultButton(ok);
     box.exec();
 }
 
-void mainWin::vcheck()
+void openVersionPage(QWidget *parent, Prompts &prompts, const QString &version)
 {
-    const QUrl page = Information::versionPage(version);
+    const QUrl page = versionPage(version);
     if (!QDesktopServices::openUrl(page))
-        prompts->warn(this, QStringLiteral("Sharpa"),
-                      tr("The version page could not be opened in a browser. Its address is\n%1")
-                          .arg(page.toString()));
+        prompts.warn(
+            parent, productName,
+            QCoreApplication::translate(
+                "mainWin", "The version page could not be opened in a browser. Its address is\n%1")
+                .arg(page.toString()));
 }
 
-void mainWin::help()
-{
-    vcheck();
-}
+} // namespace Information

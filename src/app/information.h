@@ -4,10 +4,18 @@
 #include <QString>
 #include <QUrl>
 
+class Prompts;
+class QWidget;
+
+// What the program tells about itself.
 namespace Information {
 
 // The page that tells about this version of Sharpa.
 QUrl versionPage(const QString &version);
+
+void showAbout(const QString &version);
+// In the desktop's browser; where none opens, the user is told the address.
+void openVersionPage(QWidget *parent, Prompts &prompts, const QString &version);
 
 } // namespace Information
 

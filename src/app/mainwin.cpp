@@ -1,67 +1,63 @@
 #include "mainwin.h"
 
 #include "appicon.h"
-#include "camerasettings.h"
 #include "chart/chartinput.h"
-#include "chart/chartpainter.h"
 #include "chart/graph.h"
+#include "chartactions.h"
 #include "decimalkeys.h"
-#include "optics/presets.h"
+#include "document.h"
+#include "information.h"
+#include "product.h"
 #include "prompts.h"
 #include "readout.h"
-#include "safefile.h"
 
-#include <QClipboard>
-#include <QDir>
-#include <QGuiApplication>
-#include <QLocale>
-#include <QMouseEvent>
+#include <QCloseEvent>
+#include <QMimeData>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+
+namespace {
+// The form is built before the rooms that bind to it.
+const Ui_mainWin &builtForm(mainWin *window)
+{
+    window->setupUi(window);
+    return *window;
+}
+} // namespace
 
 mainWin::mainWin()
-    : prompts(std::make_unique<Prompts>())
+    : version(QStringLiteral("0.01beta"))
+    , prompts(std::make_unique<Prompts>())
+    , form(builtForm(this))
+    , document(new Document(this, form, prompts))
+    , chart(new graph(frame))
+    , readout(new StatusReadout(statusBar(), chart))
+    , chartActions(new ChartActions(chart, prompts))
 {
-    version = QStringLiteral("0.01beta");
-    setupUi(this);
-    initialForm = FormState::capture(this);
-    setWindowTitle(QStringLiteral("Sharpa[*]"));
     setWindowIcon(applicationIcon());
+    chart->setSource([this] { return chartInput(); });
+    (new QVBoxLayout(frame))->addWidget(chart);
+    SB_leftBorder->setRange(1, 1000);
     connectControls();
-    installChart();
-    addChartActions();
-    installReadout();
+    addMenus();
+    connect(document, &Document::replaced, this, &mainWin::run);
     acceptBothDecimalSeparators(this);
     setAcceptDrops(true);
-    fitToScreen();
-    run();
-    markSaved();
-}
-
-void mainWin::fitToScreen()
-{
     // Never larger than the screen, never smaller than the form allows.
     resize(size().boundedTo(screen()->availableSize()).expandedTo(minimumSizeHint()));
+    run();
+    document->markSaved();
 }
 
 mainWin::~mainWin() = default;
 
-const CameraOptics &mainWin::camera(int index) const
-{
-    return cameras.at(std::size_t(index));
-}
-
-QString mainWin::versionText() const
-{
-    return version;
-}
-
 QString mainWin::currentFileName() const
 {
-    return fileName;
+    return document->fileName();
 }
 
 void mainWin::setPrompts(std::unique_ptr<Prompts> replacement)
@@ -69,28 +65,8 @@ void mainWin::setPrompts(std::unique_ptr<Prompts> replacement)
     prompts = std::move(replacement);
 }
 
-mainWin::CameraControls mainWin::controls(int index) const
-{
-    if (index == 0)
-        return {boxC1,      c1_fdist,         c1_apature, c1_flength,  c1_coc,
-                c1_calcDef, c1_set_Hyper,     c1_crop,    c1_quality,  comboBox_7,
-                spinBox_2,  doubleSpinBox_10, comboBox_8, pushButton_4};
-    return {boxC2,   c2_fdist,   c2_apature, c2_flength, c2_coc,          c2_calcDef, c2_set_Hyper,
-            c2_crop, c2_quality, comboBox_4, spinBox,    doubleSpinBox_7, comboBox_5, pushButton_2};
-}
-
 void mainWin::connectControls()
 {
-    actionNew->setShortcut(QKeySequence::New);
-    actionOpen->setShortcut(QKeySequence::Open);
-    actionSave->setShortcut(QKeySequence::Save);
-    actionSave_as->setShortcut(QKeySequence::SaveAs);
-    actionQuit->setShortcut(QKeySequence::Quit);
-    actionHelp->setShortcut(QKeySequence::HelpContents);
-    connect(actionQuit, &QAction::triggered, this, &mainWin::quit);
-    connect(actionOpen, &QAction::triggered, this, &mainWin::load);
-    connect(actionSave, &QAction::triggered, this, &mainWin::save);
-    connect(actionSave_as, &QAction::triggered, this, &mainWin::saveAs);
     for (QDoubleSpinBox *input : {c1_fdist, c2_fdist, c1_apature, c2_apature, c1_flength,
                                   c2_flength, c1_coc, c2_coc, DSB_leftBorder})
         connect(input, &QDoubleSpinBox::valueChanged, this, &mainWin::run);
@@ -107,22 +83,34 @@ void mainWin::connectControls()
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
     connect(c1_calcDef, &QCheckBox::toggled, this, &mainWin::run);
     connect(c2_calcDef, &QCheckBox::toggled, this, &mainWin::run);
-
-    // Menu entries that the slot table leaves unbound.
-    connect(actionNew, &QAction::triggered, this, &mainWin::newForm);
-    connect(actionHelp, &QAction::triggered, this, &mainWin::help);
-    connect(actionAbout, &QAction::triggered, this, &mainWin::about);
     for (int k = 0; k < 2; ++k)
-        connect(controls(k).setViewCoc, &QPushButton::clicked, this,
+        connect(form.camera(k).setViewCoc, &QPushButton::clicked, this,
                 [this, k] { setCocFromViewDistance(k); });
 }
 
-void mainWin::installChart()
+void mainWin::addMenus()
 {
-    auto *chartLayout = new QVBoxLayout(frame);
-    auto *chart = new graph(frame);
-    chart->setSource([this] { return chartInput(); });
-    chartLayout->addWidget(chart);
+    actionNew->setShortcut(QKeySequence::New);
+    actionOpen->setShortcut(QKeySequence::Open);
+    actionSave->setShortcut(QKeySequence::Save);
+    actionSave_as->setShortcut(QKeySequence::SaveAs);
+    actionQuit->setShortcut(QKeySequence::Quit);
+    actionHelp->setShortcut(QKeySequence::HelpContents);
+    connect(actionQuit, &QAction::triggered, this, &mainWin::quit);
+    connect(actionOpen, &QAction::triggered, this, &mainWin::load);
+    connect(actionSave, &QAction::triggered, this, &mainWin::save);
+    connect(actionSave_as, &QAction::triggered, this, &mainWin::saveAs);
+    // Menu entries that the slot table leaves unbound.
+    connect(actionNew, &QAction::triggered, document, &Document::newDocument);
+    connect(actionHelp, &QAction::triggered, this, &mainWin::help);
+    connect(actionAbout, &QAction::triggered, this, &mainWin::about);
+
+    menuFile->insertSeparator(actionQuit);
+    menuFile->insertAction(actionQuit, chartActions->exportAction());
+    auto *edit = new QMenu(tr("Edit"), menubar);
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    menubar->insertMenu(menuHelp->menuAction(), edit);
+    edit->addAction(chartActions->copyAction());
 }
 
 ChartInput mainWin::chartInput() const
@@ -135,49 +123,8 @@ ChartInput mainWin::chartInput() const
     input.cameras = cameras;
     input.shown = {boxC1->isChecked(), boxC2->isChecked()};
     input.diffraction = {c1_calcDef->isChecked(), c2_calcDef->isChecked()};
-    input.credit = QStringLiteral("Sharpa ") + version;
+    input.credit = QStringLiteral("%1 %2").arg(productName, version);
     return input;
-}
-
-void mainWin::addChartActions()
-{
-    auto *exportAction = new QAction(tr("Export Chart..."), this);
-    exportAction->setObjectName(QStringLiteral("actionExport_Chart"));
-    menuFile->insertSeparator(actionQuit);
-    menuFile->insertAction(actionQuit, exportAction);
-    connect(exportAction, &QAction::triggered, this, &mainWin::exportChart);
-
-    auto *edit = new QMenu(tr("Edit"), menubar);
-    edit->setObjectName(QStringLiteral("menuEdit"));
-    menubar->insertMenu(menuHelp->menuAction(), edit);
-    QAction *copy = edit->addAction(tr("Copy Chart"));
-    copy->setObjectName(QStringLiteral("actionCopy_Chart"));
-    connect(copy, &QAction::triggered, this, &mainWin::copyChart);
-}
-
-void mainWin::exportChart()
-{
-    const QStringList filters = ChartExport::fileFilters();
-    QString filter = filters.first();
-    const QString answer = prompts->saveFileName(this, tr("Export Chart"), QDir::currentPath(),
-                                                 filters.join(QStringLiteral(";;")), &filter);
-    if (answer.isEmpty())
-        return;
-    const auto [path, format] = ChartExport::target(answer, int(filters.indexOf(filter)));
-    QString error;
-    if (!writeWholeFile(path, ChartExport::encode(format, chartPage(), chartInput()), &error))
-        reportFailure(tr("Could not export the chart to %1.\n%2"), path, error);
-}
-
-void mainWin::copyChart()
-{
-    QGuiApplication::clipboard()->setImage(ChartExport::image(chartPage(), chartInput()));
-}
-
-ChartExport::Page mainWin::chartPage() const
-{
-    const QWidget *chart = frame->findChild<graph *>();
-    return {chart->size(), chart->devicePixelRatioF(), qreal(chart->logicalDpiY())};
 }
 
 void mainWin::run()
@@ -196,25 +143,22 @@ void mainWin::run()
     }
     qxscaled->setText(QString::number(qxscale->value()));
     qyscaled->setText(QString::number(qyscale->value()));
-    // May move the scroll bar and so re-enter run() through setDist().
-    SB_leftBorder->setRange(1, 1000);
 
-    for (int k = 0; k < 2; ++k) {
-        const CameraControls c = controls(k);
-        cameras[std::size_t(k)].init(c.fdist->value() * 1000, c.apature->value(),
-                                     c.flength->value(), c.coc->value());
+    for (std::size_t k = 0; k < cameras.size(); ++k) {
+        const FormBinding::Camera &c = form.camera(int(k));
+        cameras[k].init(c.fdist->value() * 1000, c.apature->value(), c.flength->value(),
+                        c.coc->value());
     }
-    for (int k = 0; k < 2; ++k) {
-        const double metres = cameras[std::size_t(k)].hyperfocal() / 1000;
-        controls(k).setHyper->setText(tr("Set to hyperfocal (") + QString::number(metres, 'f', 1)
-                                      + tr("m)"));
-    }
+    for (std::size_t k = 0; k < cameras.size(); ++k)
+        form.camera(int(k)).setHyper->setText(
+            tr("Set to hyperfocal (%1m)")
+                .arg(QString::number(cameras[k].hyperfocal() / 1000, 'f', 1)));
     // Only the chart is repainted at once: the whole window takes several
     // times longer, and the labels and buttons changed above repaint
     // themselves on the event loop's next pass.
     frame->repaint();
-    showDepthOfField();
-    setWindowModified(unsaved.isModified(currentSettings()));
+    readout->showDepthOfField();
+    document->showModified();
 }
 
 void mainWin::setDist()
@@ -224,104 +168,82 @@ void mainWin::setDist()
 
 void mainWin::setC1CocPS()
 {
-    setCocFromPixelSize(0);
+    form.setCocFromPixelSize(0);
 }
 
 void mainWin::setC2CocPS()
 {
-    setCocFromPixelSize(1);
-}
-
-void mainWin::setCocFromPixelSize(int camera)
-{
-    const CameraControls c = controls(camera);
-    c.coc->setValue(Presets::circleOfConfusion(c.crop->currentIndex(), c.quality->currentIndex(),
-                                               c.pixelForm->currentIndex()));
+    form.setCocFromPixelSize(1);
 }
 
 void mainWin::setCocFromViewDistance(int camera)
 {
-    const CameraControls c = controls(camera);
-    if (c.viewDistance->value() == 0 || c.printWidth->value() == 0) {
-        statusBar()->showMessage(c.viewDistance->value() == 0
-                                     ? tr("Enter a view distance to set the CoC from it.")
-                                     : tr("Enter an image width to set the CoC from it."),
-                                 5000);
+    const QString missing = form.setCocFromViewDistance(camera);
+    if (!missing.isEmpty())
+        statusBar()->showMessage(missing, 5000);
+}
+
+void mainWin::load()
+{
+    document->open();
+}
+
+void mainWin::save()
+{
+    document->save();
+}
+
+void mainWin::saveAs()
+{
+    document->saveAs();
+}
+
+void mainWin::quit()
+{
+    if (document->mayDiscardChanges())
+        std::exit(0);
+}
+
+void mainWin::closeEvent(QCloseEvent *event)
+{
+    event->setAccepted(document->mayDiscardChanges());
+}
+
+void mainWin::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (Document::accepts(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void mainWin::dropEvent(QDropEvent *event)
+{
+    if (!Document::accepts(event->mimeData()))
         return;
-    }
-    c.coc->setValue(
-        Presets::viewingCircleOfConfusion(c.crop->currentIndex(), c.viewForm->currentIndex(),
-                                          c.viewDistance->value(), c.printWidth->value()));
+    event->acceptProposedAction();
+    document->drop(event->mimeData());
 }
 
-void mainWin::installReadout()
+void mainWin::about()
 {
-    for (int k = 0; k < 2; ++k) {
-        readouts[std::size_t(k)] = new QLabel(statusBar());
-        readouts[std::size_t(k)]->setObjectName(QStringLiteral("readoutC%1").arg(k + 1));
-        // The camera's chart colour on its readout and at its group's title.
-        const QString colour = QColor(ChartPainter::cameraColours[std::size_t(k)]).name();
-        readouts[std::size_t(k)]->setStyleSheet(QStringLiteral("color: %1").arg(colour));
-        // Long limits may be cut, but never widen the window.
-        readouts[std::size_t(k)]->setMinimumWidth(1);
-        statusBar()->addPermanentWidget(readouts[std::size_t(k)]);
-        QGroupBox *box = controls(k).box;
-        box->setStyleSheet(
-            QStringLiteral("#%1::title { color: %2; }").arg(box->objectName(), colour));
-    }
-    QWidget *chart = frame->findChild<graph *>();
-    chart->setMouseTracking(true);
-    chart->installEventFilter(this);
+    Information::showAbout(version);
 }
 
-void mainWin::showDepthOfField()
+void mainWin::vcheck()
 {
-    for (int k = 0; k < 2; ++k) {
-        const CameraControls c = controls(k);
-        QLabel *readout = readouts[std::size_t(k)];
-        readout->setVisible(c.box->isChecked() && !hovering);
-        if (c.box->isChecked())
-            readout->setText(Readout::depthOfField(
-                k, depthOfField(cameras[std::size_t(k)], c.diffraction->isChecked() ? 1 : 0),
-                QLocale()));
-    }
+    Information::openVersionPage(this, *prompts, version);
 }
 
-bool mainWin::eventFilter(QObject *watched, QEvent *event)
+void mainWin::help()
 {
-    if (event->type() != QEvent::MouseMove && event->type() != QEvent::Leave)
-        return QMainWindow::eventFilter(watched, event);
-    const auto *chart = static_cast<QWidget *>(watched);
-    const ChartGeometry::ChartFrame plot{chart->width(), chart->height()};
-    QPoint at(-1, -1);
-    if (event->type() == QEvent::MouseMove)
-        at = static_cast<QMouseEvent *>(event)->position().toPoint();
-    const int column = at.x() - plot.leftMargin;
-    if (column >= 0 && column < plot.plotWidth() && at.y() >= plot.topMargin
-        && at.y() <= plot.axisRow()) {
-        hovering = true;
-        for (QLabel *readout : readouts)
-            readout->hide();
-        statusBar()->showMessage(Readout::atColumn(chartInput(), column, QLocale()));
-    } else if (hovering) {
-        hovering = false;
-        statusBar()->clearMessage();
-        showDepthOfField();
-    }
-    return QMainWindow::eventFilter(watched, event);
+    vcheck();
 }
 
 void mainWin::setC1Hyper()
 {
-    setFocusToHyperfocal(0);
+    c1_fdist->setValue(cameras[0].hyperfocal() / 1000);
 }
 
 void mainWin::setC2Hyper()
 {
-    setFocusToHyperfocal(1);
-}
-
-void mainWin::setFocusToHyperfocal(int camera)
-{
-    controls(camera).fdist->setValue(cameras[std::size_t(camera)].hyperfocal() / 1000);
+    c2_fdist->setValue(cameras[1].hyperfocal() / 1000);
 }

@@ -1,11 +1,9 @@
 #ifndef MAINWIN_H
 #define MAINWIN_H
 
-#include "chart/chartexport.h"
-#include "formstate.h"
+#include "formbinding.h"
 #include "optics/cameraoptics.h"
 #include "ui_mainwin.h"
-#include "unsavedchanges.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -13,17 +11,27 @@
 #include <array>
 #include <memory>
 
-struct CameraSettings;
-struct ChartInput;
+class ChartActions;
+class Document;
 class Prompts;
+class StatusReadout;
+class graph;
+struct ChartInput;
 
-// The main window. The form (Ui_mainWin) holds every control by name; the
-// window wires the controls' change signals to run(), which re-initialises
-// the two camera records from the spin boxes and repaints. The chart widget
-// sits in the form's frame and, on every paint, asks this window for
-// chartInput(): the controls' settings and the records. The preset formulas,
-// the settings file format and the chart's drawing and export live apart from
-// the window; its slots only read and write controls.
+// The main window wires the form to the rooms that do the work and
+// delegates to them. The form (Ui_mainWin) holds every control by name;
+// their change signals run run(), which re-initialises the two camera
+// records and repaints. Where each job lives:
+// - FormBinding (formbinding.h): each camera's controls, the values a
+//   settings file keeps, the CoC presets;
+// - Document (document.h): the file's name and title, unsaved changes,
+//   New, Open, drop, Save, Save as, and the question before losing changes;
+// - graph (chart/graph.h): the chart, which asks chartInput() at every
+//   paint and reports the column under the mouse;
+// - StatusReadout (readout.h): the depth of field and the hover readout;
+// - ChartActions (chartactions.h): Export Chart and Copy Chart;
+// - Information (information.h): the about box and the version page;
+// - Prompts (prompts.h): every dialog, replaced by tests.
 class mainWin : public QMainWindow, public Ui_mainWin
 {
     Q_OBJECT
@@ -32,9 +40,7 @@ public:
     mainWin();
     ~mainWin() override;
 
-    const CameraOptics &camera(int index) const;
     ChartInput chartInput() const;
-    QString versionText() const;
     QString currentFileName() const;
 
     // Replaces the file dialogs and warning boxes, as tests do.
@@ -56,66 +62,24 @@ public slots:
     void setC1Hyper();
     void setC2Hyper();
 
-private:
-    // One camera's inputs in the form.
-    struct CameraControls
-    {
-        QGroupBox *box;
-        QDoubleSpinBox *fdist;
-        QDoubleSpinBox *apature;
-        QDoubleSpinBox *flength;
-        QDoubleSpinBox *coc;
-        QCheckBox *diffraction;
-        QPushButton *setHyper;
-        QComboBox *crop;
-        QComboBox *quality;
-        QComboBox *pixelForm;
-        QSpinBox *viewDistance;
-        QDoubleSpinBox *printWidth;
-        QComboBox *viewForm;
-        QPushButton *setViewCoc;
-    };
-    CameraControls controls(int index) const;
-
 protected:
-    // Shows the blur under the mouse while it is over the chart.
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
     void connectControls();
-    void installChart();
-    void addChartActions();
-    void exportChart();
-    void copyChart();
-    ChartExport::Page chartPage() const;
-    void newForm();
-    void fitToScreen();
-    void openFile(const QString &path);
-    bool saveFile(bool askForName);
-    bool mayDiscardChanges();
-    void markSaved();
-    void setCocFromPixelSize(int camera);
+    void addMenus();
     void setCocFromViewDistance(int camera);
-    void installReadout();
-    void showDepthOfField();
-    void setFocusToHyperfocal(int camera);
-
-    CameraSettings currentSettings() const;
-    void applySettings(const CameraSettings &settings);
-    void reportFailure(const QString &message, const QString &path, const QString &reason);
-    void showFileName();
 
     std::array<CameraOptics, 2> cameras;
     QString version;
-    QString fileName;
-    FormState initialForm;
-    UnsavedChanges unsaved;
     std::unique_ptr<Prompts> prompts;
-    std::array<QLabel *, 2> readouts{};
-    bool hovering = false;
+    FormBinding form;
+    Document *document;
+    graph *chart;
+    StatusReadout *readout;
+    ChartActions *chartActions;
 };
 
 #endif // MAINWIN_H

@@ -1,6 +1,11 @@
 #include "prompts.h"
 
+#include "product.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 Prompts::~Prompts() = default;
@@ -30,4 +35,21 @@ QMessageBox::StandardButton Prompts::ask(QWidget *parent, const QString &title, 
                                          QMessageBox::StandardButton defaultButton)
 {
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+void Prompts::reportFailure(QWidget *parent, const QString &message, const QString &path,
+                            const QString &reason)
+{
+    warn(parent, productName, message.arg(QDir::toNativeSeparators(path), reason));
+}
+
+bool Prompts::mayReplace(QWidget *parent, const QString &path)
+{
+    return !QFileInfo::exists(path)
+        || ask(parent, productName,
+               QCoreApplication::translate("mainWin",
+                                           "%1 already exists.\nDo you want to replace it?")
+                   .arg(QDir::toNativeSeparators(path)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// Where the main window asks the user for a file or a decision and reports a failure.
+// Where the window asks the user for a file or a decision and reports a failure.
 // Tests put their own answers in place of the dialogs.
 class Prompts
 {
@@ -24,6 +24,13 @@ public:
                                             const QString &text,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton);
+
+    // A warning that message, with the file as %1 and the reason as %2, failed.
+    void reportFailure(QWidget *parent, const QString &message, const QString &path,
+                       const QString &reason);
+    // Whether a file that the user did not name as such may be replaced:
+    // true where none exists or the user says Yes.
+    bool mayReplace(QWidget *parent, const QString &path);
 };
 
 #endif // PROMPTS_H

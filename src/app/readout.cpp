@@ -1,19 +1,17 @@
 #include "readout.h"
 
 #include "chart/chartinput.h"
+#include "chart/chartpainter.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLocale>
+#include <QStatusBar>
 
 #include <cmath>
 
 namespace Readout {
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("mainWin", text);
-}
 
 // Metres with two decimals; kilometres where metres grow long.
 QString limit(double mm, const QLocale &locale)
@@ -44,18 +42,24 @@ QString length(double mm, const QLocale &locale)
 
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale)
 {
-    const QString name = tr("Camera %1: ").arg(camera + 1);
     switch (limits.state) {
     case DepthOfField::DiffractionTooLarge:
-        return name + tr("nothing sharp, the diffraction disc alone reaches the CoC");
+        return QCoreApplication::translate(
+                   "mainWin",
+                   "Camera %1: nothing sharp, the diffraction disc alone reaches the CoC")
+            .arg(camera + 1);
     case DepthOfField::FocusInsideFocalLength:
-        return name + tr("nothing sharp, the focus lies at or inside the focal length");
+        return QCoreApplication::translate(
+                   "mainWin",
+                   "Camera %1: nothing sharp, the focus lies at or inside the focal length")
+            .arg(camera + 1);
     case DepthOfField::Sharp:
         break;
     }
-    return name + limit(limits.nearLimit, locale) + QStringLiteral(" – ")
-        + limit(limits.farLimit, locale) + QStringLiteral(" (")
-        + length(limits.farLimit - limits.nearLimit, locale) + QLatin1Char(')');
+    return QCoreApplication::translate("mainWin", "Camera %1: %2 – %3 (%4)")
+        .arg(camera + 1)
+        .arg(limit(limits.nearLimit, locale), limit(limits.farLimit, locale),
+             length(limits.farLimit - limits.nearLimit, locale));
 }
 
 QString atColumn(const ChartInput &input, int column, const QLocale &locale)
@@ -68,7 +72,7 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale)
         const CameraOptics &camera = input.cameras[k];
         const double u = camera.relativeBlur(
             ChartGeometry::sampleDistance(scale, camera.focusDistance(), column),
-            input.diffraction[k] ? 1 : 0);
+            input.diffraction[k]);
         blur << (std::isfinite(u) ? locale.toString(u, 'f', 1) : QStringLiteral("–"));
     }
     const QString metres
@@ -79,3 +83,47 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale)
 }
 
 } // namespace Readout
+
+StatusReadout::StatusReadout(QStatusBar *statusBar, const graph *shown)
+    : QObject(statusBar)
+    , bar(statusBar)
+    , chart(shown)
+{
+    connect(chart, &graph::hovered, this, &StatusReadout::showColumn);
+    connect(chart, &graph::leftPlot, this, &StatusReadout::leavePlot);
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        labels[k] = new QLabel(bar);
+        labels[k]->setObjectName(QStringLiteral("readoutC%1").arg(k + 1));
+        labels[k]->setStyleSheet(
+            QStringLiteral("color: %1").arg(QColor(ChartPainter::cameraColours[k]).name()));
+        // Long limits may be cut, but never widen the window.
+        labels[k]->setMinimumWidth(1);
+        bar->addPermanentWidget(labels[k]);
+    }
+}
+
+void StatusReadout::showDepthOfField()
+{
+    const ChartInput input = chart->input();
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        labels[k]->setVisible(input.shown[k] && !hovering);
+        if (input.shown[k])
+            labels[k]->setText(Readout::depthOfField(
+                int(k), depthOfField(input.cameras[k], input.diffraction[k]), QLocale()));
+    }
+}
+
+void StatusReadout::showColumn(int column)
+{
+    hovering = true;
+    for (QLabel *label : labels)
+        label->hide();
+    bar->showMessage(Readout::atColumn(chart->input(), column, QLocale()));
+}
+
+void StatusReadout::leavePlot()
+{
+    hovering = false;
+    bar->clearMessage();
+    showDepthOfField();
+}

@@ -1,10 +1,16 @@
 #ifndef READOUT_H
 #define READOUT_H
 
+#include "chart/graph.h"
+
+#include <QObject>
 #include <QString>
 
+#include <array>
+
+class QLabel;
 class QLocale;
-struct ChartInput;
+class QStatusBar;
 struct DepthOfField;
 
 // The numbers that the status bar states, in the user's locale.
@@ -18,5 +24,26 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
 QString atColumn(const ChartInput &input, int column, const QLocale &locale);
 
 } // namespace Readout
+
+// The status bar's readout: each shown camera's depth of field, in the
+// camera's colour, or while the mouse is over the plot the chart read there.
+class StatusReadout : public QObject
+{
+public:
+    // Reads what the chart shows and follows the mouse over it.
+    StatusReadout(QStatusBar *bar, const graph *chart);
+
+    // After every recalculation.
+    void showDepthOfField();
+
+private:
+    void showColumn(int column);
+    void leavePlot();
+
+    QStatusBar *bar;
+    const graph *chart;
+    std::array<QLabel *, 2> labels{};
+    bool hovering = false;
+};
 
 #endif // READOUT_H

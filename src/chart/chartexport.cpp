@@ -68,14 +68,14 @@ QByteArray encode(Format format, const Page &page, const ChartInput &input)
         svg.setResolution(qRound(page.dpi));
         svg.setSize(page.size);
         svg.setViewBox(QRect(QPoint(), page.size));
-        svg.setTitle(QStringLiteral("Sharpa"));
+        svg.setTitle(page.title);
         paintOnWhite(svg, page.size, input);
     } else {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(qRound(page.dpi));
         pdf.setPageMargins(QMarginsF());
         pdf.setPageSize(QPageSize(QSizeF(page.size) * 25.4 / page.dpi, QPageSize::Millimeter));
-        pdf.setTitle(QStringLiteral("Sharpa"));
+        pdf.setTitle(page.title);
         paintOnWhite(pdf, page.size, input);
     }
     return bytes;

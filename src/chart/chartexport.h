@@ -16,12 +16,14 @@ namespace ChartExport {
 enum class Format { Png, Svg, Pdf };
 
 // The size of the chart in logical pixels, its device pixel ratio and the
-// logical dots per inch that its fonts are sized for.
+// logical dots per inch that its fonts are sized for, and the title that
+// an SVG or PDF carries.
 struct Page
 {
     QSize size;
     qreal ratio = 1;
     qreal dpi = 96;
+    QString title;
 };
 
 // File dialog filters in the order of Format.

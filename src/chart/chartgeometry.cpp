@@ -123,7 +123,7 @@ double sampleDistance(const ChartScale &scale, double focusDistance, int column)
     return std::trunc(focusDistance - double(scale.leftBorder) + along);
 }
 
-Curve traceCurve(const CameraOptics &camera, int withDiffraction, const ChartFrame &frame,
+Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
                  const ChartScale &scale)
 {
     Curve curve;

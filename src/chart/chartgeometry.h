@@ -100,7 +100,7 @@ int rowOf(const ChartFrame &frame, double u, int ys);
 // Subject distance in whole mm sampled for a column.
 double sampleDistance(const ChartScale &scale, double focusDistance, int column);
 
-Curve traceCurve(const CameraOptics &camera, int withDiffraction, const ChartFrame &frame,
+Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
                  const ChartScale &scale);
 
 // The pixels that a one-pixel cosmetic pen sets for an axis-aligned line,

@@ -127,8 +127,7 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
             continue;
-        const Curve curve
-            = traceCurve(input.cameras[k], input.diffraction[k] ? 1 : 0, frame, scale);
+        const Curve curve = traceCurve(input.cameras[k], input.diffraction[k], frame, scale);
         // Stretches wholly above or below the widget would set no pixel.
         QVector<QLine> segments = curveSegments(curve.points);
         segments.erase(std::remove_if(segments.begin(), segments.end(),

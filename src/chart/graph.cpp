@@ -3,11 +3,14 @@
 #include "chartinput.h"
 #include "chartpainter.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 graph::graph(QWidget *parent)
     : QWidget(parent)
-{}
+{
+    setMouseTracking(true);
+}
 
 graph::~graph() = default;
 
@@ -16,10 +19,41 @@ void graph::setSource(Source newSource)
     source = std::move(newSource);
 }
 
+ChartInput graph::input() const
+{
+    return source ? source() : ChartInput();
+}
+
 void graph::paintEvent(QPaintEvent *)
 {
     if (!source)
         return;
     QPainter painter(this);
     ChartPainter::paint(painter, size(), source());
+}
+
+void graph::mouseMoveEvent(QMouseEvent *event)
+{
+    hover(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void graph::leaveEvent(QEvent *event)
+{
+    hover(QPoint(-1, -1));
+    QWidget::leaveEvent(event);
+}
+
+void graph::hover(QPoint at)
+{
+    const ChartGeometry::ChartFrame plot{width(), height()};
+    const int column = at.x() - plot.leftMargin;
+    if (column >= 0 && column < plot.plotWidth() && at.y() >= plot.topMargin
+        && at.y() <= plot.axisRow()) {
+        overPlot = true;
+        emit hovered(column);
+    } else if (overPlot) {
+        overPlot = false;
+        emit leftPlot();
+    }
 }

@@ -29,13 +29,13 @@ double CameraOptics::hyperfocal() const
     return (flength * flength) / (coc * apature);
 }
 
-double CameraOptics::relativeBlur(double x, int withDiffraction) const
+double CameraOptics::relativeBlur(double x, bool withDiffraction) const
 {
     const double b = 1 / (1 / flength - 1 / x);     // image distance of the subject
     const double v = 1 / (1 / flength - 1 / fdist); // image distance of the focus plane
     // b keeps its sign: subjects closer than the focal length give negative blur.
     double g = (std::fabs(b - v) * adia) / b;
-    if (withDiffraction != 0)
+    if (withDiffraction)
         g = g + dif;
     return g / coc;
 }
@@ -45,14 +45,14 @@ double CameraOptics::focusDistance() const
     return fdist;
 }
 
-DepthOfField depthOfField(const CameraOptics &camera, int withDiffraction)
+DepthOfField depthOfField(const CameraOptics &camera, bool withDiffraction)
 {
     // In front of the focus s the geometric blur is adia * f * (s - x) / (x * (s - f)),
     // behind it adia * f * (x - s) / (x * (s - f)); solved for the blur that the
     // circle of confusion leaves beside the diffraction disc.
     const double s = camera.fdist;
     const double f = camera.flength;
-    const double allowed = camera.coc - (withDiffraction != 0 ? camera.dif : 0);
+    const double allowed = camera.coc - (withDiffraction ? camera.dif : 0);
     if (allowed <= 0)
         return {DepthOfField::DiffractionTooLarge, 0, 0};
     if (s <= f)

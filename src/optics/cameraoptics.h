@@ -19,7 +19,7 @@ struct CameraOptics
 
     double hyperfocal() const;
     // Blur diameter of a subject at distance x, in units of coc.
-    double relativeBlur(double x, int withDiffraction) const;
+    double relativeBlur(double x, bool withDiffraction) const;
     double focusDistance() const;
 };
 
@@ -33,6 +33,6 @@ struct DepthOfField
     double farLimit = 0;
 };
 
-DepthOfField depthOfField(const CameraOptics &camera, int withDiffraction);
+DepthOfField depthOfField(const CameraOptics &camera, bool withDiffraction);
 
 #endif // CAMERAOPTICS_H

@@ -24,9 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         record[offset] = record[offset] != 0 ? 1 : 0;
     if (record.size() != CameraSettings::fileSize || settings->toBytes() != record)
         std::abort();
-    const auto &[one, two] = settings->cameras;
-    for (double value : {settings->leftBorder, one.fdist, one.apature, one.flength, one.coc,
-                         two.fdist, two.apature, two.flength, two.coc})
+    for (double value : settings->values)
         if (!std::isfinite(value))
             std::abort();
     return 0;

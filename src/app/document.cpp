@@ -1,0 +1,173 @@
+#include "document.h"
+
+#include "camerasettings.h"
+#include "formbinding.h"
+#include "product.h"
+#include "prompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+// The window's texts keep its translation context wherever they are built.
+QString fileFilter()
+{
+    return QCoreApplication::translate("mainWin", " 0.01 (*.cbp)");
+}
+
+// The one local file that a drag carries, or none.
+QString droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
+} // namespace
+
+Document::Document(QWidget *parent, const FormBinding &binding,
+                   const std::unique_ptr<Prompts> &windowPrompts)
+    : QObject(parent)
+    , window(parent)
+    , form(binding)
+    , prompts(windowPrompts)
+    , initialForm(FormState::capture(parent))
+{
+    setFileName({});
+}
+
+Document::~Document() = default;
+
+QString Document::fileName() const
+{
+    return name;
+}
+
+bool Document::mayDiscardChanges()
+{
+    if (form.read().toBytes() == saved)
+        return true;
+    switch (prompts->ask(window, productName,
+                         QCoreApplication::translate("mainWin",
+                                                     "The camera settings have been changed.\n"
+                                                     "Do you want to save your changes?"),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                         QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return saveFile(name.isEmpty());
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Document::newDocument()
+{
+    if (!mayDiscardChanges())
+        return;
+    initialForm.restore();
+    setFileName({});
+    emit replaced();
+    markSaved();
+}
+
+void Document::open()
+{
+    if (!mayDiscardChanges())
+        return;
+    const QString path
+        = prompts->openFileName(window, QCoreApplication::translate("mainWin", "Open File"),
+                                QDir::currentPath(), fileFilter());
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void Document::openFile(const QString &path)
+{
+    QString error;
+    const std::optional<CameraSettings> settings = SettingsFile::read(path, &error);
+    if (!settings) {
+        prompts->reportFailure(window,
+                               QCoreApplication::translate(
+                                   "mainWin", "Could not open the camera settings file %1.\n%2"),
+                               path, error);
+        return;
+    }
+    setFileName(path);
+    form.write(*settings);
+    emit replaced();
+    // What the controls took, limited to their ranges, is what counts as saved.
+    markSaved();
+}
+
+bool Document::save()
+{
+    return saveFile(name.isEmpty());
+}
+
+bool Document::saveAs()
+{
+    return saveFile(true);
+}
+
+bool Document::accepts(const QMimeData *data)
+{
+    return !droppedFile(data).isEmpty();
+}
+
+void Document::drop(const QMimeData *data)
+{
+    const QString path = droppedFile(data);
+    if (!path.isEmpty() && mayDiscardChanges())
+        openFile(path);
+}
+
+bool Document::saveFile(bool askForName)
+{
+    QString path = askForName
+        ? prompts->saveFileName(window, QCoreApplication::translate("mainWin", "Save File"),
+                                QDir::currentPath(), fileFilter())
+        : name;
+    if (path.isEmpty())
+        return false;
+    // The dialog asked about the name as typed, not about the one with the suffix.
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".cbp");
+        if (!prompts->mayReplace(window, path))
+            return false;
+    }
+    QString error;
+    if (!SettingsFile::write(path, form.read(), &error)) {
+        prompts->reportFailure(
+            window,
+            QCoreApplication::translate("mainWin", "Could not save the camera settings to %1.\n%2"),
+            path, error);
+        return false;
+    }
+    setFileName(path);
+    markSaved();
+    return true;
+}
+
+void Document::markSaved()
+{
+    saved = form.read().toBytes();
+    window->setWindowModified(false);
+}
+
+void Document::showModified()
+{
+    window->setWindowModified(form.read().toBytes() != saved);
+}
+
+void Document::setFileName(const QString &path)
+{
+    name = path;
+    window->setWindowTitle(path.isEmpty() ? productName + QStringLiteral("[*]")
+                                          : QStringLiteral("%1 %2[*]").arg(productName, path));
+}

@@ -1,0 +1,68 @@
+#ifndef DOCUMENT_H
+#define DOCUMENT_H
+
+#include "formstate.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class FormBinding;
+class Prompts;
+class QMimeData;
+class QWidget;
+
+// The camera settings file that the window shows: its name in the title,
+// whether the form has changed since it was last loaded or saved, and the
+// file actions New, Open (also by dropping a file), Save and Save as. Every
+// action that would drop unsaved changes asks first.
+class Document : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Takes the form's start values for New; prompts is the window's,
+    // looked up at each use because tests replace it.
+    Document(QWidget *window, const FormBinding &form, const std::unique_ptr<Prompts> &prompts);
+    ~Document() override;
+
+    QString fileName() const;
+
+    // True when the action may go on: nothing is lost, or the user saved
+    // or discarded the changes; false on Cancel or a failed save.
+    bool mayDiscardChanges();
+
+    void newDocument();
+    void open();
+    void openFile(const QString &path);
+    bool save();
+    bool saveAs();
+
+    // A drag is taken when it carries exactly one local file.
+    static bool accepts(const QMimeData *data);
+    void drop(const QMimeData *data);
+
+    // What the form holds now is what the file holds.
+    void markSaved();
+    // After every recalculation: the title marks a form that differs from its file.
+    void showModified();
+
+signals:
+    // The form took other values as a whole: a file's, or its start values.
+    void replaced();
+
+private:
+    bool saveFile(bool askForName);
+    void setFileName(const QString &path);
+
+    QWidget *window;
+    const FormBinding &form;
+    const std::unique_ptr<Prompts> &prompts;
+    FormState initialForm;
+    QString name;
+    QByteArray saved; // the file's bytes as last loaded or saved
+};
+
+#endif // DOCUMENT_H
