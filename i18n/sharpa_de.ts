@@ -331,5 +331,43 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Versionsseite konnte in keinem Browser geöffnet werden. Ihre Adresse ist
 %1</translation>
     </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Kamera %1, %2</translation>
+    </message>
+    <message>
+        <source>Its extension block is damaged.</source>
+        <translation>Ihr Erweiterungsblock ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 became %3</source>
+        <translation>%1: aus %2 wurde %3</translation>
+    </message>
+    <message>
+        <source>%1 holds values outside the form&apos;s ranges. Adjusted:
+%2</source>
+        <translation>%1 enthält Werte außerhalb der Bereiche des Formulars. Angepasst:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists. It has been removed from the recent files.</source>
+        <translation>%1 existiert nicht mehr und wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a regular file.</source>
+        <translation>Es ist ein Gerät, eine Pipe oder ein Socket, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Uz-Scale</source>
+        <translation>Uz-Skala</translation>
+    </message>
 </context>
 </TS>

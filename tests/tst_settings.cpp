@@ -1,3 +1,4 @@
+#include "app/preferences.h"
 #include "sharpatest.h"
 
 #include <QMimeData>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // A rename that fails on request: the last step of a save, after every byte
 // is written, as a full or vanished disk can make it fail.
@@ -33,6 +35,7 @@ private slots:
     void guardedActions();
     void saveAddsTheSuffix_data();
     void saveAddsTheSuffix();
+    void rememberedBetweenRuns();
 
 private:
     QString path(const char *name) const { return dir->filePath(name); }
@@ -75,6 +78,26 @@ QByteArray with(QByteArray bytes, int offset, const QByteArray &replacement)
     return bytes.replace(offset, replacement.size(), replacement);
 }
 
+// Sharpa's extension block after the record at start: magic, version,
+// length, the values, CRC-16/X-25 of all before it.
+QByteArray extended(quint16 version, const QByteArray &values)
+{
+    QByteArray block = "Shrp";
+    QDataStream(&block, QIODevice::Append) << version << quint32(values.size());
+    block += values;
+    QDataStream(&block, QIODevice::Append) << qChecksum(block);
+    return atStart + block;
+}
+
+// Diffraction on for camera 1; camera 1's CoC presets: crop 1.0, 10 million
+// pixels, 4:3, from 40 cm on a 25.4 cm print, 4:3; camera 2's crop 1.6.
+const QByteArray presetValues
+    = QByteArray::fromHex("01 00 00000000 00000003 00000001 00000028 00000001 4039666666666666 "
+                          "00000002 00000000 00000000 00000000 00000000 0000000000000000");
+const QString presets = "c1_calcDef=1 c2_calcDef=0 c1_crop=0 c1_quality=3 comboBox_7=1 "
+                        "spinBox_2=40 comboBox_8=1 doubleSpinBox_10=25.4 c2_crop=2 c2_quality=0 "
+                        "comboBox_4=0 spinBox=0 comboBox_5=0 doubleSpinBox_7=0";
+
 QByteArray everyNumber(double value, const QByteArray &scale)
 {
     QByteArray bytes = with(with(atStart, 10, scale), 14, scale);
@@ -89,6 +112,7 @@ void tst_Settings::init()
     window.reset(); // before the capture that its trace goes to
     out.reset();
     dir = std::make_unique<QTemporaryDir>();
+    QSettings().clear();
     out = std::make_unique<CoutCapture>();
     window = std::make_unique<mainWin>();
     prompts = fakePrompts(*window);
@@ -102,10 +126,11 @@ void tst_Settings::saveWritesTheFormAndOpenRestoresIt()
     QVERIFY(out->lines().isEmpty());
     prompts->answers << path("a.cbp");
     act(*window, "actionSave_as!");
-    QCOMPARE(read("a.cbp"), atStart);
+    QCOMPARE(read("a.cbp").left(84), atStart); // then the extension block
     act(*window,
         "DSB_leftBorder=2.5 distanceFP=1 qxscale=37 qyscale=4 boxC1=0 c1_fdist=12.34 "
-        "c2_apature=5.6 c2_flength=300 c2_coc=0.0288 actionSave!"); // asks nothing
+        "c2_apature=5.6 c2_flength=300 c2_coc=0.0288 "
+            + presets + " actionSave!"); // asks nothing
     QVERIFY(!window->isWindowModified());
     const QString changed = formSnapshot(*window);
     act(*window, "actionNew!");
@@ -124,70 +149,109 @@ void tst_Settings::saveWritesTheFormAndOpenRestoresIt()
 
 void tst_Settings::load_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
+    // Steps on the window before the load, or the file's kind: a folder, a pipe or a device.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QByteArray>("bytes"); // otherwise written to the file
     QTest::addColumn<QString>("settings"); // what the load does to the form at start
     QTest::addColumn<QString>("said");     // the warning, or the values echoed ("|": a trace line)
 
-    QTest::newRow("each value echoed, then set; tail ignored")
-        << with(with(with(atStart, 0, 2.5), 13, "%"), 19, 1234567) + "tail"
-        << "DSB_leftBorder=2.5 qxscale=37 c1_fdist=99999"
-        << "2.5 | | 1 0 37 | | 10 1 1.23457e+06 | | 2 85 0.0125 1 4 2 135 0.0125 | |";
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n").leftJustified(11840, 'x');
+    QTest::newRow("each record value echoed, then set")
+        << "" << with(with(with(atStart, 0, 2.5), 13, "%"), 19, 12345.678)
+        << "DSB_leftBorder=2.5 qxscale=37 c1_fdist=12345.68"
+        << "2.5 | | 1 0 37 | | 10 1 12345.7 | | 2 85 0.0125 1 4 2 135 0.0125 | |";
+    QTest::newRow("extension block, version 1") << "" << extended(1, presetValues) << presets << "";
+    QTest::newRow("version 2: its unknown tail skipped")
+        << "" << extended(2, presetValues + "tail") << presets << "";
+    QTest::newRow("84 bytes leave the rest as it was") << presets << atStart << presets << "";
+    QTest::newRow("independent of the lenses shown before")
+        << "c1_flength=5000 c2_flength=5000 DSB_leftBorder=20" << atStart << ""
+        << "";
     QTest::newRow("above every range")
-        << everyNumber(1e9, QByteArray("\x7f\0\0\0", 4))
+        << "" << everyNumber(1e9, QByteArray("\x7f\0\0\0", 4))
         << "DSB_leftBorder=99999 c1_fdist=99999 c1_apature=32 c1_flength=5000 c1_coc=10 "
            "c2_fdist=99999 c2_apature=32 c2_flength=5000 c2_coc=10 qxscale=99 qyscale=99"
-        << "";
+        << "values outside the form's ranges. Adjusted:\nLeft Border: 1,000,000,000 became "
+           "99,999\nDistance scale: 2,130,706,432 became 99\n";
     QTest::newRow("below every range")
-        << everyNumber(-1e9, QByteArray("\x80\0\0\0", 4))
-        << "DSB_leftBorder=0 c1_fdist=0 c1_apature=0 c1_flength=0 c1_coc=0 c2_fdist=0 "
+        << "" << everyNumber(-1e9, QByteArray("\x80\0\0\0", 4))
+        << "DSB_leftBorder.minimum=0 DSB_leftBorder=0 c1_fdist=0 "
+           "c1_apature=0 c1_flength=0 c1_coc=0 c2_fdist=0 "
            "c2_apature=0 c2_flength=0 c2_coc=0 qxscale=0 qyscale=0"
-        << "";
-    QTest::newRow("both distance flags") << with(atStart, 8, "\x01\x01") << "distanceFP=1"
+        << "\nCamera 2, Circel of Confusion: -1,000,000,000 became 0.0001";
+    QTest::newRow("a list position beyond its list")
+        << "" << extended(1, with(presetValues, 2, QByteArray("\0\0\0\x09", 4)))
+        << presets + " c1_crop=3"
+        << "Camera 1, Crop factor: 9 became 3";
+    QTest::newRow("both distance flags") << "" << with(atStart, 8, "\x01\x01") << "distanceFP=1"
                                          << "";
-    QTest::newRow("neither flag") << with(atStart, 8, QByteArray(2, 0)) << ""
+    QTest::newRow("neither flag") << "" << with(atStart, 8, QByteArray(2, 0)) << ""
                                   << "";
     QTest::newRow("any non-zero byte is true")
-        << with(with(atStart, 8, QByteArray("\0\x80", 2)), 18, QByteArray(1, 0))
+        << "" << with(with(atStart, 8, QByteArray("\0\x80", 2)), 18, QByteArray(1, 0))
         << "distanceFP=1 boxC1=0"
         << "";
-    QTest::newRow("83 bytes") << atStart.left(83) << ""
+    QTest::newRow("83 bytes") << "" << atStart.left(83) << ""
                               << "It holds 83 bytes; a camera settings file holds 84.";
-    QTest::newRow("empty") << QByteArray() << ""
-                           << "It holds 0 bytes";
-    QTest::newRow("NaN left border") << with(atStart, 0, qQNaN()) << ""
+    QTest::newRow("85 bytes") << "" << atStart + 'S' << ""
+                              << "It holds 85 bytes";
+    QTest::newRow("a PNG") << "" << png << ""
+                           << "It holds 11840 bytes";
+    QTest::newRow("a damaged block") << presets << extended(1, presetValues).chopped(1) + '!' << ""
+                                     << "Its extension block is damaged.";
+    QTest::newRow("a folder") << "folder" << QByteArray() << ""
+                              << "It is a folder.";
+    QTest::newRow("a pipe") << "pipe" << QByteArray() << ""
+                            << "It is a device, a pipe or a socket, not a regular file.";
+    QTest::newRow("a device") << "/dev/zero" << QByteArray() << ""
+                              << "It is a device";
+    QTest::newRow("NaN left border") << "" << with(atStart, 0, qQNaN()) << ""
                                      << "It holds a value that is not a number.";
-    QTest::newRow("infinite last CoC") << with(atStart, 76, qInf()) << ""
+    QTest::newRow("infinite last CoC") << "" << with(atStart, 76, qInf()) << ""
                                        << "It holds a value";
 }
 
 void tst_Settings::load()
 {
+    QFETCH(QString, before);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, settings);
     QFETCH(QString, said);
 
-    write("f.cbp", bytes);
-    prompts->answers << path("f.cbp");
+    const QString file = before.contains('=') ? QString() : before;
+    act(*window, file.isEmpty() ? before : QString());
+    out->clear();
+    if (file == "folder")
+        QVERIFY(QDir(dir->path()).mkdir("f.cbp"));
+    else if (file == "pipe")
+        QCOMPARE(::mkfifo(qPrintable(path("f.cbp")), 0600), 0); // the test's watchdog stops a hang
+    else if (file.isEmpty())
+        write("f.cbp", bytes);
+    const QString name = file.startsWith('/') ? file : path("f.cbp");
+    prompts->answers << name;
     act(*window, "actionOpen!");
     QStringList echoed;
     for (const QString &line : out->lines())
         echoed << (line.startsWith("init - ") ? "|" : line);
     const CoutCapture quiet;
     mainWin expected;
-    act(expected, settings);
+    const bool refused = said.startsWith("It");
+    act(expected, refused && file.isEmpty() ? before : settings);
     QCOMPARE(formSnapshot(*window), formSnapshot(expected));
-    if (!said.startsWith("It holds")) {
-        QVERIFY(prompts->warnings.isEmpty()
-                && !window->isWindowModified()); // clamped is not changed
-        QCOMPARE(window->currentFileName(), path("f.cbp"));
-        QVERIFY(said.isEmpty() || echoed.join(' ') == said);
+    const QString warning = prompts->warnings.join('|');
+    if (!refused) {
+        // A value brought into range leaves the form unlike its file.
+        const bool adjusted = said.contains("became");
+        QVERIFY2(adjusted ? warning.contains(said) : warning.isEmpty(), qPrintable(warning));
+        QCOMPARE(window->isWindowModified(), adjusted);
+        QCOMPARE(window->currentFileName(), name);
+        QVERIFY(adjusted || said.isEmpty() || echoed.join(' ') == said);
         return;
     }
-    QCOMPARE(prompts->warnings.size(), 1);
-    QVERIFY2(prompts->warnings[0].startsWith(
-                 QStringLiteral("Could not open the camera settings file %1.\n").arg(path("f.cbp")))
-                 && prompts->warnings[0].contains(said),
-             qPrintable(prompts->warnings[0]));
+    QVERIFY2(warning.startsWith(
+                 QStringLiteral("Could not open the camera settings file %1.\n").arg(name))
+                 && warning.contains(said),
+             qPrintable(warning));
     QVERIFY(echoed.isEmpty());
     QVERIFY(window->currentFileName().isEmpty());
 }
@@ -198,6 +262,7 @@ void tst_Settings::failedSave_data()
     QTest::addColumn<int>("failure");
 
     QTest::newRow("a folder") << "folder.cbp" << 0;
+    QTest::newRow("a pipe, left a pipe") << "pipe.cbp" << 0;
     QTest::newRow("in no folder") << "none/new.cbp" << 0;
     QTest::newRow("disk takes 40 of 84 bytes") << "old.cbp" << 1;
     QTest::newRow("last step fails after all bytes") << "old.cbp" << 2;
@@ -209,13 +274,13 @@ void tst_Settings::failedSave()
     QFETCH(int, failure);
 
     QVERIFY(QDir(dir->path()).mkdir("folder.cbp"));
+    QCOMPARE(::mkfifo(qPrintable(path("pipe.cbp")), 0600), 0);
     write("old.cbp", "the user's old file");
     prompts->answers << path("kept.cbp") << dir->filePath(target);
     window->saveAs();
     rlimit previous{};
     ::getrlimit(RLIMIT_FSIZE, &previous);
-    if (failure == 1) { // writes past 40 bytes fail with EFBIG, not SIGXFSZ
-        std::signal(SIGXFSZ, SIG_IGN);
+    if (failure == 1) { // writes past 40 bytes fail; SIGXFSZ must not end the program
         const rlimit small{40, previous.rlim_max};
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
     }
@@ -233,6 +298,7 @@ void tst_Settings::failedSave()
     QCOMPARE(window->currentFileName(), path("kept.cbp"));
     QCOMPARE(read("old.cbp"), "the user's old file");
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 2);
+    QVERIFY(QFileInfo(path("pipe.cbp")).exists() && !QFileInfo(path("pipe.cbp")).isFile());
 }
 
 void tst_Settings::guardedActions_data()
@@ -294,7 +360,7 @@ void tst_Settings::guardedActions()
     QCOMPARE(observe(*window, expected), expected);
     QCOMPARE(prompts->questions.value(0),
              "The camera settings have been changed.\nDo you want to save your changes?");
-    QCOMPARE(read("a.cbp").size(), saves ? 84 : 0);
+    QCOMPARE(read("a.cbp").isEmpty(), !saves);
 }
 
 void tst_Settings::saveAddsTheSuffix_data()
@@ -333,6 +399,31 @@ void tst_Settings::saveAddsTheSuffix()
              expected);
     QCOMPARE(window->currentFileName(),
              written && file.endsWith("cbp") ? path(qPrintable(file)) : "");
+}
+
+void tst_Settings::rememberedBetweenRuns()
+{
+    write("r.cbp", atStart);
+    prompts->answers << path("r.cbp") << path("s.cbp");
+    act(*window, "actionOpen! actionSave_as!");
+    window->move(37, 41);
+    window->close();
+
+    mainWin next; // the next run
+    prompts = fakePrompts(next);
+    QCOMPARE(next.pos(), QPoint(37, 41));
+    act(next, "actionOpen!");
+    QCOMPARE(prompts->directory, dir->path());
+    const auto *recent = next.findChild<QMenu *>("menuOpenRecent");
+    QCOMPARE(recent->actions().size(), 2);
+    QCOMPARE(recent->actions()[1]->text(), "&2 r.cbp");
+    QVERIFY(QFile::remove(path("r.cbp")));
+    recent->actions()[1]->trigger();
+    QCOMPARE(prompts->warnings,
+             {path("r.cbp") + " no longer exists. It has been removed from the recent files."});
+    recent->actions()[0]->trigger(); // "&1 s.cbp"
+    QCOMPARE(next.currentFileName(), path("s.cbp"));
+    QCOMPARE(Preferences::recentFiles(), QStringList{path("s.cbp")});
 }
 
 QTEST_MAIN(tst_Settings)

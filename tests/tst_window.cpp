@@ -149,8 +149,9 @@ void tst_Window::controls_data()
                                           << "mainWin.windowModified=true";
     QTest::newRow("a change undone") << "c1_fdist=5 c1_fdist=4 boxC2=0 boxC2=1"
                                      << "mainWin.windowModified=false";
-    QTest::newRow("not kept in a file: no change") << "c1_crop=0 spinBox=5"
-                                                   << "mainWin.windowModified=false";
+    QTest::newRow("a step up and down: no change")
+        << "c1_fdist!stepUp c1_fdist!stepDown c2_coc!stepDown c2_coc!stepUp"
+        << "c1_fdist.value=4; c2_coc.value=0.0125; mainWin.windowModified=false";
     QTest::newRow("scale labels") << "qxscale=37 qyscale=99"
                                   << "qxscaled.text=37; qyscaled.text=99";
     QTest::newRow("CoC preset 4:3") << "c2_quality=1 comboBox_4=1 c2_setCOCPS!"

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDataStream>
-#include <QFile>
+#include <QIODevice>
 
 #include <cmath>
 
@@ -14,50 +14,68 @@ namespace {
 // have. bool, qint32 and double are encoded alike in every version since 4.0.
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_4_0;
 
+// The extension block: magic, version, length of the values that follow,
+// the values, and a CRC-16/X-25 (qChecksum) of everything before it.
+constexpr char magic[] = "Shrp";
+constexpr int magicSize = 4;
+constexpr quint16 blockVersion = 1;
+constexpr int blockHeader = magicSize + 2 + 4;
+constexpr int blockTrailer = 2;
+
+constexpr int encodedSize(std::size_t from, std::size_t to)
+{
+    int size = 0;
+    for (std::size_t k = from; k < to; ++k)
+        size += settingsFields[k].type == SettingsField::Double ? 8
+            : settingsFields[k].type == SettingsField::Int32    ? 4
+                                                                : 1;
+    return size;
+}
+static_assert(encodedSize(0, recordFields) == CameraSettings::recordSize);
+
 void setError(QString *errorMessage, const QString &text)
 {
     if (errorMessage)
         *errorMessage = text;
 }
 
-} // namespace
+QString sizeError(qint64 size)
+{
+    return QCoreApplication::translate("mainWin",
+                                       "It holds %1 bytes; a camera settings file holds %2.")
+        .arg(size)
+        .arg(CameraSettings::recordSize);
+}
 
-QByteArray CameraSettings::toBytes() const
+QByteArray encode(const CameraSettings &settings, std::size_t from, std::size_t to)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(streamVersion);
-    for (std::size_t k = 0; k < settingsFields.size(); ++k) {
+    for (std::size_t k = from; k < to; ++k) {
+        const double value = settings.values[k];
         switch (settingsFields[k].type) {
         case SettingsField::Double:
-            out << values[k];
+            out << value;
             break;
         case SettingsField::Bool:
-            out << (values[k] != 0);
+            out << (value != 0);
             break;
         case SettingsField::Int32:
-            out << qint32(values[k]);
+            out << qint32(value);
             break;
         }
     }
     return bytes;
 }
 
-std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
-                                                        QString *errorMessage)
+// False, saying why, where a value is not a finite number.
+bool decode(const QByteArray &bytes, std::size_t from, std::size_t to, CameraSettings &settings,
+            QString *errorMessage)
 {
-    if (bytes.size() < fileSize) {
-        setError(errorMessage,
-                 QCoreApplication::translate("mainWin",
-                                             "It holds %1 bytes; a camera settings file holds %2.")
-                     .arg(bytes.size())
-                     .arg(fileSize));
-        return std::nullopt;
-    }
-    CameraSettings settings;
-    QDataStream in(bytes.left(fileSize));
+    QDataStream in(bytes);
     in.setVersion(streamVersion);
-    for (std::size_t k = 0; k < settingsFields.size(); ++k) {
+    for (std::size_t k = from; k < to; ++k) {
         double &value = settings.values[k];
         if (settingsFields[k].type == SettingsField::Bool) {
             bool flag = false;
@@ -74,9 +92,74 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
             setError(
                 errorMessage,
                 QCoreApplication::translate("mainWin", "It holds a value that is not a number."));
-            return std::nullopt;
+            return false;
         }
     }
+    return true;
+}
+
+} // namespace
+
+QString SettingsField::title() const
+{
+    const QString text = QCoreApplication::translate("mainWin", label);
+    return camera == 0
+        ? text
+        : QCoreApplication::translate("mainWin", "Camera %1, %2").arg(camera).arg(text);
+}
+
+QByteArray CameraSettings::toBytes() const
+{
+    const QByteArray values = encode(*this, recordFields, settingsFields.size());
+    QByteArray block;
+    QDataStream out(&block, QIODevice::WriteOnly);
+    out.setVersion(streamVersion);
+    out.writeRawData(magic, magicSize);
+    out << blockVersion << quint32(values.size());
+    out.writeRawData(values.constData(), int(values.size()));
+    out << qChecksum(block);
+    return encode(*this, 0, recordFields) + block;
+}
+
+std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
+                                                        QString *errorMessage)
+{
+    // What follows the record must say that it is Sharpa's block: a PNG is
+    // no settings file, whatever its first 84 bytes decode to.
+    if (bytes.size() < recordSize
+        || (bytes.size() > recordSize && bytes.mid(recordSize, magicSize) != magic)) {
+        setError(errorMessage, sizeError(bytes.size()));
+        return std::nullopt;
+    }
+    CameraSettings settings;
+    if (!decode(bytes.left(recordSize), 0, recordFields, settings, errorMessage))
+        return std::nullopt;
+    settings.held = recordFields;
+    if (bytes.size() == recordSize)
+        return settings;
+
+    const QByteArray block = bytes.mid(recordSize);
+    QDataStream in(block);
+    in.setVersion(streamVersion);
+    in.skipRawData(magicSize);
+    quint16 version = 0;
+    quint32 length = 0;
+    in >> version >> length;
+    quint16 checksum = 0;
+    QDataStream(block.right(blockTrailer)) >> checksum;
+    // Each version adds values after those of the versions before it.
+    if (block.size() < blockHeader + blockTrailer || version == 0
+        || qint64(length) != block.size() - blockHeader - blockTrailer
+        || length < quint32(encodedSize(recordFields, settingsFields.size()))
+        || checksum != qChecksum(block.chopped(blockTrailer))) {
+        setError(errorMessage,
+                 QCoreApplication::translate("mainWin", "Its extension block is damaged."));
+        return std::nullopt;
+    }
+    if (!decode(block.mid(blockHeader), recordFields, settingsFields.size(), settings,
+                errorMessage))
+        return std::nullopt;
+    settings.held = settingsFields.size();
     return settings;
 }
 
@@ -84,17 +167,15 @@ namespace SettingsFile {
 
 std::optional<CameraSettings> read(const QString &path, QString *errorMessage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(errorMessage, file.errorString());
+    const std::optional<FileContents> contents
+        = readRegularFile(path, CameraSettings::largestFile, errorMessage);
+    if (!contents)
+        return std::nullopt;
+    if (contents->size > CameraSettings::largestFile) {
+        setError(errorMessage, sizeError(contents->size));
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(CameraSettings::fileSize);
-    if (file.error() != QFileDevice::NoError) {
-        setError(errorMessage, file.errorString());
-        return std::nullopt;
-    }
-    return CameraSettings::fromBytes(bytes, errorMessage);
+    return CameraSettings::fromBytes(contents->bytes, errorMessage);
 }
 
 bool write(const QString &path, const CameraSettings &settings, QString *errorMessage)

@@ -2,40 +2,63 @@
 #define CAMERASETTINGS_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
 #include <optional>
 
 // One value that a camera settings file (.cbp) keeps: the control it comes
-// from, by object name, and how the file encodes it.
+// from, by object name, how the file encodes it, and how a message names it
+// (the camera, 0 for none, and the form's own text for the control).
 struct SettingsField
 {
     enum Type { Double, Bool, Int32 };
     const char *control;
     Type type;
+    int camera;
+    const char *label;
+
+    QString title() const;
 };
 
-// The file's one list of what it keeps: a headerless 84-byte record of these
-// values, big-endian, each in its control's own unit (metres, millimetres,
-// slider steps). Encoder, decoder, the finiteness check and the form all
-// follow it.
-inline constexpr std::array<SettingsField, 15> settingsFields{{
-    {"DSB_leftBorder", SettingsField::Double},
-    {"distanceCam", SettingsField::Bool},
-    {"distanceFP", SettingsField::Bool},
-    {"qxscale", SettingsField::Int32},
-    {"qyscale", SettingsField::Int32},
-    {"boxC1", SettingsField::Bool},
-    {"c1_fdist", SettingsField::Double},
-    {"c1_apature", SettingsField::Double},
-    {"c1_flength", SettingsField::Double},
-    {"c1_coc", SettingsField::Double},
-    {"boxC2", SettingsField::Bool},
-    {"c2_fdist", SettingsField::Double},
-    {"c2_apature", SettingsField::Double},
-    {"c2_flength", SettingsField::Double},
-    {"c2_coc", SettingsField::Double},
+// The file's one list of what it keeps, each value in its control's own
+// unit (metres, millimetres, slider steps, list positions). The first
+// recordFields make the 84-byte record that every reader of the format
+// knows; the others follow it in Sharpa's extension block.
+inline constexpr std::size_t recordFields = 15;
+inline constexpr std::array<SettingsField, 29> settingsFields{{
+    {"DSB_leftBorder", SettingsField::Double, 0, QT_TRANSLATE_NOOP("mainWin", "Left Border")},
+    {"distanceCam", SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Distance from Camera")},
+    {"distanceFP", SettingsField::Bool, 0,
+     QT_TRANSLATE_NOOP("mainWin", "Distance from focus plane")},
+    {"qxscale", SettingsField::Int32, 0, QT_TRANSLATE_NOOP("mainWin", "Distance scale")},
+    {"qyscale", SettingsField::Int32, 0, QT_TRANSLATE_NOOP("mainWin", "Uz-Scale")},
+    {"boxC1", SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Camera 1")},
+    {"c1_fdist", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Focus")},
+    {"c1_apature", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Apature")},
+    {"c1_flength", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Focal length")},
+    {"c1_coc", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Circel of Confusion")},
+    {"boxC2", SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Camera 2")},
+    {"c2_fdist", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Focus")},
+    {"c2_apature", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Apature")},
+    {"c2_flength", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Focal length")},
+    {"c2_coc", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Circel of Confusion")},
+    // The extension block, version 1.
+    {"c1_calcDef", SettingsField::Bool, 1, QT_TRANSLATE_NOOP("mainWin", "Calc with diffraction")},
+    {"c2_calcDef", SettingsField::Bool, 2, QT_TRANSLATE_NOOP("mainWin", "Calc with diffraction")},
+    {"c1_crop", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Crop factor")},
+    {"c1_quality", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Quality")},
+    {"comboBox_7", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {"spinBox_2", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "View distance")},
+    {"comboBox_8", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {"doubleSpinBox_10", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Image width")},
+    {"c2_crop", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Crop factor")},
+    {"c2_quality", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Quality")},
+    {"comboBox_4", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {"spinBox", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "View distance")},
+    {"comboBox_5", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {"doubleSpinBox_7", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Image width")},
 }};
 
 // The values of settingsFields, in its order. A bool is 0 or 1, an int a
@@ -43,12 +66,18 @@ inline constexpr std::array<SettingsField, 15> settingsFields{{
 struct CameraSettings
 {
     std::array<double, settingsFields.size()> values{};
+    // How many of the fields a file held: a plain 84-byte file holds only
+    // the record, and a load leaves the other controls as they are.
+    std::size_t held = settingsFields.size();
 
-    static constexpr int fileSize = 84;
+    static constexpr int recordSize = 84;
+    // No file of any version of the block is larger.
+    static constexpr int largestFile = 65536;
 
+    // The record and the extension block.
     QByteArray toBytes() const;
-    // Reads the first 84 bytes. Fails, saying why, on fewer bytes or on a
-    // value that is not a finite number.
+    // Exactly 84 bytes, or 84 followed by a sound extension block; anything
+    // else fails, saying why, as does a value that is not a finite number.
     static std::optional<CameraSettings> fromBytes(const QByteArray &bytes,
                                                    QString *errorMessage = nullptr);
 };

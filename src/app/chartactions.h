@@ -10,6 +10,7 @@
 
 class Prompts;
 class QAction;
+class QMenu;
 
 // File > Export Chart and Edit > Copy Chart: the chart as the screen shows
 // it, drawn again at its size and pixel ratio into a file or the clipboard.
@@ -21,7 +22,8 @@ public:
     ~ChartActions() override;
 
     QAction *exportAction() const;
-    QAction *copyAction() const;
+    // The Edit menu, which holds Copy Chart.
+    QMenu *editMenu() const;
 
     void exportChart();
     void copyChart();
@@ -32,7 +34,7 @@ private:
     graph *chart;
     const std::unique_ptr<Prompts> &prompts;
     QAction *exporting;
-    QAction *copying;
+    QMenu *edit;
 };
 
 #endif // CHARTACTIONS_H

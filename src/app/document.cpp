@@ -2,12 +2,14 @@
 
 #include "camerasettings.h"
 #include "formbinding.h"
+#include "preferences.h"
 #include "product.h"
 #include "prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -82,7 +84,7 @@ void Document::open()
         return;
     const QString path
         = prompts->openFileName(window, QCoreApplication::translate("mainWin", "Open File"),
-                                QDir::currentPath(), fileFilter());
+                                Preferences::lastFolder(), fileFilter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -99,10 +101,28 @@ void Document::openFile(const QString &path)
         return;
     }
     setFileName(path);
-    form.write(*settings);
+    emit fileNamed(path);
+    const std::vector<std::size_t> adjusted = form.write(*settings);
     emit replaced();
-    // What the controls took, limited to their ranges, is what counts as saved.
-    markSaved();
+    // What the controls took is what counts as saved, except where a value
+    // had to be brought into range: there the form no longer equals its file.
+    const CameraSettings shown = form.read();
+    CameraSettings held = shown;
+    QStringList changes;
+    for (std::size_t k : adjusted) {
+        held.values[k] = settings->values[k];
+        changes << QCoreApplication::translate("mainWin", "%1: %2 became %3")
+                       .arg(settingsFields[k].title(),
+                            QLocale().toString(settings->values[k], 'g', 10),
+                            QLocale().toString(shown.values[k], 'g', 10));
+    }
+    saved = held.toBytes();
+    showModified();
+    if (!changes.isEmpty())
+        prompts->warn(window, productName,
+                      QCoreApplication::translate(
+                          "mainWin", "%1 holds values outside the form's ranges. Adjusted:\n%2")
+                          .arg(QDir::toNativeSeparators(path), changes.join(QLatin1Char('\n'))));
 }
 
 bool Document::save()
@@ -120,18 +140,24 @@ bool Document::accepts(const QMimeData *data)
     return !droppedFile(data).isEmpty();
 }
 
+void Document::openChosen(const QString &path)
+{
+    if (mayDiscardChanges())
+        openFile(path);
+}
+
 void Document::drop(const QMimeData *data)
 {
     const QString path = droppedFile(data);
-    if (!path.isEmpty() && mayDiscardChanges())
-        openFile(path);
+    if (!path.isEmpty())
+        openChosen(path);
 }
 
 bool Document::saveFile(bool askForName)
 {
     QString path = askForName
         ? prompts->saveFileName(window, QCoreApplication::translate("mainWin", "Save File"),
-                                QDir::currentPath(), fileFilter())
+                                Preferences::lastFolder(), fileFilter())
         : name;
     if (path.isEmpty())
         return false;
@@ -150,6 +176,7 @@ bool Document::saveFile(bool askForName)
         return false;
     }
     setFileName(path);
+    emit fileNamed(path);
     markSaved();
     return true;
 }

@@ -40,6 +40,8 @@ public:
     bool save();
     bool saveAs();
 
+    // A file chosen outside the dialog: dropped, or from the recent files.
+    void openChosen(const QString &path);
     // A drag is taken when it carries exactly one local file.
     static bool accepts(const QMimeData *data);
     void drop(const QMimeData *data);
@@ -52,6 +54,8 @@ public:
 signals:
     // The form took other values as a whole: a file's, or its start values.
     void replaced();
+    // A file was opened or saved under this name.
+    void fileNamed(const QString &path);
 
 private:
     bool saveFile(bool askForName);

@@ -4,10 +4,15 @@
 #include "optics/presets.h"
 #include "ui_mainwin.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 
 FormBinding::FormBinding(const Ui_mainWin &form)
-    : cameras{{{form.boxC1, form.c1_fdist, form.c1_apature, form.c1_flength, form.c1_coc,
+    : leftBorder(form.DSB_leftBorder)
+    , leftBorderBar(form.SB_leftBorder)
+    , leftBorderFloor(form.DSB_leftBorder->minimum())
+    , cameras{{{form.boxC1, form.c1_fdist, form.c1_apature, form.c1_flength, form.c1_coc,
                 form.c1_calcDef, form.c1_set_Hyper, form.c1_crop, form.c1_quality, form.comboBox_7,
                 form.spinBox_2, form.doubleSpinBox_10, form.comboBox_8, form.pushButton_4},
                {form.boxC2, form.c2_fdist, form.c2_apature, form.c2_flength, form.c2_coc,
@@ -16,9 +21,18 @@ FormBinding::FormBinding(const Ui_mainWin &form)
 {
     const QWidget *root = form.centralwidget;
     for (std::size_t k = 0; k < settingsFields.size(); ++k) {
-        auto *control = root->findChild<QObject *>(QLatin1String(settingsFields[k].control));
+        QObject *control = root->findChild<QObject *>(QLatin1String(settingsFields[k].control));
         Q_ASSERT(control);
-        kept[k] = {control, control->metaObject()->userProperty()};
+        const QMetaObject *type = control->metaObject();
+        if (const auto *list = qobject_cast<QComboBox *>(control)) {
+            kept[k] = {control, type->property(type->indexOfProperty("currentIndex")), 0,
+                       double(list->count() - 1)};
+        } else {
+            // Check boxes and radio buttons have no range: 0 and 1.
+            const QVariant minimum = control->property("minimum");
+            kept[k] = {control, type->userProperty(), minimum.isValid() ? minimum.toDouble() : 0,
+                       minimum.isValid() ? control->property("maximum").toDouble() : 1};
+        }
     }
     // Each camera's colour in the chart marks its group's title.
     for (std::size_t k = 0; k < cameras.size(); ++k) {
@@ -42,25 +56,48 @@ CameraSettings FormBinding::read() const
     return settings;
 }
 
-void FormBinding::write(const CameraSettings &settings) const
+std::vector<std::size_t> FormBinding::write(const CameraSettings &settings) const
 {
-    for (std::size_t k = 0; k < kept.size(); ++k) {
+    leftBorder->setMinimum(leftBorderFloor);
+    std::vector<std::size_t> adjusted;
+    for (std::size_t k = 0; k < settings.held; ++k) {
         const double value = settings.values[k];
+        const Bound &bound = kept[k];
+        const double taken = std::clamp(value, bound.minimum, bound.maximum);
+        if (taken != value)
+            adjusted.push_back(k);
         switch (settingsFields[k].type) {
         case SettingsField::Double:
-            std::cout << value << '\n';
-            kept[k].property.write(kept[k].control, value);
+            if (k < recordFields)
+                std::cout << value << '\n';
+            bound.property.write(bound.control, taken);
             break;
         case SettingsField::Bool:
-            std::cout << (value != 0) << '\n';
-            kept[k].property.write(kept[k].control, value != 0);
+            if (k < recordFields)
+                std::cout << (value != 0) << '\n';
+            bound.property.write(bound.control, value != 0);
             break;
         case SettingsField::Int32:
-            std::cout << qint32(value) << '\n';
-            kept[k].property.write(kept[k].control, qint32(value));
+            if (k < recordFields)
+                std::cout << qint32(value) << '\n';
+            bound.property.write(bound.control, qint32(taken));
             break;
         }
     }
+    return adjusted;
+}
+
+void FormBinding::updateLeftBorder() const
+{
+    // Camera 2's floor is applied last and wins whenever both apply.
+    for (const Camera &camera : cameras) {
+        const double floor = 2 * camera.flength->value();
+        if (leftBorder->value() * 1000 > floor)
+            leftBorder->setMinimum(floor / 1000);
+    }
+    // Follows a typed border without writing back to it.
+    const QSignalBlocker quiet(leftBorderBar);
+    leftBorderBar->setValue(int(std::clamp(std::round(leftBorder->value()), 1.0, 1000.0)));
 }
 
 void FormBinding::setCocFromPixelSize(int index) const

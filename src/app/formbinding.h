@@ -6,12 +6,14 @@
 #include <QMetaProperty>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
 class QPushButton;
+class QScrollBar;
 class QSpinBox;
 class Ui_mainWin;
 
@@ -45,10 +47,17 @@ public:
     const Camera &camera(int index) const;
 
     CameraSettings read() const;
-    // In file order, one control at a time: each value is echoed on its own
-    // line to standard output, then set; the change recalculates as if typed,
-    // and the control applies the range it has at that moment.
-    void write(const CameraSettings &settings) const;
+    // The values that the settings hold, in file order, one control at a
+    // time: each value of the 84-byte record is echoed on its own line to
+    // standard output, then set; the change recalculates as if typed. Limits
+    // that follow from other values are lifted first, so that the result
+    // does not depend on what was shown before. Returns the fields whose
+    // values lay outside their controls' ranges and were brought into them.
+    std::vector<std::size_t> write(const CameraSettings &settings) const;
+
+    // The left border may not go below twice a focal length, where it lies
+    // above that; the scroll bar follows it in whole metres.
+    void updateLeftBorder() const;
 
     // The CoC presets of a camera's two groups. The view-distance preset
     // returns what the user must enter first, or nothing when it applied.
@@ -60,8 +69,13 @@ private:
     {
         QObject *control;
         QMetaProperty property; // the control's value
+        double minimum;
+        double maximum;
     };
 
+    QDoubleSpinBox *leftBorder;
+    QScrollBar *leftBorderBar;
+    double leftBorderFloor; // before any focal length raised it
     std::array<Camera, 2> cameras;
     std::array<Bound, settingsFields.size()> kept;
 };

@@ -1,19 +1,41 @@
 #include "mainwin.h"
+#include "product.h"
 #include "translations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
 
 #include <iostream>
 
 int main(int argc, char *argv[])
 {
-    // Checked before any application object exists.
-    if (argc != 1 && argc != 6) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Compare the depth of field of two cameras."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A camera settings file (.cbp) to open."),
+                                 QStringLiteral("[file]"));
+    // Checked before any application object exists. Five arguments are
+    // accepted and ignored, as they always were.
+    if (argc != 6
+        && (argc == 0 || !parser.parse(arguments) || parser.positionalArguments().size() > 1)) {
         const char *program = argc > 0 && argv[0] ? argv[0] : "sharpa";
         std::cout << "Usage: " << program
                   << " center.jpg upperRight.jpg lowerleft.jpg lowerRight.jpg upperLeft.jpg\n";
         return -1;
+    }
+    QCoreApplication::setOrganizationName(productName);
+    QCoreApplication::setApplicationName(productName);
+    QCoreApplication::setApplicationVersion(productVersion);
+    if (argc != 6 && (parser.isSet(help) || parser.isSet(version))) {
+        // No window, so no display needed.
+        const QCoreApplication text(argc, argv);
+        parser.process(arguments); // prints and exits
     }
 
     QApplication app(argc, argv);
@@ -21,5 +43,7 @@ int main(int argc, char *argv[])
     installTranslations(app, QLocale());
     mainWin window;
     window.show();
+    if (argc == 2)
+        window.openFile(parser.positionalArguments().constFirst());
     return app.exec();
 }

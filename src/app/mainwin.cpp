@@ -4,9 +4,9 @@
 #include "chart/chartinput.h"
 #include "chart/graph.h"
 #include "chartactions.h"
-#include "decimalkeys.h"
 #include "document.h"
 #include "information.h"
+#include "preferences.h"
 #include "product.h"
 #include "prompts.h"
 #include "readout.h"
@@ -16,8 +16,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -30,13 +28,14 @@ const Ui_mainWin &builtForm(mainWin *window)
 } // namespace
 
 mainWin::mainWin()
-    : version(QStringLiteral("0.01beta"))
+    : version(productVersion)
     , prompts(std::make_unique<Prompts>())
     , form(builtForm(this))
     , document(new Document(this, form, prompts))
     , chart(new graph(frame))
     , readout(new StatusReadout(statusBar(), chart))
     , chartActions(new ChartActions(chart, prompts))
+    , preferences(new Preferences(this, prompts))
 {
     setWindowIcon(applicationIcon());
     chart->setSource([this] { return chartInput(); });
@@ -45,7 +44,6 @@ mainWin::mainWin()
     connectControls();
     addMenus();
     connect(document, &Document::replaced, this, &mainWin::run);
-    acceptBothDecimalSeparators(this);
     setAcceptDrops(true);
     // Never larger than the screen, never smaller than the form allows.
     resize(size().boundedTo(screen()->availableSize()).expandedTo(minimumSizeHint()));
@@ -60,6 +58,11 @@ QString mainWin::currentFileName() const
     return document->fileName();
 }
 
+void mainWin::openFile(const QString &path)
+{
+    document->openFile(path);
+}
+
 void mainWin::setPrompts(std::unique_ptr<Prompts> replacement)
 {
     prompts = std::move(replacement);
@@ -70,10 +73,11 @@ void mainWin::connectControls()
     for (QDoubleSpinBox *input : {c1_fdist, c2_fdist, c1_apature, c2_apature, c1_flength,
                                   c2_flength, c1_coc, c2_coc, DSB_leftBorder})
         connect(input, &QDoubleSpinBox::valueChanged, this, &mainWin::run);
-    connect(qxscale, &QSlider::valueChanged, this, &mainWin::run);
-    connect(qyscale, &QSlider::valueChanged, this, &mainWin::run);
-    connect(distanceCam, &QRadioButton::toggled, this, &mainWin::run);
-    connect(distanceFP, &QRadioButton::toggled, this, &mainWin::run);
+    for (QSlider *scale : {qxscale, qyscale})
+        connect(scale, &QSlider::valueChanged, this, &mainWin::run);
+    for (QAbstractButton *option :
+         std::initializer_list<QAbstractButton *>{distanceCam, distanceFP, c1_calcDef, c2_calcDef})
+        connect(option, &QAbstractButton::toggled, this, &mainWin::run);
     connect(SB_leftBorder, &QScrollBar::valueChanged, this, &mainWin::setDist);
     connect(c1_set_Hyper, &QPushButton::clicked, this, &mainWin::setC1Hyper);
     connect(c2_set_Hyper, &QPushButton::clicked, this, &mainWin::setC2Hyper);
@@ -81,8 +85,6 @@ void mainWin::connectControls()
     connect(boxC2, &QGroupBox::toggled, this, &mainWin::run);
     connect(c1_setCOCPS, &QPushButton::released, this, &mainWin::setC1CocPS);
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
-    connect(c1_calcDef, &QCheckBox::toggled, this, &mainWin::run);
-    connect(c2_calcDef, &QCheckBox::toggled, this, &mainWin::run);
     for (int k = 0; k < 2; ++k)
         connect(form.camera(k).setViewCoc, &QPushButton::clicked, this,
                 [this, k] { setCocFromViewDistance(k); });
@@ -105,12 +107,12 @@ void mainWin::addMenus()
     connect(actionHelp, &QAction::triggered, this, &mainWin::help);
     connect(actionAbout, &QAction::triggered, this, &mainWin::about);
 
+    menuFile->insertMenu(actionSave, preferences->recentMenu());
+    connect(preferences, &Preferences::recentFileChosen, document, &Document::openChosen);
+    connect(document, &Document::fileNamed, preferences, &Preferences::addRecentFile);
     menuFile->insertSeparator(actionQuit);
     menuFile->insertAction(actionQuit, chartActions->exportAction());
-    auto *edit = new QMenu(tr("Edit"), menubar);
-    edit->setObjectName(QStringLiteral("menuEdit"));
-    menubar->insertMenu(menuHelp->menuAction(), edit);
-    edit->addAction(chartActions->copyAction());
+    menubar->insertMenu(menuHelp->menuAction(), chartActions->editMenu());
 }
 
 ChartInput mainWin::chartInput() const
@@ -129,18 +131,7 @@ ChartInput mainWin::chartInput() const
 
 void mainWin::run()
 {
-    // The left border may not go below twice a focal length; camera 2's
-    // floor is applied last and wins whenever both apply.
-    for (const QDoubleSpinBox *focalLength : {c1_flength, c2_flength}) {
-        const double floor = 2 * focalLength->value();
-        if (DSB_leftBorder->value() * 1000 > floor)
-            DSB_leftBorder->setMinimum(floor / 1000);
-    }
-    {
-        // Follows a typed border without writing back to it.
-        const QSignalBlocker quiet(SB_leftBorder);
-        SB_leftBorder->setValue(int(std::clamp(std::round(DSB_leftBorder->value()), 1.0, 1000.0)));
-    }
+    form.updateLeftBorder();
     qxscaled->setText(QString::number(qxscale->value()));
     qyscaled->setText(QString::number(qyscale->value()));
 
@@ -200,13 +191,17 @@ void mainWin::saveAs()
 
 void mainWin::quit()
 {
-    if (document->mayDiscardChanges())
-        std::exit(0);
+    if (!document->mayDiscardChanges())
+        return;
+    preferences->saveGeometry();
+    std::exit(0);
 }
 
 void mainWin::closeEvent(QCloseEvent *event)
 {
     event->setAccepted(document->mayDiscardChanges());
+    if (event->isAccepted())
+        preferences->saveGeometry();
 }
 
 void mainWin::dragEnterEvent(QDragEnterEvent *event)

@@ -13,6 +13,7 @@
 
 class ChartActions;
 class Document;
+class Preferences;
 class Prompts;
 class StatusReadout;
 class graph;
@@ -30,6 +31,8 @@ struct ChartInput;
 //   paint and reports the column under the mouse;
 // - StatusReadout (readout.h): the depth of field and the hover readout;
 // - ChartActions (chartactions.h): Export Chart and Copy Chart;
+// - Preferences (preferences.h): what is remembered between runs, the
+//   recent files among it;
 // - Information (information.h): the about box and the version page;
 // - Prompts (prompts.h): every dialog, replaced by tests.
 class mainWin : public QMainWindow, public Ui_mainWin
@@ -42,6 +45,8 @@ public:
 
     ChartInput chartInput() const;
     QString currentFileName() const;
+    // As File > Open would, after its dialog.
+    void openFile(const QString &path);
 
     // Replaces the file dialogs and warning boxes, as tests do.
     void setPrompts(std::unique_ptr<Prompts> replacement);
@@ -80,6 +85,7 @@ private:
     graph *chart;
     StatusReadout *readout;
     ChartActions *chartActions;
+    Preferences *preferences;
 };
 
 #endif // MAINWIN_H

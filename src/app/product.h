@@ -3,8 +3,9 @@
 
 #include <QLatin1String>
 
-// The program's name, untranslated wherever it stands: titles, the chart's
-// credit, exported documents.
+// The program's name and version, untranslated wherever they stand: titles,
+// the chart's credit, exported documents, the command line.
 inline constexpr QLatin1String productName("Sharpa");
+inline constexpr QLatin1String productVersion("0.01beta");
 
 #endif // PRODUCT_H

@@ -15,6 +15,9 @@
 #include <iostream>
 #include <sstream>
 
+// Settings go to Qt's test location, below the suite's own home.
+inline const bool settingsForTests = (QStandardPaths::setTestModeEnabled(true), true);
+
 class CoutCapture
 {
 public:
@@ -38,17 +41,18 @@ private:
 struct FakePrompts : Prompts
 {
     QStringList answers, questions, warnings;
+    QString directory;                            // where the last file dialog started
     QList<QMessageBox::StandardButton> decisions; // none left: Discard
 
-    QString openFileName(QWidget *, const QString &caption, const QString &,
+    QString openFileName(QWidget *, const QString &caption, const QString &folder,
                          const QString &filter) override
     {
-        return ask("open|" + caption + '|' + filter);
+        return directory = folder, ask("open|" + caption + '|' + filter);
     }
-    QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &filter,
-                         QString *) override
+    QString saveFileName(QWidget *, const QString &caption, const QString &folder,
+                         const QString &filter, QString *) override
     {
-        return ask("save|" + caption + '|' + filter);
+        return directory = folder, ask("save|" + caption + '|' + filter);
     }
     void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
     QMessageBox::StandardButton ask(QWidget *, const QString &, const QString &text,
@@ -73,21 +77,28 @@ inline FakePrompts *fakePrompts(mainWin &window)
     return script;
 }
 
-// "name=value name! ..." sets each named control, or clicks it, as a user would.
+// "name=value name! ..." sets each named control, or clicks it, as a user would;
+// "name.property=value" sets another property.
 inline void act(QObject &root, const QString &steps)
 {
     for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
-        auto *control = root.findChild<QObject *>(step.section(QRegularExpression("[=!]"), 0, 0));
+        auto *control = root.findChild<QObject *>(step.section(QRegularExpression("[=!.]"), 0, 0));
         QVERIFY2(control, qPrintable(step));
-        if (step.endsWith('!')) {
-            QVERIFY(QMetaObject::invokeMethod(
-                control, qobject_cast<QAction *>(control) ? "trigger" : "click"));
+        if (step.contains('!')) { // "name!" clicks or triggers, "name!slot" calls the slot
+            const QString slot = step.section('!', 1);
+            QVERIFY(QMetaObject::invokeMethod(control,
+                                              !slot.isEmpty() ? qPrintable(slot)
+                                                  : qobject_cast<QAction *>(control) ? "trigger"
+                                                                                     : "click"));
             continue;
         }
-        const char *property = qobject_cast<QComboBox *>(control) ? "currentIndex"
-            : control->property("value").isValid()                ? "value"
-                                                                  : "checked";
-        QVERIFY2(control->setProperty(property, step.section('=', 1)), qPrintable(step));
+        const QString named = step.section('=', 0, 0).section('.', 1); // "name.property=value"
+        const QString property = !named.isEmpty()  ? named
+            : qobject_cast<QComboBox *>(control)   ? "currentIndex"
+            : control->property("value").isValid() ? "value"
+                                                   : "checked";
+        QVERIFY2(control->setProperty(qPrintable(property), step.section('=', 1)),
+                 qPrintable(step));
     }
 }
 

@@ -1,0 +1,98 @@
+#include "preferences.h"
+
+#include "product.h"
+#include "prompts.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+const QString geometryKey = QStringLiteral("window/geometry");
+const QString recentKey = QStringLiteral("files/recent");
+const QString folderKey = QStringLiteral("files/folder");
+} // namespace
+
+Preferences::Preferences(QMainWindow *mainWindow, const std::unique_ptr<Prompts> &windowPrompts)
+    : QObject(mainWindow)
+    , window(mainWindow)
+    , menu(new QMenu(QCoreApplication::translate("mainWin", "Open Recent"), mainWindow))
+    , prompts(windowPrompts)
+{
+    menu->setObjectName(QStringLiteral("menuOpenRecent"));
+    window->restoreGeometry(QSettings().value(geometryKey).toByteArray());
+    setRecentFiles(recentFiles());
+}
+
+QMenu *Preferences::recentMenu() const
+{
+    return menu;
+}
+
+void Preferences::saveGeometry() const
+{
+    QSettings().setValue(geometryKey, window->saveGeometry());
+}
+
+QStringList Preferences::recentFiles()
+{
+    return QSettings().value(recentKey).toStringList();
+}
+
+void Preferences::addRecentFile(const QString &path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(file);
+    files.prepend(file);
+    setRecentFiles(files.mid(0, recentCount));
+    setLastFolder(file);
+}
+
+void Preferences::choose(const QString &path)
+{
+    if (QFileInfo::exists(path)) {
+        emit recentFileChosen(path);
+        return;
+    }
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    setRecentFiles(files);
+    prompts->warn(window, productName,
+                  QCoreApplication::translate(
+                      "mainWin", "%1 no longer exists. It has been removed from the recent files.")
+                      .arg(QDir::toNativeSeparators(path)));
+}
+
+QString Preferences::lastFolder()
+{
+    const QString folder = QSettings().value(folderKey).toString();
+    return QFileInfo(folder).isDir() ? folder : QDir::currentPath();
+}
+
+void Preferences::setLastFolder(const QString &file)
+{
+    QSettings().setValue(folderKey, QFileInfo(file).absolutePath());
+}
+
+void Preferences::setRecentFiles(const QStringList &files)
+{
+    QSettings().setValue(recentKey, files);
+    // Later, as the entry being chosen may be among them.
+    for (QAction *entry : menu->actions()) {
+        menu->removeAction(entry);
+        entry->deleteLater();
+    }
+    for (int k = 0; k < files.size(); ++k) {
+        const QString path = files[k];
+        QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QLatin1String("&&"))));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, this, [this, path] { choose(path); });
+    }
+    menu->setEnabled(!files.isEmpty());
+}

@@ -1,0 +1,51 @@
+#ifndef PREFERENCES_H
+#define PREFERENCES_H
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class Prompts;
+class QMainWindow;
+class QMenu;
+
+// What Sharpa remembers between runs (QSettings): the window's geometry,
+// the files opened or saved last, listed in File > Open Recent, and the
+// folder where the file dialogs start.
+class Preferences : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int recentCount = 8;
+
+    // Restores the window's geometry and lists the recent files in the
+    // menu. A vanished file chosen there is removed, and the user told so.
+    Preferences(QMainWindow *window, const std::unique_ptr<Prompts> &prompts);
+
+    // File > Open Recent.
+    QMenu *recentMenu() const;
+
+    void saveGeometry() const;
+
+    static QStringList recentFiles();
+    // First in the list, and its folder is where the dialogs start next.
+    void addRecentFile(const QString &path);
+    static QString lastFolder();
+    static void setLastFolder(const QString &file);
+
+signals:
+    void recentFileChosen(const QString &path);
+
+private:
+    void choose(const QString &path);
+    void setRecentFiles(const QStringList &files);
+
+    QMainWindow *window;
+    QMenu *menu;
+    const std::unique_ptr<Prompts> &prompts;
+};
+
+#endif // PREFERENCES_H
