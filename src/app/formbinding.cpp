@@ -21,7 +21,7 @@ FormBinding::FormBinding(const Ui_mainWin &form)
 {
     const QWidget *root = form.centralwidget;
     for (std::size_t k = 0; k < settingsFields.size(); ++k) {
-        QObject *control = root->findChild<QObject *>(QLatin1String(settingsFields[k].control));
+        auto *control = root->findChild<QObject *>(QLatin1String(settingsFields[k].control));
         Q_ASSERT(control);
         const QMetaObject *type = control->metaObject();
         if (const auto *list = qobject_cast<QComboBox *>(control)) {

@@ -88,7 +88,7 @@ void Preferences::setRecentFiles(const QStringList &files)
         entry->deleteLater();
     }
     for (int k = 0; k < files.size(); ++k) {
-        const QString path = files[k];
+        const QString &path = files[k];
         QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(
             QFileInfo(path).fileName().replace(QLatin1Char('&'), QLatin1String("&&"))));
         entry->setToolTip(QDir::toNativeSeparators(path));
