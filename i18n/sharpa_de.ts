@@ -369,5 +369,165 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Uz-Scale</source>
         <translation>Uz-Skala</translation>
     </message>
+    <message>
+        <source>1.3</source>
+        <translation>1,3</translation>
+    </message>
+    <message>
+        <source>2.7</source>
+        <translation>2,7</translation>
+    </message>
+    <message>
+        <source>0.79</source>
+        <translation>0,79</translation>
+    </message>
+    <message>
+        <source>0.64</source>
+        <translation>0,64</translation>
+    </message>
+    <message>
+        <source>45 Mill. Pixel</source>
+        <translation>45 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>61 Mill. Pixel</source>
+        <translation>61 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>100 Mill. Pixel</source>
+        <translation>100 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Match Camera 2&apos;s Depth of Field to Camera 1</source>
+        <translation>Schärfentiefe von Kamera 2 an Kamera 1 angleichen</translation>
+    </message>
+    <message>
+        <source>Match Camera 2&apos;s Background Blur to Camera 1</source>
+        <translation>Hintergrundunschärfe von Kamera 2 an Kamera 1 angleichen</translation>
+    </message>
+    <message>
+        <source>Copy Camera 1 to Camera 2</source>
+        <translation>Kamera 1 auf Kamera 2 übertragen</translation>
+    </message>
+    <message>
+        <source>Match Camera 1&apos;s Depth of Field to Camera 2</source>
+        <translation>Schärfentiefe von Kamera 1 an Kamera 2 angleichen</translation>
+    </message>
+    <message>
+        <source>Match Camera 1&apos;s Background Blur to Camera 2</source>
+        <translation>Hintergrundunschärfe von Kamera 1 an Kamera 2 angleichen</translation>
+    </message>
+    <message>
+        <source>Copy Camera 2 to Camera 1</source>
+        <translation>Kamera 2 auf Kamera 1 übertragen</translation>
+    </message>
+    <message>
+        <source>its depth of field is still %1 against %2</source>
+        <translation>ihre Schärfentiefe beträgt noch %1 statt %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>its background blur is still %1 of the width against %2</source>
+        <translation>ihre Hintergrundunschärfe beträgt noch %1 der Breite statt %2</translation>
+    </message>
+    <message>
+        <source>Camera %1 copied to Camera %2</source>
+        <translation>Kamera %1 auf Kamera %2 übertragen</translation>
+    </message>
+    <message>
+        <source>Camera %1: %2 → %3</source>
+        <translation>Kamera %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Camera %1 set to %2; %3</source>
+        <translation>Kamera %1 auf %2 gesetzt; %3</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Nahgrenze</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Ferngrenze</translation>
+    </message>
+    <message>
+        <source>Total depth</source>
+        <translation>Schärfentiefe gesamt</translation>
+    </message>
+    <message>
+        <source>In front of focus</source>
+        <translation>Vor dem Fokus</translation>
+    </message>
+    <message>
+        <source>Behind focus</source>
+        <translation>Hinter dem Fokus</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Far limit infinite from</source>
+        <translation>Ferngrenze unendlich ab</translation>
+    </message>
+    <message>
+        <source>Background blur at ∞ (× CoC)</source>
+        <translation>Hintergrundunschärfe bei ∞ (× Zerstreuungskreis)</translation>
+    </message>
+    <message>
+        <source>Background blur at ∞ (mm)</source>
+        <translation>Hintergrundunschärfe bei ∞ (mm)</translation>
+    </message>
+    <message>
+        <source>Background blur at ∞ (% of width)</source>
+        <translation>Hintergrundunschärfe bei ∞ (% der Breite)</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent focal length</source>
+        <translation>Kleinbild-äquivalente Brennweite</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent f-number</source>
+        <translation>Kleinbild-äquivalente Blende</translation>
+    </message>
+    <message>
+        <source>Horizontal angle of view</source>
+        <translation>Horizontaler Bildwinkel</translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>nothing sharp: the diffraction disc reaches the CoC</source>
+        <translation>nichts scharf: das Beugungsscheibchen erreicht den Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>nothing sharp: focus at or inside the focal length</source>
+        <translation>nichts scharf: Fokus auf oder innerhalb der Brennweite</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Camera %1: U %2</source>
+        <translation>Kamera %1: U %2</translation>
+    </message>
 </context>
 </TS>

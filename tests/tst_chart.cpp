@@ -1,8 +1,10 @@
 #include "chart/chartgeometry.h"
+#include "optics/matching.h"
 #include "optics/presets.h"
 #include "sharpatest.h"
 
 #include <QPainter>
+#include <QTextDocumentFragment>
 
 #include <cmath>
 
@@ -18,6 +20,8 @@ private slots:
     void limitsMatchTheBlur_data();
     void limitsMatchTheBlur();
     void presetsFallBackToTheFirstEntry();
+    void matchIsTheBestOnTheGrid_data();
+    void matchIsTheBestOnTheGrid();
     void labelsNeverCollide();
     void band_data();
     void band();
@@ -49,6 +53,8 @@ void tst_Chart::limitsMatchTheBlur_data()
         << 289000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
     QTest::newRow("from f² / (N c) + f: infinite")
         << 289085.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
+    QTest::newRow("with diffraction, from f² / (N (c - d)) + f: infinite")
+        << 369024.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp);
     QTest::newRow("f/32 without diffraction")
         << 2000.0 << 32.0 << 50.0 << false << int(DepthOfField::Sharp);
     QTest::newRow("f/32 with diffraction: nothing sharp")
@@ -78,7 +84,12 @@ void tst_Chart::limitsMatchTheBlur()
         return;
     QVERIFY(limits.nearLimit < fdist && limits.farLimit > fdist);
     QVERIFY(qAbs(camera.relativeBlur(limits.nearLimit, diffraction) - 1) < 1e-9);
-    QCOMPARE(std::isinf(limits.farLimit), fdist >= flength * flength / apature / 0.0125 + flength);
+    QCOMPARE(std::isinf(limits.farLimit), fdist >= farLimitInfiniteFrom(camera, diffraction));
+    // The blur of the background is that of a subject far away.
+    QVERIFY(qAbs(camera.relativeBlur(1e15, diffraction) * camera.coc
+                     / backgroundBlur(camera, diffraction)
+                 - 1)
+            < 1e-6);
     QVERIFY(std::isinf(limits.farLimit)
             || qAbs(camera.relativeBlur(limits.farLimit, diffraction) - 1) < 1e-9);
 }
@@ -86,10 +97,75 @@ void tst_Chart::limitsMatchTheBlur()
 void tst_Chart::presetsFallBackToTheFirstEntry()
 {
     // Crop 1.0, 4.17 million pixels, 3:2; the last entries of each table differ.
-    for (const auto &[crop, quality, form] : {std::tuple{-1, 8, 2}, std::tuple{4, -1, -1}})
+    for (const auto &[crop, quality, form] : {std::tuple{-1, 11, 2}, std::tuple{8, -1, -1}})
         QCOMPARE(Presets::circleOfConfusion(crop, quality, form),
                  Presets::circleOfConfusion(0, 0, 0));
-    QVERIFY(Presets::circleOfConfusion(3, 7, 1) != Presets::circleOfConfusion(0, 0, 0));
+    QVERIFY(Presets::circleOfConfusion(7, 10, 1) != Presets::circleOfConfusion(0, 0, 0));
+}
+
+void tst_Chart::matchIsTheBestOnTheGrid_data()
+{
+    QTest::addColumn<bool>("depth"); // or background blur
+    // Each camera: focus distance, focal length (mm), CoC (mm), crop factor, diffraction.
+    QTest::addColumn<QList<double>>("target");
+    QTest::addColumn<QList<double>>("other");
+    QTest::addColumn<double>("end"); // out of reach: the end of the range nearest to it; else 0
+    const QList<double> portrait{4000, 85, 0.0125, 1.6, 0};
+    QTest::newRow("depth, same distance")
+        << true << QList<double>{4000, 135, 0.0125, 1, 0} << portrait << 0.0;
+    QTest::newRow("depth, other distance and crop, diffraction")
+        << true << QList<double>{2000, 50, 0.03, 1.5, 1} << QList<double>{6000, 100, 0.03, 1, 0}
+        << 0.0;
+    QTest::newRow("depth to infinity") << true << QList<double>{10000, 50, 0.03, 1.5, 0}
+                                       << QList<double>{10000, 24, 0.03, 1, 0} << 0.0;
+    QTest::newRow("depth out of reach")
+        << true << QList<double>{4000, 20, 0.0125, 1, 0} << portrait << 0.7;
+    QTest::newRow("background, other crop")
+        << false << QList<double>{3000, 50, 0.02, 2, 0} << portrait << 0.0;
+    QTest::newRow("depth to infinity out of reach") << true << QList<double>{5000, 200, 0.03, 1, 0}
+                                                    << QList<double>{10000, 24, 0.03, 1, 0} << 64.0;
+    QTest::newRow("background out of reach")
+        << false << QList<double>{1000, 300, 0.02, 1, 0} << portrait << 64.0;
+}
+
+void tst_Chart::matchIsTheBestOnTheGrid()
+{
+    QFETCH(bool, depth);
+    QFETCH(QList<double>, target);
+    QFETCH(QList<double>, other);
+    QFETCH(double, end);
+
+    const CoutCapture quiet;
+    const auto setup = [](const QList<double> &v) {
+        CameraSetup camera{{}, v[4] != 0, v[3], 36 / v[3]};
+        camera.optics.init(v[0], 2, v[1], v[2]);
+        return camera;
+    };
+    const CameraSetup mine = setup(target);
+    const CameraSetup theirs = setup(other);
+    const bool toInfinity = std::isinf(depthOfField(theirs.optics, theirs.diffraction).farLimit);
+    // What the match compares, straight from the limits and the blur.
+    const auto quantity = [&](const CameraSetup &camera, double apature) {
+        const CameraOptics optics = camera.optics.atApature(apature);
+        const DepthOfField limits = depthOfField(optics, camera.diffraction);
+        if (!depth)
+            return backgroundBlur(optics, camera.diffraction) / camera.sensorWidth;
+        if (limits.state != DepthOfField::Sharp || std::isinf(limits.farLimit) != toInfinity)
+            return qQNaN();
+        return toInfinity ? limits.nearLimit : limits.farLimit - limits.nearLimit;
+    };
+    const Matching::Result match
+        = depth ? Matching::depthOfField(mine, theirs) : Matching::backgroundBlur(mine, theirs);
+    const double wanted = quantity(theirs, 2);
+    const double miss = qAbs(quantity(mine, match.apature) - wanted);
+    QVERIFY(match.apature >= 0.7 && match.apature <= 64);
+    for (const double neighbour : {match.apature - 0.1, match.apature + 0.1}) {
+        if (neighbour >= 0.65 && neighbour <= 64.05 && !qIsNaN(quantity(mine, neighbour)))
+            QVERIFY2(miss <= qAbs(quantity(mine, neighbour) - wanted),
+                     qPrintable(QString::number(neighbour)));
+    }
+    QCOMPARE(match.reached, end == 0);
+    QVERIFY(end == 0 ? miss < wanted * 0.05 : match.apature == end);
 }
 
 void tst_Chart::labelsNeverCollide()
@@ -227,11 +303,13 @@ void tst_Chart::paintsOnChangesOnly()
     } counter;
     chart->installEventFilter(&counter);
     // Reading the chart under the mouse repaints nothing.
+    const auto *hover = window.findChild<QLabel *>("hoverReadout");
     QTest::mouseMove(chart, QPoint(30 + 250, 200)); // 3.5 m
-    QCOMPARE(window.statusBar()->currentMessage(), "3.50 m: U 10.5 / 26.9");
-    QVERIFY(!window.findChild<QLabel *>("readoutC1")->isVisible());
+    QCOMPARE(QTextDocumentFragment::fromHtml(hover->text()).toPlainText(),
+             "3.50 m — Camera 1: U 10.5 · Camera 2: U 26.9");
+    QVERIFY(hover->isVisible() && !window.findChild<QLabel *>("readoutC1")->isVisible());
     QTest::mouseMove(chart, QPoint(10, 200)); // left of the plot
-    QCOMPARE(window.statusBar()->currentMessage(), "");
+    QVERIFY(!hover->isVisible());
     QVERIFY(window.findChild<QLabel *>("readoutC1")->isVisible());
     QCOMPARE(counter.paints, 0);
     window.c1_fdist->setValue(5); // no event loop in between

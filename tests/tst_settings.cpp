@@ -169,8 +169,8 @@ void tst_Settings::load_data()
         << "";
     QTest::newRow("above every range")
         << "" << everyNumber(1e9, QByteArray("\x7f\0\0\0", 4))
-        << "DSB_leftBorder=99999 c1_fdist=99999 c1_apature=32 c1_flength=5000 c1_coc=10 "
-           "c2_fdist=99999 c2_apature=32 c2_flength=5000 c2_coc=10 qxscale=99 qyscale=99"
+        << "DSB_leftBorder=99999 c1_fdist=99999 c1_apature=64 c1_flength=5000 c1_coc=10 "
+           "c2_fdist=99999 c2_apature=64 c2_flength=5000 c2_coc=10 qxscale=99 qyscale=99"
         << "values outside the form's ranges. Adjusted:\nLeft Border: 1,000,000,000 became "
            "99,999\nDistance scale: 2,130,706,432 became 99\n";
     QTest::newRow("below every range")
@@ -181,8 +181,8 @@ void tst_Settings::load_data()
         << "\nCamera 2, Circel of Confusion: -1,000,000,000 became 0.0001";
     QTest::newRow("a list position beyond its list")
         << "" << extended(1, with(presetValues, 2, QByteArray("\0\0\0\x09", 4)))
-        << presets + " c1_crop=3"
-        << "Camera 1, Crop factor: 9 became 3";
+        << presets + " c1_crop=7"
+        << "Camera 1, Crop factor: 9 became 7";
     QTest::newRow("both distance flags") << "" << with(atStart, 8, "\x01\x01") << "distanceFP=1"
                                          << "";
     QTest::newRow("neither flag") << "" << with(atStart, 8, QByteArray(2, 0)) << ""

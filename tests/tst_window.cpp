@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QSvgRenderer>
+#include <QTableView>
 
 // The window driven through its controls, as a user meets it.
 class tst_Window : public QObject
@@ -22,6 +23,8 @@ private slots:
     void controls_data();
     void controls();
     void newRestoresValuesAndRanges();
+    void details_data();
+    void details();
     void aboutAndHelp();
     void exportAndCopy_data();
     void exportAndCopy();
@@ -168,6 +171,27 @@ void tst_Window::controls_data()
     QTest::newRow("image width missing")
         << "spinBox_2=20 pushButton_4!"
         << "statusbar.currentMessage=Enter an image width to set the CoC from it.";
+    QTest::newRow("f-number: third stops up and down, typed kept")
+        << "c1_apature!stepUp c2_apature=3 c2_apature!stepDown"
+        << "c1_apature.value=2.2; c2_apature.value=2.8";
+    QTest::newRow("f-number: up to f/64, whole without decimals")
+        << "c1_apature=64 c1_apature!stepUp c2_apature=5.6"
+        << "c1_apature.text=f/64; c2_apature.text=f/5.6";
+    QTest::newRow("match depth of field")
+        << "actionMatchDepthOfField2!"
+        << "c2_apature.value=5.1; c1_apature.value=2; mainWin.windowModified=true; "
+           "statusbar.currentMessage=Camera 2: f/2 → f/5.1";
+    QTest::newRow("match depth of field: out of reach")
+        << "c1_flength=20 actionMatchDepthOfField1!"
+        << "c1_apature.value=0.7; statusbar.currentMessage=Camera 1 set to f/0.7; its depth of "
+           "field is still 0.702 m against 0.0424 m";
+    QTest::newRow("match background blur")
+        << "c2_crop=2 actionMatchBackgroundBlur2!"
+        << "c2_apature.value=5.1; statusbar.currentMessage=Camera 2: f/2 → f/5.1";
+    QTest::newRow("copy a camera")
+        << "c2_calcDef=1 comboBox_5=1 actionCopyCamera1!"
+        << "c1_flength.value=135; c1_crop.currentIndex=0; c1_calcDef.checked=true; "
+           "comboBox_8.currentIndex=1; statusbar.currentMessage=Camera 2 copied to Camera 1";
     QTest::newRow("depth of field: camera off")
         << "boxC1=0 c2_calcDef=1"
         << "readoutC1.visible=false; readoutC2.text=Camera 2: 3.98 m – 4.02 m (0.0332 m)";
@@ -209,6 +233,45 @@ void tst_Window::newRestoresValuesAndRanges()
     QCOMPARE(window.DSB_leftBorder->minimum(), 10.0);
     act(window, "actionNew!");
     QCOMPARE(formSnapshot(window), fresh);
+}
+
+void tst_Window::details_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("lines"); // some of what Copy puts on the clipboard
+    QTest::newRow("both cameras") << ""
+                                  << QStringList{
+                                         "\tCamera 1\tCamera 2",
+                                         "Total depth\t0.108 m\t0.0424 m",
+                                         "Background blur at ∞ (mm)\t0.923 mm\t2.358 mm",
+                                         "Background blur at ∞ (% of width)\t4.10 %\t6.55 %",
+                                         "35 mm equivalent focal length\t136 mm\t135 mm",
+                                         "35 mm equivalent f-number\tf/3.2\tf/2.0",
+                                         "Horizontal angle of view\t15.1°\t15.2°"};
+    QTest::newRow("a change, camera 2 off")
+        << "boxC2=0 c1_calcDef=1 c1_apature=32"
+        << QStringList{"\tCamera 1",
+                       "Near limit\tnothing sharp: the diffraction disc reaches the CoC",
+                       "Far limit infinite from\t–"};
+}
+
+void tst_Window::details()
+{
+    QFETCH(QString, steps);
+    QFETCH(QStringList, lines);
+
+    const CoutCapture quiet;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    act(window, steps);
+    auto *table = window.findChild<QTableView *>("detailsTable");
+    table->setFocus();
+    table->selectAll();
+    QTest::keySequence(table, QKeySequence::Copy);
+    const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
+    for (const QString &line : lines)
+        QVERIFY2(copied.contains(line), qPrintable(copied.join('\n')));
 }
 
 void tst_Window::aboutAndHelp()

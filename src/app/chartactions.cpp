@@ -6,39 +6,18 @@
 #include "prompts.h"
 #include "safefile.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QMenu>
 
 ChartActions::ChartActions(graph *shown, const std::unique_ptr<Prompts> &windowPrompts)
     : QObject(shown)
     , chart(shown)
     , prompts(windowPrompts)
-    , exporting(new QAction(QCoreApplication::translate("mainWin", "Export Chart..."), this))
-    , edit(new QMenu(QCoreApplication::translate("mainWin", "Edit"), chart->window()))
-{
-    exporting->setObjectName(QStringLiteral("actionExport_Chart"));
-    connect(exporting, &QAction::triggered, this, &ChartActions::exportChart);
-    edit->setObjectName(QStringLiteral("menuEdit"));
-    QAction *copy = edit->addAction(QCoreApplication::translate("mainWin", "Copy Chart"));
-    copy->setObjectName(QStringLiteral("actionCopy_Chart"));
-    connect(copy, &QAction::triggered, this, &ChartActions::copyChart);
-}
+{}
 
 ChartActions::~ChartActions() = default;
-
-QAction *ChartActions::exportAction() const
-{
-    return exporting;
-}
-
-QMenu *ChartActions::editMenu() const
-{
-    return edit;
-}
 
 void ChartActions::exportChart()
 {

@@ -9,8 +9,6 @@
 #include <memory>
 
 class Prompts;
-class QAction;
-class QMenu;
 
 // File > Export Chart and Edit > Copy Chart: the chart as the screen shows
 // it, drawn again at its size and pixel ratio into a file or the clipboard.
@@ -21,10 +19,6 @@ public:
     ChartActions(graph *chart, const std::unique_ptr<Prompts> &prompts);
     ~ChartActions() override;
 
-    QAction *exportAction() const;
-    // The Edit menu, which holds Copy Chart.
-    QMenu *editMenu() const;
-
     void exportChart();
     void copyChart();
 
@@ -33,8 +27,6 @@ private:
 
     graph *chart;
     const std::unique_ptr<Prompts> &prompts;
-    QAction *exporting;
-    QMenu *edit;
 };
 
 #endif // CHARTACTIONS_H

@@ -87,6 +87,37 @@ std::vector<std::size_t> FormBinding::write(const CameraSettings &settings) cons
     return adjusted;
 }
 
+std::array<CameraSetup, 2> FormBinding::setups(const std::array<CameraOptics, 2> &optics) const
+{
+    std::array<CameraSetup, 2> result;
+    for (std::size_t k = 0; k < result.size(); ++k) {
+        const Camera &c = cameras[k];
+        result[k]
+            = {optics[k], c.diffraction->isChecked(), Presets::cropFactor(c.crop->currentIndex()),
+               Presets::sensorWidth(c.crop->currentIndex(), c.pixelForm->currentIndex())};
+    }
+    return result;
+}
+
+void FormBinding::copyCamera(int from, int to) const
+{
+    const Camera &a = camera(from);
+    const Camera &b = camera(to);
+    for (const auto &[source, target] : {std::pair{a.fdist, b.fdist},
+                                         {a.apature, b.apature},
+                                         {a.flength, b.flength},
+                                         {a.coc, b.coc},
+                                         {a.printWidth, b.printWidth}})
+        target->setValue(source->value());
+    for (const auto &[source, target] : {std::pair{a.crop, b.crop},
+                                         {a.quality, b.quality},
+                                         {a.pixelForm, b.pixelForm},
+                                         {a.viewForm, b.viewForm}})
+        target->setCurrentIndex(source->currentIndex());
+    b.viewDistance->setValue(a.viewDistance->value());
+    b.diffraction->setChecked(a.diffraction->isChecked());
+}
+
 void FormBinding::updateLeftBorder() const
 {
     // Camera 2's floor is applied last and wins whenever both apply.

@@ -2,6 +2,7 @@
 #define FORMBINDING_H
 
 #include "camerasettings.h"
+#include "optics/cameraoptics.h"
 
 #include <QMetaProperty>
 
@@ -54,6 +55,11 @@ public:
     // does not depend on what was shown before. Returns the fields whose
     // values lay outside their controls' ranges and were brought into them.
     std::vector<std::size_t> write(const CameraSettings &settings) const;
+
+    // Both cameras with the given optics as their controls set them up.
+    std::array<CameraSetup, 2> setups(const std::array<CameraOptics, 2> &optics) const;
+    // The optics inputs, the diffraction switch and the CoC presets' inputs.
+    void copyCamera(int from, int to) const;
 
     // The left border may not go below twice a focal length, where it lies
     // above that; the scroll bar follows it in whole metres.

@@ -4,6 +4,8 @@
 #include "chart/chartinput.h"
 #include "chart/graph.h"
 #include "chartactions.h"
+#include "compareactions.h"
+#include "detailspanel.h"
 #include "document.h"
 #include "information.h"
 #include "preferences.h"
@@ -13,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QMimeData>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <cstdlib>
@@ -35,7 +36,9 @@ mainWin::mainWin()
     , chart(new graph(frame))
     , readout(new StatusReadout(statusBar(), chart))
     , chartActions(new ChartActions(chart, prompts))
-    , preferences(new Preferences(this, prompts))
+    , preferences(new Preferences(this, menuOpenRecent, prompts))
+    , details(new DetailsPanel(this))
+    , compareActions(new CompareActions(*this, form, [this] { return form.setups(cameras); }))
 {
     setWindowIcon(applicationIcon());
     chart->setSource([this] { return chartInput(); });
@@ -43,10 +46,10 @@ mainWin::mainWin()
     SB_leftBorder->setRange(1, 1000);
     connectControls();
     addMenus();
+    addDockWidget(Qt::RightDockWidgetArea, details);
     connect(document, &Document::replaced, this, &mainWin::run);
     setAcceptDrops(true);
-    // Never larger than the screen, never smaller than the form allows.
-    resize(size().boundedTo(screen()->availableSize()).expandedTo(minimumSizeHint()));
+    preferences->restoreWindow();
     run();
     document->markSaved();
 }
@@ -70,8 +73,9 @@ void mainWin::setPrompts(std::unique_ptr<Prompts> replacement)
 
 void mainWin::connectControls()
 {
-    for (QDoubleSpinBox *input : {c1_fdist, c2_fdist, c1_apature, c2_apature, c1_flength,
-                                  c2_flength, c1_coc, c2_coc, DSB_leftBorder})
+    using Numbers = std::initializer_list<QDoubleSpinBox *>;
+    for (QDoubleSpinBox *input : Numbers{c1_fdist, c2_fdist, c1_apature, c2_apature, c1_flength,
+                                         c2_flength, c1_coc, c2_coc, DSB_leftBorder})
         connect(input, &QDoubleSpinBox::valueChanged, this, &mainWin::run);
     for (QSlider *scale : {qxscale, qyscale})
         connect(scale, &QSlider::valueChanged, this, &mainWin::run);
@@ -81,8 +85,8 @@ void mainWin::connectControls()
     connect(SB_leftBorder, &QScrollBar::valueChanged, this, &mainWin::setDist);
     connect(c1_set_Hyper, &QPushButton::clicked, this, &mainWin::setC1Hyper);
     connect(c2_set_Hyper, &QPushButton::clicked, this, &mainWin::setC2Hyper);
-    connect(boxC1, &QGroupBox::toggled, this, &mainWin::run);
-    connect(boxC2, &QGroupBox::toggled, this, &mainWin::run);
+    for (QGroupBox *camera : {boxC1, boxC2})
+        connect(camera, &QGroupBox::toggled, this, &mainWin::run);
     connect(c1_setCOCPS, &QPushButton::released, this, &mainWin::setC1CocPS);
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
     for (int k = 0; k < 2; ++k)
@@ -107,12 +111,11 @@ void mainWin::addMenus()
     connect(actionHelp, &QAction::triggered, this, &mainWin::help);
     connect(actionAbout, &QAction::triggered, this, &mainWin::about);
 
-    menuFile->insertMenu(actionSave, preferences->recentMenu());
     connect(preferences, &Preferences::recentFileChosen, document, &Document::openChosen);
     connect(document, &Document::fileNamed, preferences, &Preferences::addRecentFile);
-    menuFile->insertSeparator(actionQuit);
-    menuFile->insertAction(actionQuit, chartActions->exportAction());
-    menubar->insertMenu(menuHelp->menuAction(), chartActions->editMenu());
+    connect(actionExport_Chart, &QAction::triggered, chartActions, &ChartActions::exportChart);
+    connect(actionCopy_Chart, &QAction::triggered, chartActions, &ChartActions::copyChart);
+    menuView->addAction(details->toggleViewAction());
 }
 
 ChartInput mainWin::chartInput() const
@@ -149,6 +152,7 @@ void mainWin::run()
     // themselves on the event loop's next pass.
     frame->repaint();
     readout->showDepthOfField();
+    details->setCameras(form.setups(cameras), {boxC1->isChecked(), boxC2->isChecked()});
     document->showModified();
 }
 
@@ -193,7 +197,7 @@ void mainWin::quit()
 {
     if (!document->mayDiscardChanges())
         return;
-    preferences->saveGeometry();
+    preferences->saveWindow();
     std::exit(0);
 }
 
@@ -201,7 +205,7 @@ void mainWin::closeEvent(QCloseEvent *event)
 {
     event->setAccepted(document->mayDiscardChanges());
     if (event->isAccepted())
-        preferences->saveGeometry();
+        preferences->saveWindow();
 }
 
 void mainWin::dragEnterEvent(QDragEnterEvent *event)
@@ -212,10 +216,10 @@ void mainWin::dragEnterEvent(QDragEnterEvent *event)
 
 void mainWin::dropEvent(QDropEvent *event)
 {
-    if (!Document::accepts(event->mimeData()))
-        return;
-    event->acceptProposedAction();
-    document->drop(event->mimeData());
+    if (Document::accepts(event->mimeData())) {
+        event->acceptProposedAction();
+        document->drop(event->mimeData());
+    }
 }
 
 void mainWin::about()

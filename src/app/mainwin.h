@@ -12,6 +12,8 @@
 #include <memory>
 
 class ChartActions;
+class CompareActions;
+class DetailsPanel;
 class Document;
 class Preferences;
 class Prompts;
@@ -31,6 +33,8 @@ struct ChartInput;
 //   paint and reports the column under the mouse;
 // - StatusReadout (readout.h): the depth of field and the hover readout;
 // - ChartActions (chartactions.h): Export Chart and Copy Chart;
+// - DetailsPanel (detailspanel.h, detailsmodel.h): the details of both
+//   cameras; CompareActions (compareactions.h): matching and copying them;
 // - Preferences (preferences.h): what is remembered between runs, the
 //   recent files among it;
 // - Information (information.h): the about box and the version page;
@@ -86,6 +90,8 @@ private:
     StatusReadout *readout;
     ChartActions *chartActions;
     Preferences *preferences;
+    DetailsPanel *details;
+    CompareActions *compareActions;
 };
 
 #endif // MAINWIN_H

@@ -9,33 +9,44 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
 const QString geometryKey = QStringLiteral("window/geometry");
+const QString stateKey = QStringLiteral("window/state");
 const QString recentKey = QStringLiteral("files/recent");
 const QString folderKey = QStringLiteral("files/folder");
 } // namespace
 
-Preferences::Preferences(QMainWindow *mainWindow, const std::unique_ptr<Prompts> &windowPrompts)
+Preferences::Preferences(QMainWindow *mainWindow, QMenu *recentMenu,
+                         const std::unique_ptr<Prompts> &windowPrompts)
     : QObject(mainWindow)
     , window(mainWindow)
-    , menu(new QMenu(QCoreApplication::translate("mainWin", "Open Recent"), mainWindow))
+    , menu(recentMenu)
     , prompts(windowPrompts)
 {
-    menu->setObjectName(QStringLiteral("menuOpenRecent"));
-    window->restoreGeometry(QSettings().value(geometryKey).toByteArray());
     setRecentFiles(recentFiles());
 }
 
-QMenu *Preferences::recentMenu() const
+void Preferences::restoreWindow() const
 {
-    return menu;
+    const QSettings settings;
+    // First time: as large as the form and the details like, never larger
+    // than the screen, never smaller than the form allows.
+    if (!window->restoreGeometry(settings.value(geometryKey).toByteArray()))
+        window->resize(window->size()
+                           .expandedTo(window->sizeHint())
+                           .boundedTo(window->screen()->availableSize())
+                           .expandedTo(window->minimumSizeHint()));
+    window->restoreState(settings.value(stateKey).toByteArray());
 }
 
-void Preferences::saveGeometry() const
+void Preferences::saveWindow() const
 {
-    QSettings().setValue(geometryKey, window->saveGeometry());
+    QSettings settings;
+    settings.setValue(geometryKey, window->saveGeometry());
+    settings.setValue(stateKey, window->saveState());
 }
 
 QStringList Preferences::recentFiles()

@@ -21,14 +21,13 @@ class Preferences : public QObject
 public:
     static constexpr int recentCount = 8;
 
-    // Restores the window's geometry and lists the recent files in the
-    // menu. A vanished file chosen there is removed, and the user told so.
-    Preferences(QMainWindow *window, const std::unique_ptr<Prompts> &prompts);
+    // Lists the recent files in the menu. A vanished file chosen there is
+    // removed, and the user told so.
+    Preferences(QMainWindow *window, QMenu *recentMenu, const std::unique_ptr<Prompts> &prompts);
 
-    // File > Open Recent.
-    QMenu *recentMenu() const;
-
-    void saveGeometry() const;
+    // The window's geometry, or a size that fits the screen, and the state of its docks.
+    void restoreWindow() const;
+    void saveWindow() const;
 
     static QStringList recentFiles();
     // First in the list, and its folder is where the dialogs start next.

@@ -11,9 +11,7 @@
 #include <cmath>
 
 namespace Readout {
-namespace {
 
-// Metres with two decimals; kilometres where metres grow long.
 QString limit(double mm, const QLocale &locale)
 {
     if (std::isinf(mm))
@@ -24,8 +22,6 @@ QString limit(double mm, const QLocale &locale)
     return locale.toString(metres, 'f', 2) + QStringLiteral(" m");
 }
 
-// At least three significant digits: metres, or millimetres where metres
-// would read 0.00.
 QString length(double mm, const QLocale &locale)
 {
     if (std::isinf(mm) || mm >= 1000000)
@@ -37,8 +33,6 @@ QString length(double mm, const QLocale &locale)
         return locale.toString(mm, 'f', mm > 0 ? decimals(mm) : 2) + QStringLiteral(" mm");
     return locale.toString(mm / 1000, 'f', decimals(mm / 1000)) + QStringLiteral(" m");
 }
-
-} // namespace
 
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale)
 {
@@ -62,9 +56,12 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
              length(limits.farLimit - limits.nearLimit, locale));
 }
 
-QString atColumn(const ChartInput &input, int column, const QLocale &locale)
+QString atColumn(const ChartInput &input, int column, const QLocale &locale, bool coloured)
 {
     const ChartGeometry::ChartScale &scale = input.scale;
+    QString text
+        = locale.toString(double(ChartGeometry::axisDistance(scale, column)) / 1000, 'f', 2)
+        + QStringLiteral(" m");
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
@@ -73,13 +70,15 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale)
         const double u = camera.relativeBlur(
             ChartGeometry::sampleDistance(scale, camera.focusDistance(), column),
             input.diffraction[k]);
-        blur << (std::isfinite(u) ? locale.toString(u, 'f', 1) : QStringLiteral("–"));
+        const QString part
+            = QCoreApplication::translate("mainWin", "Camera %1: U %2")
+                  .arg(k + 1)
+                  .arg(std::isfinite(u) ? locale.toString(u, 'f', 1) : QStringLiteral("–"));
+        blur << (coloured ? QStringLiteral("<span style=\"color: %1\">%2</span>")
+                                .arg(QColor(ChartPainter::cameraColours[k]).name(), part)
+                          : part);
     }
-    const QString metres
-        = locale.toString(double(ChartGeometry::axisDistance(scale, column)) / 1000, 'f', 2)
-        + QStringLiteral(" m");
-    return blur.isEmpty() ? metres
-                          : metres + QStringLiteral(": U ") + blur.join(QStringLiteral(" / "));
+    return blur.isEmpty() ? text : text + QStringLiteral(" — ") + blur.join(QStringLiteral(" · "));
 }
 
 } // namespace Readout
@@ -89,6 +88,11 @@ StatusReadout::StatusReadout(QStatusBar *statusBar, const graph *shown)
     , bar(statusBar)
     , chart(shown)
 {
+    hover = new QLabel(bar);
+    hover->setObjectName(QStringLiteral("hoverReadout"));
+    hover->setTextFormat(Qt::RichText);
+    hover->hide();
+    bar->addWidget(hover, 1);
     connect(chart, &graph::hovered, this, &StatusReadout::showColumn);
     connect(chart, &graph::leftPlot, this, &StatusReadout::leavePlot);
     for (std::size_t k = 0; k < labels.size(); ++k) {
@@ -118,12 +122,14 @@ void StatusReadout::showColumn(int column)
     hovering = true;
     for (QLabel *label : labels)
         label->hide();
-    bar->showMessage(Readout::atColumn(chart->input(), column, QLocale()));
+    bar->clearMessage();
+    hover->setText(Readout::atColumn(chart->input(), column, QLocale(), true));
+    hover->show();
 }
 
 void StatusReadout::leavePlot()
 {
     hovering = false;
-    bar->clearMessage();
+    hover->hide();
     showDepthOfField();
 }

@@ -16,12 +16,20 @@ struct DepthOfField;
 // The numbers that the status bar states, in the user's locale.
 namespace Readout {
 
+// A distance in metres with two decimals, in kilometres where metres grow
+// long, "∞" for infinity.
+QString limit(double mm, const QLocale &locale);
+// A length with at least three significant digits: metres, or millimetres
+// where metres would read 0.00.
+QString length(double mm, const QLocale &locale);
+
 // "Camera 1: 3.87 m – 4.14 m (0.270 m)", camera counted from 0.
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale);
 
 // The distance under a column of the chart and each shown camera's U there:
-// "4.25 m: U 1.8 / 3.1".
-QString atColumn(const ChartInput &input, int column, const QLocale &locale);
+// "4.25 m — Camera 1: U 1.8 · Camera 2: U 3.1", each camera's part in its
+// colour where coloured (rich text).
+QString atColumn(const ChartInput &input, int column, const QLocale &locale, bool coloured = false);
 
 } // namespace Readout
 
@@ -43,6 +51,7 @@ private:
     QStatusBar *bar;
     const graph *chart;
     std::array<QLabel *, 2> labels{};
+    QLabel *hover = nullptr;
     bool hovering = false;
 };
 

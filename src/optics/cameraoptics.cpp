@@ -15,13 +15,21 @@ void CameraOptics::init(double fdist, double apature, double flength, double coc
     this->apature = apature;
     this->flength = flength;
     this->coc = coc;
-    adia = flength / apature;
-    dif = (flength * airyFactor) / adia;
+    *this = atApature(apature);
 
     // The trace reports the radius of the diffraction disc.
     std::cout << "init - fdist: " << this->fdist << " apature: " << this->apature
               << " flength: " << this->flength << " coc: " << this->coc << " adia: " << adia
               << " dif: " << dif * 0.5 << '\n';
+}
+
+CameraOptics CameraOptics::atApature(double newApature) const
+{
+    CameraOptics camera = *this;
+    camera.apature = newApature;
+    camera.adia = flength / newApature;
+    camera.dif = (flength * airyFactor) / camera.adia;
+    return camera;
 }
 
 double CameraOptics::hyperfocal() const
@@ -64,4 +72,20 @@ DepthOfField depthOfField(const CameraOptics &camera, bool withDiffraction)
     const double farLimit
         = a <= spread ? std::numeric_limits<double>::infinity() : a * s / (a - spread);
     return {DepthOfField::Sharp, nearLimit, farLimit};
+}
+
+double farLimitInfiniteFrom(const CameraOptics &camera, bool withDiffraction)
+{
+    const double allowed = camera.coc - (withDiffraction ? camera.dif : 0);
+    if (allowed <= 0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return camera.flength * camera.flength / (camera.apature * allowed) + camera.flength;
+}
+
+double backgroundBlur(const CameraOptics &camera, bool withDiffraction)
+{
+    const double f = camera.flength;
+    if (camera.fdist <= f)
+        return std::numeric_limits<double>::quiet_NaN();
+    return f * f / (camera.apature * (camera.fdist - f)) + (withDiffraction ? camera.dif : 0);
 }

@@ -17,10 +17,23 @@ struct CameraOptics
     // standard output.
     void init(double fdist, double apature, double flength, double coc);
 
+    // The same camera at another f-number, without a trace line.
+    CameraOptics atApature(double apature) const;
+
     double hyperfocal() const;
     // Blur diameter of a subject at distance x, in units of coc.
     double relativeBlur(double x, bool withDiffraction) const;
     double focusDistance() const;
+};
+
+// One camera as the window sets it up: its optics, whether the diffraction
+// disc counts, and its sensor.
+struct CameraSetup
+{
+    CameraOptics optics;
+    bool diffraction = false;
+    double cropFactor = 1;
+    double sensorWidth = 36; // mm
 };
 
 // Where a camera's blur, in the model of relativeBlur(), equals one circle of
@@ -34,5 +47,15 @@ struct DepthOfField
 };
 
 DepthOfField depthOfField(const CameraOptics &camera, bool withDiffraction);
+
+// The focus distance from which the far limit is infinite, f² / (N c') + f
+// with c' the CoC less the diffraction disc where that counts; NaN where
+// nothing is sharp.
+double farLimitInfiniteFrom(const CameraOptics &camera, bool withDiffraction);
+
+// The blur disc of a subject at infinity on the sensor, mm: f² / (N (s - f)),
+// plus the diffraction disc where that counts; NaN for a focus at or inside
+// the focal length.
+double backgroundBlur(const CameraOptics &camera, bool withDiffraction);
 
 #endif // CAMERAOPTICS_H

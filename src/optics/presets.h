@@ -9,6 +9,15 @@ namespace Presets {
 double cropFactor(int cropIndex);
 double megapixels(int qualityIndex);
 
+// The width in mm of a sensor with the diagonal of a 36 x 24 mm frame
+// shrunk by the crop factor, at the form factor.
+double sensorWidth(int cropIndex, int formIndex);
+
+// The f-number steps away from value along the third-stop series 1.0, 1.1,
+// 1.2, 1.4 ... 57, 64: up to the next stop above, down to the next below,
+// never beyond the series' ends.
+double stepFNumber(double value, int steps);
+
 // The form factors of the form's "Form Factor" boxes: 3:2 (index 0) and 4:3.
 double aspectRatio(int formIndex);
 

@@ -106,7 +106,7 @@ inline void act(QObject &root, const QString &steps)
 inline QString observe(const QObject &root, const QString &expected)
 {
     QStringList seen;
-    for (const QString &item : expected.split("; ")) {
+    for (const QString &item : expected.split(QRegularExpression(R"(; (?=\w+\.\w+=))"))) {
         const QString name = item.section('.', 0, 0);
         const QString property = item.section('.', 1).section('=', 0, 0);
         const QObject *control
@@ -121,13 +121,13 @@ inline QString observe(const QObject &root, const QString &expected)
     return seen.join("; ");
 }
 
-// Every value a user or a file can change, with each spin box's minimum.
+// Every value of the form that a user or a file can change, with each spin box's minimum.
 inline QString formSnapshot(const mainWin &w)
 {
     QStringList values;
-    for (const QDoubleSpinBox *box : w.findChildren<QDoubleSpinBox *>())
+    for (const QDoubleSpinBox *box : w.centralWidget()->findChildren<QDoubleSpinBox *>())
         values << QString::number(box->minimum());
-    for (const QObject *control : w.findChildren<QWidget *>())
+    for (const QObject *control : w.centralWidget()->findChildren<QWidget *>())
         values << control->property("value").toString() + control->property("checked").toString()
                 + control->property("currentIndex").toString();
     return values.join(' ');

@@ -1,0 +1,94 @@
+#include "compareactions.h"
+
+#include "formbinding.h"
+#include "optics/matching.h"
+#include "readout.h"
+#include "ui_mainwin.h"
+
+#include <QDoubleSpinBox>
+#include <QLocale>
+#include <QStatusBar>
+
+#include <cmath>
+
+namespace {
+
+// As the f-number box shows it: f/16, f/5.6.
+QString fNumber(double apature)
+{
+    return QStringLiteral("f/")
+        + QLocale().toString(apature, 'f', apature == std::round(apature) ? 0 : 1);
+}
+
+} // namespace
+
+CompareActions::CompareActions(const Ui_mainWin &ui, const FormBinding &binding, Source cameras)
+    : QObject(ui.statusbar)
+    , form(binding)
+    , source(std::move(cameras))
+    , bar(ui.statusbar)
+{
+    const std::array<std::pair<QAction *, int>, 6> targets{{{ui.actionMatchDepthOfField1, 0},
+                                                            {ui.actionMatchBackgroundBlur1, 0},
+                                                            {ui.actionCopyCamera1, 0},
+                                                            {ui.actionMatchDepthOfField2, 1},
+                                                            {ui.actionMatchBackgroundBlur2, 1},
+                                                            {ui.actionCopyCamera2, 1}}};
+    for (std::size_t k = 0; k < targets.size(); ++k) {
+        const int target = targets[k].second;
+        const auto act = k % 3 == 0 ? &CompareActions::matchDepthOfField
+            : k % 3 == 1            ? &CompareActions::matchBackgroundBlur
+                                    : &CompareActions::copyCamera;
+        connect(targets[k].first, &QAction::triggered, this,
+                [this, act, target] { (this->*act)(target); });
+    }
+}
+
+void CompareActions::matchDepthOfField(int target)
+{
+    const std::array<CameraSetup, 2> cameras = source();
+    const Matching::Result match = Matching::depthOfField(cameras.at(std::size_t(target)),
+                                                          cameras.at(std::size_t(1 - target)));
+    const QLocale locale;
+    setApature(target, match.apature,
+               match.reached
+                   ? QString()
+                   : tr("its depth of field is still %1 against %2")
+                         .arg(std::isnan(match.achieved) ? tr("none")
+                                                         : Readout::length(match.achieved, locale),
+                              std::isnan(match.wanted) ? tr("none")
+                                                       : Readout::length(match.wanted, locale)));
+}
+
+void CompareActions::matchBackgroundBlur(int target)
+{
+    const std::array<CameraSetup, 2> cameras = source();
+    const Matching::Result match = Matching::backgroundBlur(cameras.at(std::size_t(target)),
+                                                            cameras.at(std::size_t(1 - target)));
+    const auto share = [](double value) {
+        return std::isnan(value) ? tr("none")
+                                 : QLocale().toString(100 * value, 'f', 2) + QStringLiteral(" %");
+    };
+    setApature(target, match.apature,
+               match.reached ? QString()
+                             : tr("its background blur is still %1 of the width against %2")
+                                   .arg(share(match.achieved), share(match.wanted)));
+}
+
+void CompareActions::copyCamera(int target)
+{
+    form.copyCamera(1 - target, target);
+    bar->showMessage(tr("Camera %1 copied to Camera %2").arg(2 - target).arg(target + 1), 5000);
+}
+
+void CompareActions::setApature(int target, double apature, const QString &shortfall)
+{
+    QDoubleSpinBox *box = form.camera(target).apature;
+    const double before = box->value();
+    box->setValue(apature);
+    bar->showMessage(
+        shortfall.isEmpty()
+            ? tr("Camera %1: %2 → %3").arg(target + 1).arg(fNumber(before), fNumber(apature))
+            : tr("Camera %1 set to %2; %3").arg(target + 1).arg(fNumber(apature), shortfall),
+        10000);
+}

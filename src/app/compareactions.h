@@ -1,0 +1,43 @@
+#ifndef COMPAREACTIONS_H
+#define COMPAREACTIONS_H
+
+#include "optics/cameraoptics.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class FormBinding;
+class QStatusBar;
+class Ui_mainWin;
+
+// The Compare menu: one camera's f-number set so that it has the other's
+// depth of field or background blur, or one camera copied to the other. The
+// status bar says what changed, or how near a match came.
+class CompareActions : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(mainWin)
+
+public:
+    using Source = std::function<std::array<CameraSetup, 2>()>;
+
+    // Wires the form's Compare menu; source gives both cameras as the
+    // window has them now.
+    CompareActions(const Ui_mainWin &ui, const FormBinding &form, Source source);
+
+    // Cameras counted from 0; the target takes the other's.
+    void matchDepthOfField(int target);
+    void matchBackgroundBlur(int target);
+    void copyCamera(int target);
+
+private:
+    void setApature(int target, double apature, const QString &shortfall);
+
+    const FormBinding &form;
+    Source source;
+    QStatusBar *bar;
+};
+
+#endif // COMPAREACTIONS_H
