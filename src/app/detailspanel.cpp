@@ -17,8 +17,12 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Wide enough for its numbers where the screen allows.
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measuring the cells on every change would cost more than the rest of
+    // a recalculation: the columns share the width instead.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setDefaultSectionSize(90);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     auto *copy = new QAction(tr("Copy"), table);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
