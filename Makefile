@@ -16,7 +16,7 @@ FUZZ_SECONDS ?= 120
 
 LINT_SOURCES = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')
 
-.PHONY: all deps configure build run install test test-sanitize fuzz lint bench clean
+.PHONY: all deps configure build run install package test test-sanitize fuzz lint bench clean
 
 all: build
 
@@ -34,6 +34,11 @@ run: build
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A .deb in the build folder; its file list is checked by tools/check-package.sh.
+package: build
+	cd $(BUILD_DIR) && cpack
+	./tools/check-package.sh $(BUILD_DIR)/sharpa_*.deb
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

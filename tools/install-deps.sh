@@ -13,6 +13,8 @@ packages="$packages xvfb xdotool libxcb1-dev"
 # Translations, icons and the checks of the desktop files.
 packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin"
 packages="$packages desktop-file-utils appstream shared-mime-info"
+# The Debian package (dpkg-shlibdeps finds its dependencies).
+packages="$packages dpkg-dev file"
 # Fuzzing and lint.
 packages="$packages clang libclang-rt-14-dev clang-format clang-tidy"
 
