@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChartPainter</name>
+    <message>
+        <source>Distance [m]</source>
+        <translation>Entfernung [m]</translation>
+    </message>
+</context>
+<context>
     <name>mainWin</name>
     <message>
         <source>MainWindow</source>
@@ -186,16 +193,8 @@ p, li { white-space: pre-wrap; }
         <translation>Neu</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -204,10 +203,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>About</source>
         <translation>Über Sharpa</translation>
-    </message>
-    <message>
-        <source> 0.01 (*.cbp)</source>
-        <translation> 0.01 (*.cbp)</translation>
     </message>
     <message>
         <source>Set to hyperfocal (%1m)</source>
@@ -295,11 +290,11 @@ Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>Enter a view distance to set the CoC from it.</source>
-        <translation>Geben Sie einen Betrachtungsabstand ein, um den Zerstreuungskreis daraus zu setzen.</translation>
+        <translation>Erst einen Betrachtungsabstand eingeben.</translation>
     </message>
     <message>
         <source>Enter an image width to set the CoC from it.</source>
-        <translation>Geben Sie eine Bildbreite ein, um den Zerstreuungskreis daraus zu setzen.</translation>
+        <translation>Erst eine Bildbreite eingeben.</translation>
     </message>
     <message>
         <source>Camera %1: %2 – %3 (%4)</source>
@@ -528,6 +523,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Camera %1: U %2</source>
         <translation>Kamera %1: U %2</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Sharpa camera settings (*.cbp)</source>
+        <translation>Sharpa-Kameraeinstellungen (*.cbp)</translation>
     </message>
 </context>
 </TS>

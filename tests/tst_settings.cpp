@@ -139,7 +139,7 @@ void tst_Settings::saveWritesTheFormAndOpenRestoresIt()
     act(*window, "actionOpen!");
     QCOMPARE(formSnapshot(*window), changed);
     QCOMPARE(window->windowTitle(), "Sharpa " + path("a.cbp") + "[*]");
-    const QString filter = "| 0.01 (*.cbp)";
+    const QString filter = "|Sharpa camera settings (*.cbp)";
     QCOMPARE(prompts->questions,
              QStringList({"open|Open File" + filter, "save|Save File" + filter,
                           "save|Save File" + filter, "save|Save File" + filter,

@@ -19,7 +19,7 @@ namespace {
 // The window's texts keep its translation context wherever they are built.
 QString fileFilter()
 {
-    return QCoreApplication::translate("mainWin", " 0.01 (*.cbp)");
+    return QCoreApplication::translate("mainWin", "Sharpa camera settings (*.cbp)");
 }
 
 // The one local file that a drag carries, or none.

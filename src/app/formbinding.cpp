@@ -4,6 +4,8 @@
 #include "optics/presets.h"
 #include "ui_mainwin.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -116,6 +118,16 @@ void FormBinding::copyCamera(int from, int to) const
         target->setCurrentIndex(source->currentIndex());
     b.viewDistance->setValue(a.viewDistance->value());
     b.diffraction->setChecked(a.diffraction->isChecked());
+}
+
+void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics) const
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (std::size_t k = 0; k < cameras.size(); ++k)
+        cameras[k].setHyper->setText(
+            QCoreApplication::translate("mainWin", "Set to hyperfocal (%1m)")
+                .arg(locale.toString(optics[k].hyperfocal() / 1000, 'f', 1)));
 }
 
 void FormBinding::updateLeftBorder() const

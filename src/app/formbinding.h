@@ -61,6 +61,9 @@ public:
     // The optics inputs, the diffraction switch and the CoC presets' inputs.
     void copyCamera(int from, int to) const;
 
+    // Each camera's hyperfocal distance on its button, in metres.
+    void showHyperfocal(const std::array<CameraOptics, 2> &optics) const;
+
     // The left border may not go below twice a focal length, where it lies
     // above that; the scroll bar follows it in whole metres.
     void updateLeftBorder() const;

@@ -143,10 +143,7 @@ void mainWin::run()
         cameras[k].init(c.fdist->value() * 1000, c.apature->value(), c.flength->value(),
                         c.coc->value());
     }
-    for (std::size_t k = 0; k < cameras.size(); ++k)
-        form.camera(int(k)).setHyper->setText(
-            tr("Set to hyperfocal (%1m)")
-                .arg(QString::number(cameras[k].hyperfocal() / 1000, 'f', 1)));
+    form.showHyperfocal(cameras);
     // Only the chart is repainted at once: the whole window takes several
     // times longer, and the labels and buttons changed above repaint
     // themselves on the event loop's next pass.

@@ -2,6 +2,8 @@
 
 #include "optics/cameraoptics.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +25,15 @@ qint64 floorDiv(qint64 a, qint64 b)
 qint64 floorMod(qint64 a, qint64 b)
 {
     return a - floorDiv(a, b) * b;
+}
+
+// As QString::number() writes them, in the user's locale (a decimal comma
+// in German), without digit grouping.
+QLocale numbers()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
 }
 
 } // namespace
@@ -50,7 +61,7 @@ QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
         const int labelTop = int(axis - u * ys - 8);
         lines.append({rowOf(frame, u, ys),
                       QRect(QPoint(5, labelTop), QPoint(frame.leftMargin - 4, labelTop + 7)),
-                      QString::number(u)});
+                      numbers().toString(u, 'g', 6)});
     }
     return lines;
 }
@@ -87,9 +98,9 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
             continue;
         Tick tick{i, {}, {}};
         if (rule.divisor == 1)
-            tick.label = QString::number(floorDiv(d, 1000));
+            tick.label = numbers().toString(floorDiv(d, 1000));
         else if (floorMod(floorDiv(d, 10), 10) == 0) // truncated: 1.59 m reads 1.5
-            tick.label = QString::number(double(floorDiv(d, 100)) / 10);
+            tick.label = numbers().toString(double(floorDiv(d, 100)) / 10, 'g', 6);
         if (!tick.label.isEmpty()) {
             const int x = frame.x(i);
             tick.labelRect = metrics.boundingRect(

@@ -3,6 +3,7 @@
 #include "chartgeometry.h"
 #include "chartinput.h"
 
+#include <QCoreApplication>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -88,8 +89,12 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     painter.setFont(small);
     painter.drawText(0, 10, QStringLiteral("U  [-]"));
     painter.drawText(7, 12, QStringLiteral("z"));
-    const int titleLeft = w - 60;
-    painter.drawText(titleLeft, h - 12, QStringLiteral("Distance [m]"));
+    const QString title = QCoreApplication::translate("ChartPainter", "Distance [m]");
+    // A translated title ends where the English one always has.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int titleLeft = w - 60 - metrics.horizontalAdvance(title)
+        + metrics.horizontalAdvance(QStringLiteral("Distance [m]"));
+    painter.drawText(titleLeft, h - 12, title);
 
     painter.setFont(QFont(QStringLiteral("Arial"), 9));
     painter.setPen(cosmeticPen(cameraColour[0]));
@@ -107,7 +112,8 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
 
     painter.setPen(cosmeticPen(axisColour));
     for (const GridLine &line : grid)
-        painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter, line.label);
+        painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
+                         line.label);
     for (const Tick &tick : ticks) {
         if (!tick.label.isEmpty())
             painter.drawText(tick.labelRect, Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
