@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>graph</name>
+    <message>
+        <source>The blur U of a subject at each distance, in circles of confusion: the subject looks sharp where a camera&apos;s curve lies at or below the line U = 1, and that stretch, its depth of field, is shaded in the camera&apos;s colour.</source>
+        <translation>Die Unschärfe U eines Motivs in jeder Entfernung, in Zerstreuungskreisen: Das Motiv wirkt scharf, wo die Kurve einer Kamera auf oder unter der Linie U = 1 liegt; dieser Bereich, ihre Schärfentiefe, ist in der Farbe der Kamera hinterlegt.</translation>
+    </message>
+</context>
+<context>
     <name>mainWin</name>
     <message>
         <source>MainWindow</source>
@@ -535,6 +542,94 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Sharpa camera settings (*.cbp)</source>
         <translation>Sharpa-Kameraeinstellungen (*.cbp)</translation>
+    </message>
+    <message>
+        <source>The distance, in metres, at the chart&apos;s left edge. It cannot go below twice a focal length.</source>
+        <translation>Die Entfernung in Metern am linken Rand des Diagramms. Sie liegt nie unter der doppelten Brennweite.</translation>
+    </message>
+    <message>
+        <source>Measure the chart&apos;s distances from the camera.</source>
+        <translation>Die Entfernungen des Diagramms von der Kamera aus messen.</translation>
+    </message>
+    <message>
+        <source>Measure the chart&apos;s distances from each camera&apos;s focus plane, signed: negative in front of it.</source>
+        <translation>Die Entfernungen des Diagramms von der Schärfeebene jeder Kamera aus messen, mit Vorzeichen: davor negativ.</translation>
+    </message>
+    <message>
+        <source>Distance scale: millimetres of distance per pixel column of the chart.</source>
+        <translation>Entfernungsmaßstab: Millimeter Entfernung je Pixelspalte des Diagramms.</translation>
+    </message>
+    <message>
+        <source>U scale: pixels of the chart per unit of U, the blur in circles of confusion.</source>
+        <translation>U-Skala: Pixel des Diagramms je Einheit von U, der Unschärfe in Zerstreuungskreisen.</translation>
+    </message>
+    <message>
+        <source>Move the chart&apos;s left edge in whole metres.</source>
+        <translation>Den linken Rand des Diagramms in ganzen Metern verschieben.</translation>
+    </message>
+    <message>
+        <source>Show camera 1 (green) in the chart and the readouts.</source>
+        <translation>Kamera 1 (grün) im Diagramm und in den Anzeigen zeigen.</translation>
+    </message>
+    <message>
+        <source>Focus distance of this camera, in metres from the camera.</source>
+        <translation>Fokusentfernung dieser Kamera, in Metern von der Kamera.</translation>
+    </message>
+    <message>
+        <source>Focus this camera at its hyperfocal distance, focal length² / (f-number × CoC).</source>
+        <translation>Diese Kamera auf ihre hyperfokale Distanz fokussieren, Brennweite² / (Blende × Zerstreuungskreis).</translation>
+    </message>
+    <message>
+        <source>f-number: the focal length divided by the aperture diameter. Up and Down step in third stops.</source>
+        <translation>Blendenzahl: die Brennweite geteilt durch den Blendendurchmesser. Auf und Ab gehen in Drittelstufen.</translation>
+    </message>
+    <message>
+        <source>Focal length of the lens, in millimetres.</source>
+        <translation>Brennweite des Objektivs, in Millimetern.</translation>
+    </message>
+    <message>
+        <source>Circle of confusion in millimetres: the largest blur disc on the sensor that still looks sharp. U = 1 in the chart.</source>
+        <translation>Zerstreuungskreis in Millimetern: das größte Unschärfescheibchen auf dem Sensor, das noch scharf wirkt. U = 1 im Diagramm.</translation>
+    </message>
+    <message>
+        <source>Add the diffraction disc (2.44 × 555 nm × f-number) to the blur.</source>
+        <translation>Das Beugungsscheibchen (2,44 × 555 nm × Blendenzahl) zur Unschärfe addieren.</translation>
+    </message>
+    <message>
+        <source>Crop factor of the sensor: its diagonal is 43.27 mm divided by it.</source>
+        <translation>Crop-Faktor des Sensors: seine Diagonale ist 43,27 mm geteilt durch ihn.</translation>
+    </message>
+    <message>
+        <source>Pixel count of the sensor.</source>
+        <translation>Pixelzahl des Sensors.</translation>
+    </message>
+    <message>
+        <source>Form factor of the sensor, width to height.</source>
+        <translation>Seitenverhältnis des Sensors, Breite zu Höhe.</translation>
+    </message>
+    <message>
+        <source>Set the CoC to two pixels along the diagonal of this sensor.</source>
+        <translation>Den Zerstreuungskreis auf zwei Pixel entlang der Diagonale dieses Sensors setzen.</translation>
+    </message>
+    <message>
+        <source>Distance from which the print is seen, in centimetres.</source>
+        <translation>Abstand, aus dem der Abzug betrachtet wird, in Zentimetern.</translation>
+    </message>
+    <message>
+        <source>Form factor of the print, width to height.</source>
+        <translation>Seitenverhältnis des Abzugs, Breite zu Höhe.</translation>
+    </message>
+    <message>
+        <source>Width of the print, in centimetres.</source>
+        <translation>Breite des Abzugs, in Zentimetern.</translation>
+    </message>
+    <message>
+        <source>Set the CoC to the blur the eye just resolves on the print at that distance (0.2 mm at 25 cm), scaled to the sensor of the crop factor above.</source>
+        <translation>Den Zerstreuungskreis auf die Unschärfe setzen, die das Auge auf dem Abzug aus diesem Abstand gerade noch auflöst (0,2 mm bei 25 cm), umgerechnet auf den Sensor des Crop-Faktors darüber.</translation>
+    </message>
+    <message>
+        <source>Show camera 2 (blue) in the chart and the readouts.</source>
+        <translation>Kamera 2 (blau) im Diagramm und in den Anzeigen zeigen.</translation>
     </message>
 </context>
 </TS>

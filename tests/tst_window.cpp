@@ -67,6 +67,18 @@ void tst_Window::startsAsBuilt()
              "mainWin.windowTitle=Sharpa[*]; SB_leftBorder.maximum=1000");
     QCOMPARE(window.windowIcon().availableSizes().size(), 6);
     compareToReference(window.grab().toImage(), QTest::currentDataTag());
+    // Every input control of the form and the chart explain themselves.
+    for (const QWidget *control : window.centralWidget()->findChildren<QWidget *>()) {
+        const auto *group = qobject_cast<const QGroupBox *>(control);
+        if (control->objectName().isEmpty() && !qobject_cast<const graph *>(control))
+            continue; // parts of Qt's own widgets
+        if (qobject_cast<const QAbstractSpinBox *>(control)
+            || qobject_cast<const QComboBox *>(control)
+            || qobject_cast<const QAbstractSlider *>(control)
+            || qobject_cast<const graph *>(control)
+            || qobject_cast<const QAbstractButton *>(control) || (group && group->isCheckable()))
+            QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
+    }
     FakePrompts *prompts = fakePrompts(window);
     prompts->answers << "/no/such/file.cbp";
     window.actionOpen->trigger();

@@ -3,6 +3,7 @@
 #include "chartinput.h"
 #include "chartpainter.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,6 +11,10 @@ graph::graph(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    setToolTip(QCoreApplication::translate(
+        "graph", "The blur U of a subject at each distance, in circles of confusion: the "
+                 "subject looks sharp where a camera's curve lies at or below the line U = 1, "
+                 "and that stretch, its depth of field, is shaded in the camera's colour."));
 }
 
 graph::~graph() = default;
