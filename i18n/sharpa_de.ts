@@ -631,5 +631,17 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Show camera 2 (blue) in the chart and the readouts.</source>
         <translation>Kamera 2 (blau) im Diagramm und in den Anzeigen zeigen.</translation>
     </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Version Page</source>
+        <translation>Versionsseite</translation>
+    </message>
+    <message>
+        <source>Sharpa User Guide</source>
+        <translation>Sharpa-Benutzerhandbuch</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSvgRenderer>
 #include <QTableView>
+#include <QTextBrowser>
 
 // The window driven through its controls, as a user meets it.
 class tst_Window : public QObject
@@ -39,15 +40,19 @@ void tst_Window::startsAsBuilt_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("openCaption");
-    QTest::newRow("window-en") << QLocale::c() << "Open File|Sharpa camera settings (*.cbp)";
+    QTest::addColumn<QString>("words"); // in the guide, then Qt's own Discard button
+    QTest::newRow("window-en") << QLocale::c() << "Open File|Sharpa camera settings (*.cbp)"
+                               << "limit of acceptable sharpness|Discard";
     QTest::newRow("window-de") << QLocale(QLocale::German, QLocale::Germany)
-                               << "Datei öffnen|Sharpa-Kameraeinstellungen (*.cbp)";
+                               << "Datei öffnen|Sharpa-Kameraeinstellungen (*.cbp)"
+                               << "Schärfentiefe|Verwerfen";
 }
 
 void tst_Window::startsAsBuilt()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, openCaption);
+    QFETCH(QString, words);
 
     QLocale::setDefault(locale);
     installTranslations(*QCoreApplication::instance(), locale);
@@ -84,6 +89,23 @@ void tst_Window::startsAsBuilt()
     window.actionOpen->trigger();
     QCOMPARE(prompts->questions, QStringList{"open|" + openCaption});
     QVERIFY(prompts->warnings.value(0).contains(" /no/such/file.cbp"));
+
+    window.setPrompts(std::make_unique<Prompts>()); // Qt's own dialogs, in the user's language
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    const auto *guide = window.findChild<QTextBrowser *>("guideText");
+    QVERIFY(guide && guide->isVisible() && guide->toPlainText().contains(words.section('|', 0, 0)));
+    QStringList buttons;
+    QTimer::singleShot(0, [&buttons] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (const QAbstractButton *button : box->buttons())
+            buttons << button->text().remove('&');
+        box->reject();
+    });
+    act(window, "c1_fdist=5 actionNew!");
+    QVERIFY2(buttons.contains(words.section('|', 1)), qPrintable(buttons.join(' ')));
 }
 
 void tst_Window::everyInputRecalculatesItsCamera()
@@ -160,7 +182,7 @@ void tst_Window::controls_data()
     // Save as and Quit have keys only where the platform's scheme gives them (not offscreen).
     QTest::newRow("shortcuts") << ""
                                << "actionNew.shortcut=Ctrl+N; actionOpen.shortcut=Ctrl+O; "
-                                  "actionSave.shortcut=Ctrl+S; actionHelp.shortcut=F1";
+                                  "actionSave.shortcut=Ctrl+S; actionUserGuide.shortcut=F1";
     QTest::newRow("modified by a change") << "c1_fdist=5"
                                           << "mainWin.windowModified=true";
     QTest::newRow("a change undone") << "c1_fdist=5 c1_fdist=4 boxC2=0 boxC2=1"

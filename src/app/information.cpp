@@ -5,8 +5,12 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 namespace Information {
 
@@ -33,6 +37,27 @@ void showAbout(const QString &version)
     box.setWindowTitle(productName);
     box.setDefaultButton(ok);
     box.exec();
+}
+
+void showUserGuide(QWidget *window)
+{
+    auto *guide = window->findChild<QDialog *>(QStringLiteral("userGuide"));
+    if (!guide) {
+        guide = new QDialog(window);
+        guide->setObjectName(QStringLiteral("userGuide"));
+        guide->setWindowTitle(QCoreApplication::translate("mainWin", "Sharpa User Guide"));
+        auto *text = new QTextBrowser(guide);
+        text->setObjectName(QStringLiteral("guideText"));
+        text->setOpenExternalLinks(true);
+        const bool german = QLocale().language() == QLocale::German;
+        text->setSource(QUrl(german ? QStringLiteral("qrc:/guide/guide-de.html")
+                                    : QStringLiteral("qrc:/guide/guide-en.html")));
+        (new QVBoxLayout(guide))->addWidget(text);
+        guide->resize(1080, 700);
+    }
+    guide->show();
+    guide->raise();
+    guide->activateWindow();
 }
 
 void openVersionPage(QWidget *parent, Prompts &prompts, const QString &version)

@@ -14,6 +14,9 @@ namespace Information {
 QUrl versionPage(const QString &version);
 
 void showAbout(const QString &version);
+// The user guide in the user's language, beside the window; shown again,
+// not opened twice.
+void showUserGuide(QWidget *window);
 // In the desktop's browser; where none opens, the user is told the address.
 void openVersionPage(QWidget *parent, Prompts &prompts, const QString &version);
 

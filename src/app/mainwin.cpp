@@ -101,14 +101,15 @@ void mainWin::addMenus()
     actionSave->setShortcut(QKeySequence::Save);
     actionSave_as->setShortcut(QKeySequence::SaveAs);
     actionQuit->setShortcut(QKeySequence::Quit);
-    actionHelp->setShortcut(QKeySequence::HelpContents);
+    actionUserGuide->setShortcut(QKeySequence::HelpContents);
     connect(actionQuit, &QAction::triggered, this, &mainWin::quit);
     connect(actionOpen, &QAction::triggered, this, &mainWin::load);
     connect(actionSave, &QAction::triggered, this, &mainWin::save);
     connect(actionSave_as, &QAction::triggered, this, &mainWin::saveAs);
     // Menu entries that the slot table leaves unbound.
     connect(actionNew, &QAction::triggered, document, &Document::newDocument);
-    connect(actionHelp, &QAction::triggered, this, &mainWin::help);
+    connect(actionUserGuide, &QAction::triggered, this, &mainWin::help);
+    connect(actionHelp, &QAction::triggered, this, &mainWin::vcheck);
     connect(actionAbout, &QAction::triggered, this, &mainWin::about);
 
     connect(preferences, &Preferences::recentFileChosen, document, &Document::openChosen);
@@ -231,7 +232,7 @@ void mainWin::vcheck()
 
 void mainWin::help()
 {
-    vcheck();
+    Information::showUserGuide(this);
 }
 
 void mainWin::setC1Hyper()
