@@ -207,6 +207,8 @@ void tst_Chart::band_data()
         << 4000.0 << 135.0 << 0.0125 << true << 1000 << 10 << -2 << -2;
     QTest::newRow("touches U 1 at one column")
         << 4000.0 << 85.0 << 0.0 << true << 1000 << 10 << 299 << 300;
+    QTest::newRow("narrower than a column: the focus column")
+        << 4000.0 << 135.0 << 0.0125 << false << 1000 << 99 << -2 << -2;
     QTest::newRow("sharp from the left edge")
         << 4000.0 << 85.0 << 0.0125 << false << 3950 << 10 << 0 << 10;
     QTest::newRow("sharp to the right edge")

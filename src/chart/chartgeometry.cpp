@@ -151,16 +151,27 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
     // is negative, which is no depth of field.
     if (previousU <= 1 && first > camera.flength)
         curve.band.entry = 0;
+    double previousX = first;
+    int focusColumn = -1;
     for (int i = 1; i < columns; ++i) {
-        const double u = camera.relativeBlur(sampleDistance(scale, focus, i), withDiffraction);
+        const double x = sampleDistance(scale, focus, i);
+        const double u = camera.relativeBlur(x, withDiffraction);
         curve.points.append(QPoint(frame.x(i), rowOf(frame, u, scale.ys)));
         // Later crossings win; comparisons with NaN are false on purpose.
         if (previousU > 1 && u <= 1)
             curve.band.entry = i - 1;
         if (previousU <= 1 && u > 1)
             curve.band.exit = i;
+        if (previousX <= focus && focus < x)
+            focusColumn = i - 1;
         previousU = u;
+        previousX = x;
     }
+    // A depth of field narrower than a column falls between two samples: it
+    // shows as the column that holds the focus.
+    if (!curve.band.isDrawn() && focusColumn >= 0
+        && depthOfField(camera, withDiffraction).state == DepthOfField::Sharp)
+        curve.band = {focusColumn, focusColumn + 1};
     return curve;
 }
 
