@@ -26,6 +26,8 @@ private slots:
     void newRestoresValuesAndRanges();
     void details_data();
     void details();
+    void mouse_data();
+    void mouse();
     void aboutAndHelp();
     void exportAndCopy_data();
     void exportAndCopy();
@@ -307,6 +309,49 @@ void tst_Window::details()
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
     for (const QString &line : lines)
         QVERIFY2(copied.contains(line), qPrintable(copied.join('\n')));
+}
+
+void tst_Window::mouse_data()
+{
+    QTest::addColumn<QString>("gesture"); // over 3.5 m, at column 250
+    QTest::addColumn<QString>("expected");
+    // 3.5 m stays under the pointer: 3.5 m - 250 columns of 8 mm.
+    QTest::newRow("wheel zooms in") << "wheel"
+                                    << "qxscale.value=8; DSB_leftBorder.value=1.5";
+    QTest::newRow("drag pans") << "drag"
+                               << "qxscale.value=10; DSB_leftBorder.value=0.5";
+    QTest::newRow("double-click focuses camera 1") << "click"
+                                                   << "c1_fdist.value=3.5; c2_fdist.value=4";
+    QTest::newRow("with Shift camera 2") << "shift"
+                                         << "c1_fdist.value=4; c2_fdist.value=3.5";
+}
+
+void tst_Window::mouse()
+{
+    QFETCH(QString, gesture);
+    QFETCH(QString, expected);
+
+    CoutCapture out;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *chart = window.frame->findChild<graph *>();
+    const QPoint at(30 + 250, 100);
+    out.clear();
+    if (gesture == "wheel") {
+        QWheelEvent wheel(at, chart->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(chart, &wheel);
+    } else if (gesture == "drag") {
+        QTest::mousePress(chart, Qt::LeftButton, {}, at);
+        QTest::mouseMove(chart, at + QPoint(50, 0));
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, at + QPoint(50, 0));
+    } else {
+        QTest::mouseDClick(chart, Qt::LeftButton,
+                           gesture == "shift" ? Qt::ShiftModifier : Qt::NoModifier, at);
+    }
+    QCOMPARE(observe(window, expected), expected);
+    QCOMPARE(out.lines().filter("init - ").size(), 2); // one recalculation
 }
 
 void tst_Window::aboutAndHelp()

@@ -4,6 +4,7 @@
 #include "chart/chartinput.h"
 #include "chart/graph.h"
 #include "chartactions.h"
+#include "chartgestures.h"
 #include "compareactions.h"
 #include "detailspanel.h"
 #include "document.h"
@@ -43,6 +44,7 @@ mainWin::mainWin()
     setWindowIcon(applicationIcon());
     chart->setSource([this] { return chartInput(); });
     (new QVBoxLayout(frame))->addWidget(chart);
+    new ChartGestures(chart, *this, [this] { run(); });
     SB_leftBorder->setRange(1, 1000);
     connectControls();
     addMenus();

@@ -33,11 +33,13 @@ struct ChartInput;
 //   paint and reports the column under the mouse;
 // - StatusReadout (readout.h): the depth of field and the hover readout;
 // - ChartActions (chartactions.h): Export Chart and Copy Chart;
+//   ChartGestures (chartgestures.h): zoom, pan and focus by mouse;
 // - DetailsPanel (detailspanel.h, detailsmodel.h): the details of both
 //   cameras; CompareActions (compareactions.h): matching and copying them;
 // - Preferences (preferences.h): what is remembered between runs, the
 //   recent files among it;
-// - Information (information.h): the about box and the version page;
+// - Information (information.h): the user guide, the about box and the
+//   version page;
 // - Prompts (prompts.h): every dialog, replaced by tests.
 class mainWin : public QMainWindow, public Ui_mainWin
 {

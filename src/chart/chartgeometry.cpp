@@ -83,6 +83,12 @@ qint64 axisDistance(const ChartScale &scale, int column)
     return scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
 }
 
+qint64 leftBorderFor(const ChartScale &scale, qint64 distance, int column)
+{
+    const qint64 along = qint64(column) * scale.xs;
+    return scale.fromCamera ? distance - along : along - distance;
+}
+
 QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
                             const QFontMetrics &metrics, int titleLeft)
 {

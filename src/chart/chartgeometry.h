@@ -84,6 +84,9 @@ TickRule tickRule(int xs);
 // focus-plane mode signed from the focus plane.
 qint64 axisDistance(const ChartScale &scale, int column);
 
+// The left border, mm, at which the axis reads distance at the column.
+qint64 leftBorderFor(const ChartScale &scale, qint64 distance, int column);
+
 // Ticks mark distances from the camera, or in focus-plane mode signed
 // distances from the focus plane. A label is kept only where its whole text
 // fits in the widget, clear of the previous label and of the axis title,

@@ -7,14 +7,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 graph::graph(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
     setToolTip(QCoreApplication::translate(
-        "graph", "The blur U of a subject at each distance, in circles of confusion: the "
-                 "subject looks sharp where a camera's curve lies at or below the line U = 1, "
-                 "and that stretch, its depth of field, is shaded in the camera's colour."));
+        "graph",
+        "The blur U of a subject at each distance, in circles of confusion: the "
+        "subject looks sharp where a camera's curve lies at or below the line U = 1, "
+        "and that stretch, its depth of field, is shaded in the camera's colour."));
 }
 
 graph::~graph() = default;
@@ -39,8 +42,54 @@ void graph::paintEvent(QPaintEvent *)
 
 void graph::mouseMoveEvent(QMouseEvent *event)
 {
-    hover(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    if ((event->buttons() & Qt::LeftButton) && dragColumn >= 0) {
+        // Beyond the plot the drag goes on, by the columns it would have.
+        const int column = at.x() - ChartGeometry::ChartFrame{width(), height()}.leftMargin;
+        if (column != dragColumn)
+            emit dragged(std::exchange(dragColumn, column), column);
+    }
+    hover(at);
     QWidget::mouseMoveEvent(event);
+}
+
+void graph::mousePressEvent(QMouseEvent *event)
+{
+    dragColumn = event->button() == Qt::LeftButton ? columnAt(event->position().toPoint()) : -1;
+    QWidget::mousePressEvent(event);
+}
+
+void graph::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const int column = columnAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && column >= 0)
+        emit doubleClicked(column, event->modifiers());
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void graph::wheelEvent(QWheelEvent *event)
+{
+    const int column = columnAt(event->position().toPoint());
+    if (column < 0) {
+        event->ignore();
+        return;
+    }
+    wheelAngle += event->angleDelta().y();
+    const int steps = wheelAngle / 120;
+    wheelAngle -= steps * 120;
+    if (steps != 0)
+        emit wheeled(column, steps);
+    event->accept();
+}
+
+int graph::columnAt(QPoint at) const
+{
+    const ChartGeometry::ChartFrame plot{width(), height()};
+    const int column = at.x() - plot.leftMargin;
+    return column >= 0 && column < plot.plotWidth() && at.y() >= plot.topMargin
+            && at.y() <= plot.axisRow()
+        ? column
+        : -1;
 }
 
 void graph::leaveEvent(QEvent *event)
@@ -51,10 +100,8 @@ void graph::leaveEvent(QEvent *event)
 
 void graph::hover(QPoint at)
 {
-    const ChartGeometry::ChartFrame plot{width(), height()};
-    const int column = at.x() - plot.leftMargin;
-    if (column >= 0 && column < plot.plotWidth() && at.y() >= plot.topMargin
-        && at.y() <= plot.axisRow()) {
+    const int column = columnAt(at);
+    if (column >= 0) {
         overPlot = true;
         emit hovered(column);
     } else if (overPlot) {

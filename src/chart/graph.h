@@ -26,20 +26,32 @@ public:
     ChartInput input() const;
 
 signals:
-    // Column counted from the y axis, as in the chart's geometry.
+    // Columns counted from the y axis, as in the chart's geometry.
     void hovered(int column);
     void leftPlot();
+    // The wheel turned over a column, in notches: positive away from the user.
+    void wheeled(int column, int steps);
+    // The left button dragged the plot from one column to another.
+    void dragged(int from, int to);
+    void doubleClicked(int column, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void hover(QPoint at);
+    // The plot column at a point, or -1 outside the plot.
+    int columnAt(QPoint at) const;
 
     Source source;
     bool overPlot = false;
+    int dragColumn = -1; // where the left button last held the plot
+    int wheelAngle = 0;  // eighths of a degree not yet a whole notch
 };
 
 #endif // GRAPH_H

@@ -1,0 +1,62 @@
+#include "chartgestures.h"
+
+#include "chart/chartinput.h"
+#include "chart/graph.h"
+#include "ui_mainwin.h"
+
+#include <algorithm>
+#include <cmath>
+
+ChartGestures::ChartGestures(graph *shown, const Ui_mainWin &ui, std::function<void()> run)
+    : QObject(shown)
+    , chart(shown)
+    , form(ui)
+    , recalculate(std::move(run))
+{
+    connect(chart, &graph::wheeled, this, &ChartGestures::zoom);
+    connect(chart, &graph::dragged, this, &ChartGestures::pan);
+    connect(chart, &graph::doubleClicked, this, &ChartGestures::focus);
+}
+
+void ChartGestures::zoom(int column, int steps)
+{
+    // A quarter more or less distance per notch, at least one step of the scale.
+    const ChartGeometry::ChartScale scale = chart->input().scale;
+    const int wanted = int(std::lround(scale.xs * std::pow(1.25, -steps)));
+    ChartGeometry::ChartScale zoomed = scale;
+    zoomed.xs = std::clamp(wanted == scale.xs ? scale.xs - (steps > 0 ? 1 : -1) : wanted,
+                           form.qxscale->minimum(), form.qxscale->maximum());
+    setAxis(
+        zoomed.xs,
+        ChartGeometry::leftBorderFor(zoomed, ChartGeometry::axisDistance(scale, column), column));
+}
+
+void ChartGestures::pan(int from, int to)
+{
+    const ChartGeometry::ChartScale scale = chart->input().scale;
+    setAxis(scale.xs,
+            ChartGeometry::leftBorderFor(scale, ChartGeometry::axisDistance(scale, from), to));
+}
+
+void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
+{
+    const bool second = modifiers & Qt::ShiftModifier;
+    const ChartInput input = chart->input();
+    const double distance = ChartGeometry::sampleDistance(
+        input.scale, input.cameras[second ? 1 : 0].focusDistance(), column);
+    (second ? form.c2_fdist : form.c1_fdist)->setValue(distance / 1000);
+}
+
+void ChartGestures::setAxis(int xs, qint64 leftBorder)
+{
+    const int oldXs = form.qxscale->value();
+    const double oldBorder = form.DSB_leftBorder->value();
+    {
+        const QSignalBlocker quietScale(form.qxscale);
+        const QSignalBlocker quietBorder(form.DSB_leftBorder);
+        form.qxscale->setValue(xs);
+        form.DSB_leftBorder->setValue(double(leftBorder) / 1000);
+    }
+    if (form.qxscale->value() != oldXs || form.DSB_leftBorder->value() != oldBorder)
+        recalculate();
+}

@@ -1,0 +1,34 @@
+#ifndef CHARTGESTURES_H
+#define CHARTGESTURES_H
+
+#include <QObject>
+
+#include <functional>
+
+class Ui_mainWin;
+class graph;
+
+// The mouse on the chart: the wheel zooms the distance axis about the
+// pointer (the distance under it stays put), a drag with the left button
+// pans it, a double-click focuses camera 1 there, with Shift camera 2. Each
+// step changes the form's controls quietly and recalculates once.
+class ChartGestures : public QObject
+{
+public:
+    ChartGestures(graph *chart, const Ui_mainWin &form, std::function<void()> recalculate);
+
+    void zoom(int column, int steps);
+    void pan(int from, int to);
+    void focus(int column, Qt::KeyboardModifiers modifiers);
+
+private:
+    // Sets the distance scale and the left border (mm) without a
+    // recalculation for each; then recalculates once if either changed.
+    void setAxis(int xs, qint64 leftBorder);
+
+    graph *chart;
+    const Ui_mainWin &form;
+    std::function<void()> recalculate;
+};
+
+#endif // CHARTGESTURES_H
