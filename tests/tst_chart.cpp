@@ -319,6 +319,10 @@ void tst_Chart::paintsOnChangesOnly()
     window.resize(window.width() + 100, window.height());
     QTRY_COMPARE(chart->width(), window.frame->width() - 2 * chart->x());
     QTRY_VERIFY(counter.paints > 1);
+    // At the window's smallest, which fits 1280 x 720, the plot keeps 120 rows.
+    window.resize(window.minimumSizeHint());
+    QVERIFY(window.minimumSizeHint().height() <= 720 && window.minimumSizeHint().width() <= 1280);
+    QTRY_VERIFY(chart->height() - 40 >= 120);
 }
 
 void tst_Chart::oneDevicePixelPerLine_data()

@@ -64,9 +64,10 @@ void useRealWindow(const QProcessEnvironment &environment, QProcess &program, bo
     QTRY_VERIFY_WITH_TIMEOUT(countColour(x, window, qRgb(0, 127, 0)) > 100
                                  && countColour(x, window, qRgb(0, 0, 127)) > 100,
                              20000);
-    // It fits the screen of 1280 x 600, though the form would like 724 rows.
+    // It fits a screen of 1280 x 720, though the form would like 724 rows, and
+    // keeps the plot at least 120 rows high.
     const auto geometry = owned(xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr));
-    QVERIFY(geometry && geometry->width <= 1280 && geometry->height <= 600);
+    QVERIFY(geometry && geometry->width <= 1280 && geometry->height <= 720);
     if (change) { // the left border, which has the focus, one step up; the title shows it
         xdotool({"windowfocus", "--sync", id, "key", "Up"});
         QVERIFY(!xdotool({"search", "--sync", "--name", R"(^Sharpa\*$)"}).isEmpty());
@@ -137,7 +138,7 @@ void tst_Program::run()
         // -noreset: a client that connects while the server resets would fail.
         xvfb.start(
             "Xvfb",
-            {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0", "1280x600x24"});
+            {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0", "1280x720x24"});
         if (!xvfb.waitForStarted(10000))
             QSKIP("No X server here: Xvfb is not installed (make deps installs it)");
         QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 10000);

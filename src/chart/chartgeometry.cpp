@@ -59,9 +59,13 @@ QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
     // Keeps the highest line clear of the y axis's arrow head.
     for (double u = 0; u * ys < frame.plotHeight() - 10; u += step) {
         const int labelTop = int(axis - u * ys - 8);
+        // A label beside the y axis's arrow head, which reaches 10 rows down, is left out.
+        const bool labelled = labelTop > frame.topMargin + 10;
         lines.append({rowOf(frame, u, ys),
-                      QRect(QPoint(5, labelTop), QPoint(frame.leftMargin - 4, labelTop + 7)),
-                      numbers().toString(u, 'g', 6)});
+                      labelled
+                          ? QRect(QPoint(5, labelTop), QPoint(frame.leftMargin - 4, labelTop + 7))
+                          : QRect(),
+                      labelled ? numbers().toString(u, 'g', 6) : QString()});
     }
     return lines;
 }

@@ -13,6 +13,9 @@ graph::graph(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    // Room for the margins and at least 120 rows of plot, whatever the window's size.
+    const ChartGeometry::ChartFrame margins;
+    setMinimumHeight(margins.topMargin + margins.bottomMargin + 120);
     setToolTip(QCoreApplication::translate(
         "graph",
         "The blur U of a subject at each distance, in circles of confusion: the "
