@@ -178,9 +178,14 @@ void tst_Chart::labelsNeverCollide()
             scale.leftBorder = border;
             scale.fromCamera = scale.xs % 2 == 0; // both modes across the scales
             int free = 0;
+            QList<double> values; // one stride all along: equal steps
             for (const Tick &tick : distanceTicks(frame, scale, metrics, 540)) {
                 if (tick.label.isEmpty())
                     continue;
+                values << tick.label.toDouble();
+                QVERIFY(values.size() < 3
+                        || qAbs(values.last() - values[values.size() - 2] - values[1] + values[0])
+                            < 1e-6);
                 QVERIFY2(tick.labelRect.left() >= free && tick.labelRect.right() < 540
                              && tick.labelRect.width() - metrics.horizontalAdvance(tick.label) <= 2,
                          qPrintable(QStringLiteral("%1 at XS %2").arg(tick.label).arg(scale.xs)));

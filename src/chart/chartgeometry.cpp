@@ -97,9 +97,8 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
                             const QFontMetrics &metrics, int titleLeft)
 {
     QVector<Tick> ticks;
+    QVector<qint64> values; // each tick's label in whole label units: m, or 0.1 m
     const TickRule rule = tickRule(scale.xs);
-    const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
-    int free = 0; // the first pixel column right of the last label
     // A tick falls on the first column at or past a multiple of the interval.
     for (int i = 1; i < frame.plotWidth(); ++i) {
         const qint64 previous = axisDistance(scale, i - 1);
@@ -107,23 +106,53 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
         if (floorDiv(previous, rule.interval) == floorDiv(d, rule.interval))
             continue;
         Tick tick{i, {}, {}};
+        // The round distance that the tick marks, though its column lies a little past it.
+        const qint64 mark = floorDiv(d, rule.interval) * rule.interval;
         if (rule.divisor == 1)
-            tick.label = numbers().toString(floorDiv(d, 1000));
-        else if (floorMod(floorDiv(d, 10), 10) == 0) // truncated: 1.59 m reads 1.5
-            tick.label = numbers().toString(double(floorDiv(d, 100)) / 10, 'g', 6);
+            tick.label = numbers().toString(floorDiv(mark, 1000));
+        else if (floorMod(mark, 100) == 0)
+            tick.label = numbers().toString(double(floorDiv(mark, 100)) / 10, 'g', 12);
         if (!tick.label.isEmpty()) {
             const int x = frame.x(i);
             tick.labelRect = metrics.boundingRect(
                 QRect(QPoint(x - 15, frame.axisRow() + 5), QPoint(x + 14, frame.axisRow() + 16)),
                 Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
-            if (tick.labelRect.left() < free || tick.labelRect.right() + gap >= titleLeft) {
-                tick.label.clear();
-                tick.labelRect = {};
-            } else {
-                free = tick.labelRect.right() + gap + 1;
-            }
         }
         ticks.append(tick);
+        values.append(floorDiv(mark, rule.divisor == 1 ? 1000 : 100));
+    }
+    // One stride for the whole axis, the smallest of 1, 2, 5, 10, 20 ... at
+    // which no two labels collide; a label that would leave the widget or
+    // meet the axis title is left out on its own.
+    const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+    const auto shown = [&](int k, qint64 stride) {
+        const Tick &tick = ticks[k];
+        return !tick.label.isEmpty() && floorMod(values[k], stride) == 0
+            && tick.labelRect.left() >= 0 && tick.labelRect.right() + gap < titleLeft;
+    };
+    const auto collides = [&](qint64 stride) {
+        int free = 0; // the first pixel column right of the last label
+        for (int k = 0; k < ticks.size(); ++k) {
+            if (!shown(k, stride))
+                continue;
+            if (ticks[k].labelRect.left() < free)
+                return true;
+            free = ticks[k].labelRect.right() + gap + 1;
+        }
+        return false;
+    };
+    qint64 stride = 1;
+    while (collides(stride)) {
+        qint64 decade = 1;
+        while (stride >= decade * 10)
+            decade *= 10;
+        stride = stride / decade == 2 ? 5 * decade : 2 * stride;
+    }
+    for (int k = 0; k < ticks.size(); ++k) {
+        if (!shown(k, stride)) {
+            ticks[k].label.clear();
+            ticks[k].labelRect = {};
+        }
     }
     return ticks;
 }
