@@ -1,3 +1,4 @@
+#include "app/readout.h"
 #include "app/translations.h"
 #include "chart/chartexport.h"
 #include "sharpatest.h"
@@ -28,6 +29,8 @@ private slots:
     void details();
     void mouse_data();
     void mouse();
+    void readoutAtColumn_data();
+    void readoutAtColumn();
     void aboutAndHelp();
     void exportAndCopy_data();
     void exportAndCopy();
@@ -354,6 +357,30 @@ void tst_Window::mouse()
     QCOMPARE(out.lines().filter("init - ").size(), 2); // one recalculation
 }
 
+void tst_Window::readoutAtColumn_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected"); // at column 250
+    QTest::newRow("from the camera") << ""
+                                     << "3.50 m — Camera 1: U 10.5 · Camera 2: U 26.9";
+    QTest::newRow("camera 2 off") << "boxC2=0"
+                                  << "3.50 m — Camera 1: U 10.5";
+    // 3 m left of the focus planes: 0.5 m in front of them, as at 3.5 m from the camera.
+    QTest::newRow("from the focus plane") << "distanceFP=1 DSB_leftBorder=3"
+                                          << "-0.50 m — Camera 1: U 10.5 · Camera 2: U 26.9";
+}
+
+void tst_Window::readoutAtColumn()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+
+    const CoutCapture quiet;
+    mainWin window;
+    act(window, steps);
+    QCOMPARE(Readout::atColumn(window.chartInput(), 250, QLocale::c()), expected);
+}
+
 void tst_Window::aboutAndHelp()
 {
     const CoutCapture quiet;
@@ -384,17 +411,20 @@ void tst_Window::aboutAndHelp()
 
 void tst_Window::exportAndCopy_data()
 {
-    QTest::addColumn<QString>("answer"); // a name without a suffix gets ".png"
-    for (const char *answer : {"chart.PNG", "chart", "chart.svg", "chart.pdf", "folder.pdf"})
+    QTest::addColumn<QString>("answer"); // a name without a suffix gets the filter's, "|svg"
+    for (const char *answer :
+         {"chart.PNG", "chart", "chart|svg", "chart.svg", "chart.pdf", "folder.pdf"})
         QTest::newRow(answer) << answer;
 }
 
 void tst_Window::exportAndCopy()
 {
     QFETCH(QString, answer);
+    const QString filter = answer.section('|', 1);
+    answer = answer.section('|', 0, 0);
     const QString written = answer.startsWith("folder") ? ""
         : answer.contains('.')                          ? answer
-                                                        : answer + ".png";
+                               : answer + '.' + (filter.isEmpty() ? "png" : filter);
 
     const CoutCapture quiet;
     mainWin window;
@@ -405,6 +435,7 @@ void tst_Window::exportAndCopy()
     QVERIFY(QDir(dir.path()).mkdir("folder.pdf"));
     FakePrompts *prompts = fakePrompts(window);
     prompts->answers << dir.filePath(answer);
+    prompts->filter = filter == "svg" ? "SVG drawing (*.svg)" : "";
     act(window, "actionExport_Chart! actionCopy_Chart!");
     QCOMPARE(prompts->questions.value(0),
              "save|Export Chart|PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
@@ -445,7 +476,11 @@ void tst_Window::exportAndCopy()
     QCOMPARE(QGuiApplication::clipboard()->image().size(), chart->size());
     const QByteArray twice = ChartExport::encode(ChartExport::Format::Png,
                                                  {QSize(300, 200), 2, 96, {}}, window.chartInput());
-    QCOMPARE(QImage::fromData(twice).size(), QSize(600, 400)); // device pixels
+    const QImage big = QImage::fromData(twice);
+    // Device pixels, drawn at that scale: the x axis one device row thick.
+    QCOMPARE(big.size(), QSize(600, 400));
+    QCOMPARE(qGray(big.pixel(200, 2 * (200 - 30))), 0);
+    QCOMPARE(qGray(big.pixel(200, 2 * (200 - 30) + 1)), 255);
 }
 
 void tst_Window::eitherDecimalSeparator_data()

@@ -41,7 +41,8 @@ private:
 struct FakePrompts : Prompts
 {
     QStringList answers, questions, warnings;
-    QString directory;                            // where the last file dialog started
+    QString directory; // where the last file dialog started
+    QString filter;    // chosen in the next save dialog that offers a choice
     QList<QMessageBox::StandardButton> decisions; // none left: Discard
 
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
@@ -50,8 +51,10 @@ struct FakePrompts : Prompts
         return directory = folder, ask("open|" + caption + '|' + filter);
     }
     QString saveFileName(QWidget *, const QString &caption, const QString &folder,
-                         const QString &filter, QString *) override
+                         const QString &filter, QString *selected) override
     {
+        if (selected && !this->filter.isEmpty())
+            *selected = this->filter;
         return directory = folder, ask("save|" + caption + '|' + filter);
     }
     void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
