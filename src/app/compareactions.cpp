@@ -9,19 +9,6 @@
 #include <QLocale>
 #include <QStatusBar>
 
-#include <cmath>
-
-namespace {
-
-// As the f-number box shows it: f/16, f/5.6.
-QString fNumber(double apature)
-{
-    return QStringLiteral("f/")
-        + QLocale().toString(apature, 'f', apature == std::round(apature) ? 0 : 1);
-}
-
-} // namespace
-
 CompareActions::CompareActions(const Ui_mainWin &ui, const FormBinding &binding, Source cameras)
     : QObject(ui.statusbar)
     , form(binding)
@@ -84,6 +71,10 @@ void CompareActions::copyCamera(int target)
 void CompareActions::setApature(int target, double apature, const QString &shortfall)
 {
     QDoubleSpinBox *box = form.camera(target).apature;
+    // As the box shows them: f/16, f/5.6.
+    const auto fNumber = [box](double value) {
+        return box->prefix() + box->textFromValue(value);
+    };
     const double before = box->value();
     box->setValue(apature);
     bar->showMessage(

@@ -59,7 +59,7 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
 QString atColumn(const ChartInput &input, int column, const QLocale &locale, bool coloured)
 {
     const ChartGeometry::ChartScale &scale = input.scale;
-    QString text
+    const QString text
         = locale.toString(double(ChartGeometry::axisDistance(scale, column)) / 1000, 'f', 2)
         + QStringLiteral(" m");
     QStringList blur;

@@ -56,6 +56,7 @@ QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
     QVector<GridLine> lines;
     const double step = gridStep(ys);
     const int axis = frame.axisRow();
+    const QLocale locale = numbers();
     // Keeps the highest line clear of the y axis's arrow head.
     for (double u = 0; u * ys < frame.plotHeight() - 10; u += step) {
         const int labelTop = int(axis - u * ys - 8);
@@ -65,7 +66,7 @@ QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
                       labelled
                           ? QRect(QPoint(5, labelTop), QPoint(frame.leftMargin - 4, labelTop + 7))
                           : QRect(),
-                      labelled ? numbers().toString(u, 'g', 6) : QString()});
+                      labelled ? locale.toString(u, 'g', 6) : QString()});
     }
     return lines;
 }
@@ -99,6 +100,7 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
     QVector<Tick> ticks;
     QVector<qint64> values; // each tick's label in whole label units: m, or 0.1 m
     const TickRule rule = tickRule(scale.xs);
+    const QLocale locale = numbers();
     // A tick falls on the first column at or past a multiple of the interval.
     for (int i = 1; i < frame.plotWidth(); ++i) {
         const qint64 previous = axisDistance(scale, i - 1);
@@ -109,9 +111,9 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
         // The round distance that the tick marks, though its column lies a little past it.
         const qint64 mark = floorDiv(d, rule.interval) * rule.interval;
         if (rule.divisor == 1)
-            tick.label = numbers().toString(floorDiv(mark, 1000));
+            tick.label = locale.toString(floorDiv(mark, 1000));
         else if (floorMod(mark, 100) == 0)
-            tick.label = numbers().toString(double(floorDiv(mark, 100)) / 10, 'g', 12);
+            tick.label = locale.toString(double(floorDiv(mark, 100)) / 10, 'g', 12);
         if (!tick.label.isEmpty()) {
             const int x = frame.x(i);
             tick.labelRect = metrics.boundingRect(
