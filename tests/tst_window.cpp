@@ -162,7 +162,7 @@ void tst_Window::controls_data()
         << "c2_set_Hyper.text=Set to hyperfocal (1234.6m); c1_fdist.value=289; c2_fdist.value=4";
     QTest::newRow("hyperfocal below 5 cm")
         << "c2_apature=32 c2_flength=1 c2_coc=10 c2_set_Hyper!"
-        << "c2_set_Hyper.text=Set to hyperfocal (0.0m); c2_fdist.value=0";
+        << "c2_set_Hyper.text=Set to hyperfocal (0.0m); c2_fdist.value=3e-06";
     QTest::newRow("hyperfocal past the focus range")
         << "c2_apature=0.7 c2_flength=5000 c2_coc=0.0001 c2_set_Hyper!"
         << "c2_set_Hyper.text=Set to hyperfocal (357142857.1m); "

@@ -20,8 +20,14 @@ ChartGestures::ChartGestures(graph *shown, const Ui_mainWin &ui, std::function<v
 
 void ChartGestures::zoom(int column, int steps)
 {
-    // A quarter more or less distance per notch, at least one step of the scale.
     const ChartGeometry::ChartScale scale = chart->input().scale;
+    if (scale.toInfinity) {
+        // Distances on this axis grow with the border alone: a quarter
+        // farther out or nearer per notch.
+        setAxis(scale.xs, std::llround(double(scale.leftBorder) * std::pow(1.25, steps)));
+        return;
+    }
+    // A quarter more or less distance per notch, at least one step of the scale.
     const int wanted = int(std::lround(scale.xs * std::pow(1.25, -steps)));
     ChartGeometry::ChartScale zoomed = scale;
     zoomed.xs = std::clamp(wanted == scale.xs ? scale.xs - (steps > 0 ? 1 : -1) : wanted,
@@ -44,7 +50,8 @@ void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
     const ChartInput input = chart->input();
     const double distance = ChartGeometry::sampleDistance(
         input.scale, input.cameras[second ? 1 : 0].focusDistance(), column);
-    (second ? form.c2_fdist : form.c1_fdist)->setValue(distance / 1000);
+    if (std::isfinite(distance))
+        (second ? form.c2_fdist : form.c1_fdist)->setValue(distance / 1000);
 }
 
 void ChartGestures::setAxis(int xs, qint64 leftBorder)

@@ -9,7 +9,8 @@ class Ui_mainWin;
 class graph;
 
 // The mouse on the chart: the wheel zooms the distance axis about the
-// pointer (the distance under it stays put), a drag with the left button
+// pointer (the distance under it stays put; on the axis to infinity it
+// moves the left border out or in), a drag with the left button
 // pans it, a double-click focuses camera 1 there, with Shift camera 2. Each
 // step changes the form's controls quietly and recalculates once.
 class ChartGestures : public QObject

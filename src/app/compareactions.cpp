@@ -4,14 +4,17 @@
 #include "optics/matching.h"
 #include "readout.h"
 #include "ui_mainwin.h"
+#include "viewoptions.h"
 
 #include <QDoubleSpinBox>
 #include <QLocale>
 #include <QStatusBar>
 
-CompareActions::CompareActions(const Ui_mainWin &ui, const FormBinding &binding, Source cameras)
+CompareActions::CompareActions(const Ui_mainWin &ui, const FormBinding &binding,
+                               const ViewOptions &options, Source cameras)
     : QObject(ui.statusbar)
     , form(binding)
+    , view(options)
     , source(std::move(cameras))
     , bar(ui.statusbar)
 {
@@ -42,9 +45,9 @@ void CompareActions::matchDepthOfField(int target)
                    ? QString()
                    : tr("its depth of field is still %1 against %2")
                          .arg(std::isnan(match.achieved) ? tr("none")
-                                                         : Readout::length(match.achieved, locale),
+                                                         : Readout::length(match.achieved, locale, view.unit()),
                               std::isnan(match.wanted) ? tr("none")
-                                                       : Readout::length(match.wanted, locale)));
+                                                       : Readout::length(match.wanted, locale, view.unit())));
 }
 
 void CompareActions::matchBackgroundBlur(int target)

@@ -12,6 +12,7 @@
 class FormBinding;
 class QStatusBar;
 class Ui_mainWin;
+class ViewOptions;
 
 // The Compare menu: one camera's f-number set so that it has the other's
 // depth of field or background blur, or one camera copied to the other. The
@@ -24,8 +25,9 @@ public:
     using Source = std::function<std::array<CameraSetup, 2>()>;
 
     // Wires the form's Compare menu; source gives both cameras as the
-    // window has them now.
-    CompareActions(const Ui_mainWin &ui, const FormBinding &form, Source source);
+    // window has them now, view the unit of the messages.
+    CompareActions(const Ui_mainWin &ui, const FormBinding &form, const ViewOptions &view,
+                   Source source);
 
     // Cameras counted from 0; the target takes the other's.
     void matchDepthOfField(int target);
@@ -36,6 +38,7 @@ private:
     void setApature(int target, double apature, const QString &shortfall);
 
     const FormBinding &form;
+    const ViewOptions &view;
     Source source;
     QStatusBar *bar;
 };

@@ -2,12 +2,70 @@
 
 #include <QKeyEvent>
 
+#include <cmath>
+
+void DecimalSpinBox::setDisplayUnit(double newFactor, const QString &suffix)
+{
+    if (shown < 0) {
+        shown = decimals();
+        setDecimals(shown + 4);
+    }
+    factor = newFactor;
+    setSuffix(suffix); // shows the value anew
+}
+
 void DecimalSpinBox::stepBy(int steps)
 {
     // Qt adds the step unrounded, so 4.00 up and down again would hold
-    // 3.9999999999999996; setValue() rounds to the decimals shown.
-    setValue(value() + steps * singleStep());
+    // 3.9999999999999996; rounding to the decimals shown keeps what is shown.
+    const double scale = std::pow(10.0, shown < 0 ? decimals() : shown);
+    const double stepped = std::round(value() * factor * scale) / scale + steps * singleStep();
+    setValue(std::round(stepped * scale) / scale / factor);
     selectAll();
+}
+
+QString DecimalSpinBox::textFromValue(double value) const
+{
+    if (shown < 0)
+        return QDoubleSpinBox::textFromValue(value);
+    QLocale numbers = locale();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    return numbers.toString(value * factor, 'f', shown);
+}
+
+double DecimalSpinBox::valueFromText(const QString &text) const
+{
+    if (shown < 0)
+        return QDoubleSpinBox::valueFromText(text);
+    return locale().toDouble(number(text)) / factor;
+}
+
+QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
+{
+    if (shown < 0)
+        return QDoubleSpinBox::validate(text, pos);
+    const QString typed = number(text);
+    if (typed.isEmpty() || typed == locale().negativeSign())
+        return QValidator::Intermediate;
+    const qsizetype point = typed.indexOf(locale().decimalPoint());
+    bool ok = false;
+    const double inUnit = locale().toDouble(typed, &ok);
+    if (!ok || typed.contains(locale().groupSeparator())
+        || (point >= 0 && typed.size() - point - 1 > shown))
+        return QValidator::Invalid;
+    const double held = inUnit / factor;
+    return held < minimum() || held > maximum() ? QValidator::Intermediate
+                                                : QValidator::Acceptable;
+}
+
+QString DecimalSpinBox::number(const QString &text) const
+{
+    QString body = text;
+    if (body.startsWith(prefix()))
+        body.remove(0, prefix().size());
+    if (!suffix().isEmpty() && body.endsWith(suffix()))
+        body.chop(suffix().size());
+    return body.trimmed();
 }
 
 void DecimalSpinBox::keyPressEvent(QKeyEvent *event)

@@ -5,16 +5,33 @@
 
 // The form's number box: it holds exactly what it shows, also after a step,
 // and takes a typed '.' or ',' as its decimal point, never as a thousands
-// separator.
+// separator. A distance box may show its value in another unit.
 class DecimalSpinBox : public QDoubleSpinBox
 {
 public:
     using QDoubleSpinBox::QDoubleSpinBox;
 
+    // Shows and takes the value times factor, with the suffix; value() and
+    // the range stay as they are. The box then holds four more decimals
+    // than it shows, so that a value typed in either unit reads back as
+    // typed and switching the unit changes no value. Steps land on the
+    // shown decimals of the shown unit.
+    void setDisplayUnit(double factor, const QString &suffix);
+
     void stepBy(int steps) override;
+    QString textFromValue(double value) const override;
+    double valueFromText(const QString &text) const override;
+    QValidator::State validate(QString &text, int &pos) const override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // The number in the text, without prefix and suffix.
+    QString number(const QString &text) const;
+
+    double factor = 1;
+    int shown = -1; // decimals shown, once a display unit is set
 };
 
 #endif // DECIMALSPINBOX_H

@@ -51,8 +51,9 @@ const QString nothing = QStringLiteral("–");
 
 } // namespace
 
-void DetailsModel::setCameras(const QVector<Camera> &shown)
+void DetailsModel::setCameras(const QVector<Camera> &shown, LengthUnit newUnit)
 {
+    unit = newUnit;
     const bool sameColumns
         = std::equal(shown.begin(), shown.end(), cameras.begin(), cameras.end(),
                      [](const Camera &a, const Camera &b) { return a.number == b.number; });
@@ -115,20 +116,20 @@ QString DetailsModel::cell(const Camera &camera, int row) const
     };
     switch (Row(row)) {
     case NearLimit:
-        return Readout::limit(limits.nearLimit, locale);
+        return Readout::limit(limits.nearLimit, locale, unit);
     case FarLimit:
-        return Readout::limit(limits.farLimit, locale);
+        return Readout::limit(limits.farLimit, locale, unit);
     case TotalDepth:
-        return Readout::length(limits.farLimit - limits.nearLimit, locale);
+        return Readout::length(limits.farLimit - limits.nearLimit, locale, unit);
     case InFront:
-        return Readout::length(optics.fdist - limits.nearLimit, locale);
+        return Readout::length(optics.fdist - limits.nearLimit, locale, unit);
     case Behind:
-        return Readout::length(limits.farLimit - optics.fdist, locale);
+        return Readout::length(limits.farLimit - optics.fdist, locale, unit);
     case Hyperfocal:
-        return Readout::limit(optics.hyperfocal(), locale);
+        return Readout::limit(optics.hyperfocal(), locale, unit);
     case InfiniteFrom: {
         const double from = farLimitInfiniteFrom(optics, diffraction);
-        return std::isnan(from) ? nothing : Readout::limit(from, locale);
+        return std::isnan(from) ? nothing : Readout::limit(from, locale, unit);
     }
     case BlurInCoc:
         return number(blur / optics.coc, 1, QString());

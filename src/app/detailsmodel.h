@@ -2,6 +2,7 @@
 #define DETAILSMODEL_H
 
 #include "optics/cameraoptics.h"
+#include "optics/lengthunit.h"
 
 #include <QAbstractTableModel>
 #include <QCoreApplication>
@@ -24,8 +25,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // The columns are rebuilt only where the shown cameras change, so that
-    // a selection survives new values.
-    void setCameras(const QVector<Camera> &shown);
+    // a selection survives new values. Distances are given in the unit.
+    void setCameras(const QVector<Camera> &shown, LengthUnit unit);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -39,6 +40,7 @@ private:
     QString cell(const Camera &camera, int row) const;
 
     QVector<Camera> cameras;
+    LengthUnit unit = LengthUnit::Metres;
 };
 
 #endif // DETAILSMODEL_H

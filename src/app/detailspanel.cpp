@@ -31,14 +31,15 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     setWidget(table);
 }
 
-void DetailsPanel::setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown)
+void DetailsPanel::setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,
+                              LengthUnit unit)
 {
     QVector<DetailsModel::Camera> columns;
     for (std::size_t k = 0; k < cameras.size(); ++k) {
         if (shown[k])
             columns.append({int(k) + 1, cameras[k]});
     }
-    model->setCameras(columns);
+    model->setCameras(columns, unit);
 }
 
 void DetailsPanel::copySelection() const

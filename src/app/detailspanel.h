@@ -17,7 +17,8 @@ class DetailsPanel : public QDockWidget
 public:
     explicit DetailsPanel(QWidget *parent);
 
-    void setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown);
+    void setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,
+                    LengthUnit unit);
     void copySelection() const;
 
 private:

@@ -120,17 +120,20 @@ void FormBinding::copyCamera(int from, int to) const
     b.diffraction->setChecked(a.diffraction->isChecked());
 }
 
-void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics) const
+void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics,
+                                 LengthUnit unit) const
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString caption = unit == LengthUnit::Feet
+        ? QCoreApplication::translate("mainWin", "Set to hyperfocal (%1 ft)")
+        : QCoreApplication::translate("mainWin", "Set to hyperfocal (%1m)");
     for (std::size_t k = 0; k < cameras.size(); ++k)
-        cameras[k].setHyper->setText(
-            QCoreApplication::translate("mainWin", "Set to hyperfocal (%1m)")
-                .arg(locale.toString(optics[k].hyperfocal() / 1000, 'f', 1)));
+        cameras[k].setHyper->setText(caption.arg(
+            locale.toString(optics[k].hyperfocal() / millimetresPer(unit), 'f', 1)));
 }
 
-void FormBinding::updateLeftBorder() const
+void FormBinding::updateLeftBorder(LengthUnit unit) const
 {
     // Camera 2's floor is applied last and wins whenever both apply.
     for (const Camera &camera : cameras) {
@@ -140,7 +143,8 @@ void FormBinding::updateLeftBorder() const
     }
     // Follows a typed border without writing back to it.
     const QSignalBlocker quiet(leftBorderBar);
-    leftBorderBar->setValue(int(std::clamp(std::round(leftBorder->value()), 1.0, 1000.0)));
+    const double shown = leftBorder->value() * 1000 / millimetresPer(unit);
+    leftBorderBar->setValue(int(std::clamp(std::round(shown), 1.0, double(leftBorderBar->maximum()))));
 }
 
 void FormBinding::setCocFromPixelSize(int index) const

@@ -3,6 +3,7 @@
 
 #include "camerasettings.h"
 #include "optics/cameraoptics.h"
+#include "optics/lengthunit.h"
 
 #include <QMetaProperty>
 
@@ -61,12 +62,12 @@ public:
     // The optics inputs, the diffraction switch and the CoC presets' inputs.
     void copyCamera(int from, int to) const;
 
-    // Each camera's hyperfocal distance on its button, in metres.
-    void showHyperfocal(const std::array<CameraOptics, 2> &optics) const;
+    // Each camera's hyperfocal distance on its button, in the unit.
+    void showHyperfocal(const std::array<CameraOptics, 2> &optics, LengthUnit unit) const;
 
     // The left border may not go below twice a focal length, where it lies
-    // above that; the scroll bar follows it in whole metres.
-    void updateLeftBorder() const;
+    // above that; the scroll bar follows it in whole units.
+    void updateLeftBorder(LengthUnit unit) const;
 
     // The CoC presets of a camera's two groups. The view-distance preset
     // returns what the user must enter first, or nothing when it applied.

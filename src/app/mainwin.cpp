@@ -13,6 +13,7 @@
 #include "product.h"
 #include "prompts.h"
 #include "readout.h"
+#include "viewoptions.h"
 
 #include <QCloseEvent>
 #include <QMimeData>
@@ -33,23 +34,24 @@ mainWin::mainWin()
     : version(productVersion)
     , prompts(std::make_unique<Prompts>())
     , form(builtForm(this))
+    , view(new ViewOptions(*this))
     , document(new Document(this, form, prompts))
     , chart(new graph(frame))
     , readout(new StatusReadout(statusBar(), chart))
     , chartActions(new ChartActions(chart, prompts))
     , preferences(new Preferences(this, menuOpenRecent, prompts))
     , details(new DetailsPanel(this))
-    , compareActions(new CompareActions(*this, form, [this] { return form.setups(cameras); }))
+    , compareActions(new CompareActions(*this, form, *view, [this] { return form.setups(cameras); }))
 {
     setWindowIcon(applicationIcon());
     chart->setSource([this] { return chartInput(); });
     (new QVBoxLayout(frame))->addWidget(chart);
     new ChartGestures(chart, *this, [this] { run(); });
-    SB_leftBorder->setRange(1, 1000);
     connectControls();
     addMenus();
     addDockWidget(Qt::RightDockWidgetArea, details);
     connect(document, &Document::replaced, this, &mainWin::run);
+    connect(view, &ViewOptions::changed, this, &mainWin::run);
     setAcceptDrops(true);
     preferences->restoreWindow();
     run();
@@ -124,10 +126,7 @@ void mainWin::addMenus()
 ChartInput mainWin::chartInput() const
 {
     ChartInput input;
-    input.scale.xs = qxscale->value();
-    input.scale.ys = qyscale->value();
-    input.scale.leftBorder = qint64(DSB_leftBorder->value() * 1000);
-    input.scale.fromCamera = distanceCam->isChecked();
+    input.scale = view->scale();
     input.cameras = cameras;
     input.shown = {boxC1->isChecked(), boxC2->isChecked()};
     input.diffraction = {c1_calcDef->isChecked(), c2_calcDef->isChecked()};
@@ -137,7 +136,7 @@ ChartInput mainWin::chartInput() const
 
 void mainWin::run()
 {
-    form.updateLeftBorder();
+    form.updateLeftBorder(view->unit());
     qxscaled->setText(QString::number(qxscale->value()));
     qyscaled->setText(QString::number(qyscale->value()));
 
@@ -146,19 +145,20 @@ void mainWin::run()
         cameras[k].init(c.fdist->value() * 1000, c.apature->value(), c.flength->value(),
                         c.coc->value());
     }
-    form.showHyperfocal(cameras);
+    form.showHyperfocal(cameras, view->unit());
     // Only the chart is repainted at once: the whole window takes several
     // times longer, and the labels and buttons changed above repaint
     // themselves on the event loop's next pass.
     frame->repaint();
     readout->showDepthOfField();
-    details->setCameras(form.setups(cameras), {boxC1->isChecked(), boxC2->isChecked()});
+    details->setCameras(form.setups(cameras), {boxC1->isChecked(), boxC2->isChecked()},
+                        view->unit());
     document->showModified();
 }
 
 void mainWin::setDist()
 {
-    DSB_leftBorder->setValue(SB_leftBorder->value());
+    DSB_leftBorder->setValue(SB_leftBorder->value() * millimetresPer(view->unit()) / 1000);
 }
 
 void mainWin::setC1CocPS()

@@ -18,6 +18,7 @@ class Document;
 class Preferences;
 class Prompts;
 class StatusReadout;
+class ViewOptions;
 class graph;
 struct ChartInput;
 
@@ -36,6 +37,8 @@ struct ChartInput;
 //   ChartGestures (chartgestures.h): zoom, pan and focus by mouse;
 // - DetailsPanel (detailspanel.h, detailsmodel.h): the details of both
 //   cameras; CompareActions (compareactions.h): matching and copying them;
+// - ViewOptions (viewoptions.h): the distance axis, the units and the
+//   chart's scale;
 // - Preferences (preferences.h): what is remembered between runs, the
 //   recent files among it;
 // - Information (information.h): the user guide, the about box and the
@@ -87,6 +90,7 @@ private:
     QString version;
     std::unique_ptr<Prompts> prompts;
     FormBinding form;
+    ViewOptions *view;
     Document *document;
     graph *chart;
     StatusReadout *readout;

@@ -12,29 +12,40 @@
 
 namespace Readout {
 
-QString limit(double mm, const QLocale &locale)
+QString limit(double mm, const QLocale &locale, LengthUnit unit)
 {
     if (std::isinf(mm))
         return QStringLiteral("∞");
+    if (unit == LengthUnit::Feet) {
+        const double feet = mm / millimetresPer(unit);
+        if (std::abs(feet) >= 5280)
+            return locale.toString(feet / 5280, 'f', 2) + QStringLiteral(" mi");
+        return locale.toString(feet, 'f', 2) + QStringLiteral(" ft");
+    }
     const double metres = mm / 1000;
     if (std::abs(metres) >= 1000)
         return locale.toString(metres / 1000, 'f', 2) + QStringLiteral(" km");
     return locale.toString(metres, 'f', 2) + QStringLiteral(" m");
 }
 
-QString length(double mm, const QLocale &locale)
+QString length(double mm, const QLocale &locale, LengthUnit unit)
 {
     if (std::isinf(mm) || mm >= 1000000)
-        return limit(mm, locale);
+        return limit(mm, locale, unit);
     const auto decimals = [](double value) {
         return std::max(2, 2 - int(std::floor(std::log10(value))));
     };
-    if (mm < 5)
-        return locale.toString(mm, 'f', mm > 0 ? decimals(mm) : 2) + QStringLiteral(" mm");
-    return locale.toString(mm / 1000, 'f', decimals(mm / 1000)) + QStringLiteral(" m");
+    const auto write = [&](double value, const QString &symbol) {
+        return locale.toString(value, 'f', value > 0 ? decimals(value) : 2) + symbol;
+    };
+    if (unit == LengthUnit::Feet)
+        return mm < millimetresPer(unit) ? write(mm / 25.4, QStringLiteral(" in"))
+                                         : write(mm / millimetresPer(unit), QStringLiteral(" ft"));
+    return mm < 5 ? write(mm, QStringLiteral(" mm")) : write(mm / 1000, QStringLiteral(" m"));
 }
 
-QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale)
+QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale,
+                     LengthUnit unit)
 {
     switch (limits.state) {
     case DepthOfField::DiffractionTooLarge:
@@ -52,16 +63,18 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
     }
     return QCoreApplication::translate("mainWin", "Camera %1: %2 – %3 (%4)")
         .arg(camera + 1)
-        .arg(limit(limits.nearLimit, locale), limit(limits.farLimit, locale),
-             length(limits.farLimit - limits.nearLimit, locale));
+        .arg(limit(limits.nearLimit, locale, unit), limit(limits.farLimit, locale, unit),
+             length(limits.farLimit - limits.nearLimit, locale, unit));
 }
 
 QString atColumn(const ChartInput &input, int column, const QLocale &locale, bool coloured)
 {
     const ChartGeometry::ChartScale &scale = input.scale;
-    const QString text
-        = locale.toString(double(ChartGeometry::axisDistance(scale, column)) / 1000, 'f', 2)
-        + QStringLiteral(" m");
+    const double distance = ChartGeometry::axisDistance(scale, column);
+    const QString text = std::isinf(distance)
+        ? QStringLiteral("∞")
+        : locale.toString(distance / millimetresPer(scale.unit), 'f', 2)
+            + (scale.unit == LengthUnit::Feet ? QStringLiteral(" ft") : QStringLiteral(" m"));
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
@@ -112,8 +125,10 @@ void StatusReadout::showDepthOfField()
     for (std::size_t k = 0; k < labels.size(); ++k) {
         labels[k]->setVisible(input.shown[k] && !hovering);
         if (input.shown[k])
-            labels[k]->setText(Readout::depthOfField(
-                int(k), depthOfField(input.cameras[k], input.diffraction[k]), QLocale()));
+            labels[k]->setText(Readout::depthOfField(int(k),
+                                                     depthOfField(input.cameras[k],
+                                                                  input.diffraction[k]),
+                                                     QLocale(), input.scale.unit));
     }
 }
 

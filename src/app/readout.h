@@ -2,6 +2,7 @@
 #define READOUT_H
 
 #include "chart/graph.h"
+#include "optics/lengthunit.h"
 
 #include <QObject>
 #include <QString>
@@ -13,18 +14,19 @@ class QLocale;
 class QStatusBar;
 struct DepthOfField;
 
-// The numbers that the status bar states, in the user's locale.
+// The numbers that the status bar states, in the user's locale and unit.
 namespace Readout {
 
-// A distance in metres with two decimals, in kilometres where metres grow
-// long, "∞" for infinity.
-QString limit(double mm, const QLocale &locale);
+// A distance with two decimals: metres, or kilometres where metres grow
+// long; feet, or miles where feet do; "∞" for infinity.
+QString limit(double mm, const QLocale &locale, LengthUnit unit);
 // A length with at least three significant digits: metres, or millimetres
-// where metres would read 0.00.
-QString length(double mm, const QLocale &locale);
+// where metres would read 0.00; feet, or inches below a foot.
+QString length(double mm, const QLocale &locale, LengthUnit unit);
 
 // "Camera 1: 3.87 m – 4.14 m (0.270 m)", camera counted from 0.
-QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale);
+QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale,
+                     LengthUnit unit);
 
 // The distance under a column of the chart and each shown camera's U there:
 // "4.25 m — Camera 1: U 1.8 · Camera 2: U 3.1", each camera's part in its

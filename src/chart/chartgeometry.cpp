@@ -36,92 +36,51 @@ QLocale numbers()
     return locale;
 }
 
-} // namespace
-
-double gridStep(int ys)
-{
-    if (ys <= 2)
-        return 10;
-    if (ys <= 6)
-        return 5;
-    if (ys <= 11)
-        return 2.5;
-    if (ys <= 50)
-        return 1;
-    return 0.5;
-}
-
-QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
-{
-    QVector<GridLine> lines;
-    const double step = gridStep(ys);
-    const int axis = frame.axisRow();
-    const QLocale locale = numbers();
-    // Keeps the highest line clear of the y axis's arrow head.
-    for (double u = 0; u * ys < frame.plotHeight() - 10; u += step) {
-        const int labelTop = int(axis - u * ys - 8);
-        // A label beside the y axis's arrow head, which reaches 10 rows down, is left out.
-        const bool labelled = labelTop > frame.topMargin + 10;
-        lines.append({rowOf(frame, u, ys),
-                      labelled
-                          ? QRect(QPoint(5, labelTop), QPoint(frame.leftMargin - 4, labelTop + 7))
-                          : QRect(),
-                      labelled ? locale.toString(u, 'g', 6) : QString()});
-    }
-    return lines;
-}
-
-TickRule tickRule(int xs)
-{
-    if (xs <= 1)
-        return {10, 10};
-    if (xs <= 5)
-        return {100, 10};
-    if (xs <= 11)
-        return {500, 10};
-    return {1000, 1};
-}
-
-qint64 axisDistance(const ChartScale &scale, int column)
+// The distance at a column of the linear axis, mm.
+qint64 linearDistance(const ChartScale &scale, int column)
 {
     const qint64 along = qint64(column) * scale.xs;
     return scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
 }
 
-qint64 leftBorderFor(const ChartScale &scale, qint64 distance, int column)
+// Hundredths of the unit at or below a distance in mm; a foot is 3048/10 mm.
+qint64 hundredths(qint64 mm, LengthUnit unit)
 {
-    const qint64 along = qint64(column) * scale.xs;
-    return scale.fromCamera ? distance - along : along - distance;
+    return unit == LengthUnit::Feet ? floorDiv(mm * 1000, 3048) : floorDiv(mm, 10);
 }
 
-QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
-                            const QFontMetrics &metrics, int titleLeft)
+// A label's text, centred under its tick.
+QRect labelRect(const ChartFrame &frame, int column, const QString &text,
+                const QFontMetrics &metrics)
+{
+    const int x = frame.x(column);
+    return metrics.boundingRect(
+        QRect(QPoint(x - 15, frame.axisRow() + 5), QPoint(x + 14, frame.axisRow() + 16)),
+        Qt::AlignHCenter | Qt::AlignVCenter, text);
+}
+
+QVector<Tick> linearTicks(const ChartFrame &frame, const ChartScale &scale,
+                          const QFontMetrics &metrics, int titleLeft)
 {
     QVector<Tick> ticks;
-    QVector<qint64> values; // each tick's label in whole label units: m, or 0.1 m
-    const TickRule rule = tickRule(scale.xs);
+    QVector<qint64> values; // each tick's label in multiples of the rule's labelEvery
+    const TickRule rule = tickRule(scale.xs, scale.unit);
     const QLocale locale = numbers();
     // A tick falls on the first column at or past a multiple of the interval.
     for (int i = 1; i < frame.plotWidth(); ++i) {
-        const qint64 previous = axisDistance(scale, i - 1);
-        const qint64 d = axisDistance(scale, i);
+        const qint64 previous = hundredths(linearDistance(scale, i - 1), scale.unit);
+        const qint64 d = hundredths(linearDistance(scale, i), scale.unit);
         if (floorDiv(previous, rule.interval) == floorDiv(d, rule.interval))
             continue;
         Tick tick{i, {}, {}};
         // The round distance that the tick marks, though its column lies a little past it.
         const qint64 mark = floorDiv(d, rule.interval) * rule.interval;
-        if (rule.divisor == 1)
-            tick.label = locale.toString(floorDiv(mark, 1000));
-        else if (floorMod(mark, 100) == 0)
-            tick.label = locale.toString(double(floorDiv(mark, 100)) / 10, 'g', 12);
-        if (!tick.label.isEmpty()) {
-            const int x = frame.x(i);
-            tick.labelRect = metrics.boundingRect(
-                QRect(QPoint(x - 15, frame.axisRow() + 5), QPoint(x + 14, frame.axisRow() + 16)),
-                Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
+        if (floorMod(mark, rule.labelEvery) == 0) {
+            tick.label = locale.toString(double(mark) / 100, 'g', 12);
+            tick.labelRect = labelRect(frame, i, tick.label, metrics);
         }
         ticks.append(tick);
-        values.append(floorDiv(mark, rule.divisor == 1 ? 1000 : 100));
+        values.append(floorDiv(mark, rule.labelEvery));
     }
     // One stride for the whole axis, the smallest of 1, 2, 5, 10, 20 ... at
     // which no two labels collide; a label that would leave the widget or
@@ -159,6 +118,142 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
     return ticks;
 }
 
+// 1, 2 and 5 of each decade of the unit from the left border on, then
+// infinity. Towards infinity the ticks crowd; they end where one would lie
+// within a few columns of the previous one or of infinity. Labels run from
+// the left for as long as each fits clear of the one before and of the
+// title and the "∞"; after the first that does not, none follows, so that
+// the labels never skip irregularly.
+QVector<Tick> ticksToInfinity(const ChartFrame &frame, const ChartScale &scale,
+                              const QFontMetrics &metrics, int titleLeft)
+{
+    QVector<Tick> ticks;
+    const int last = frame.plotWidth() - 1;
+    if (last < 1)
+        return ticks;
+    constexpr int closest = 4; // columns between ticks, so that grid lines stay apart
+    const Tick infinity{last, QStringLiteral("∞"), infinityLabel(frame, metrics)};
+    const double border = std::max(double(scale.leftBorder), 1.0);
+    const double unit = millimetresPer(scale.unit);
+    const QLocale locale = numbers();
+    const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+    const int labelsEnd = std::min(titleLeft, infinity.labelRect.left()) - gap;
+    int free = 0; // the first pixel column right of the last label; -1 once labels end
+    int previous = 0;
+    for (double decade = std::pow(10.0, std::floor(std::log10(border / unit)));; decade *= 10) {
+        for (const int step : {1, 2, 5}) {
+            const double value = step * decade;
+            const int column = int(std::ceil(last * (1 - border / (value * unit)) - 1e-9));
+            if (column < 1)
+                continue;
+            if (last - column < closest || (previous > 0 && column - previous < closest)) {
+                ticks.append(infinity);
+                return ticks;
+            }
+            Tick tick{column, locale.toString(value, 'g', 12), {}};
+            tick.labelRect = labelRect(frame, column, tick.label, metrics);
+            if (free < 0 || tick.labelRect.left() < free || tick.labelRect.right() >= labelsEnd) {
+                free = -1;
+                tick.label.clear();
+                tick.labelRect = {};
+            } else {
+                free = tick.labelRect.right() + gap + 1;
+            }
+            ticks.append(tick);
+            previous = column;
+        }
+    }
+}
+
+} // namespace
+
+double gridStep(int ys)
+{
+    if (ys <= 2)
+        return 10;
+    if (ys <= 6)
+        return 5;
+    if (ys <= 11)
+        return 2.5;
+    if (ys <= 50)
+        return 1;
+    return 0.5;
+}
+
+QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
+{
+    QVector<GridLine> lines;
+    const double step = gridStep(ys);
+    const int axis = frame.axisRow();
+    const QLocale locale = numbers();
+    // Keeps the highest line clear of the y axis's arrow head.
+    for (double u = 0; u * ys < frame.plotHeight() - 10; u += step) {
+        const int labelTop = int(axis - u * ys - 8);
+        // A label beside the y axis's arrow head, which reaches 10 rows down, is left out.
+        const bool labelled = labelTop > frame.topMargin + 10;
+        lines.append({rowOf(frame, u, ys),
+                      labelled
+                          ? QRect(QPoint(5, labelTop), QPoint(frame.leftMargin - 4, labelTop + 7))
+                          : QRect(),
+                      labelled ? locale.toString(u, 'g', 6) : QString()});
+    }
+    return lines;
+}
+
+TickRule tickRule(int xs, LengthUnit unit)
+{
+    if (unit == LengthUnit::Feet) {
+        if (xs <= 1)
+            return {5, 10};
+        if (xs <= 4)
+            return {20, 20};
+        if (xs <= 11)
+            return {50, 50};
+        if (xs <= 30)
+            return {100, 100};
+        return xs <= 60 ? TickRule{200, 200} : TickRule{500, 500};
+    }
+    if (xs <= 1)
+        return {1, 10};
+    if (xs <= 5)
+        return {10, 10};
+    if (xs <= 11)
+        return {50, 10};
+    return {100, 100};
+}
+
+double axisDistance(const ChartScale &scale, int column)
+{
+    if (scale.toInfinity)
+        return sampleDistance(scale, 0, column);
+    return double(linearDistance(scale, column));
+}
+
+qint64 leftBorderFor(const ChartScale &scale, double distance, int column)
+{
+    if (!std::isfinite(distance))
+        return scale.leftBorder;
+    if (scale.toInfinity) {
+        const int last = scale.columns - 1;
+        return last > 0 ? std::llround(distance * (last - column) / last) : scale.leftBorder;
+    }
+    const qint64 along = qint64(column) * scale.xs;
+    const auto mm = qint64(std::llround(distance));
+    return scale.fromCamera ? mm - along : along - mm;
+}
+
+QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)
+{
+    return labelRect(frame, frame.plotWidth() - 1, QStringLiteral("∞"), metrics);
+}
+
+QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
+                            const QFontMetrics &metrics, int titleLeft)
+{
+    return scale.toInfinity ? ticksToInfinity(frame, scale, metrics, titleLeft)
+                            : linearTicks(frame, scale, metrics, titleLeft);
+}
+
 int rowOf(const ChartFrame &frame, double u, int ys)
 {
     const double row = frame.axisRow() - u * ys;
@@ -169,6 +264,13 @@ int rowOf(const ChartFrame &frame, double u, int ys)
 
 double sampleDistance(const ChartScale &scale, double focusDistance, int column)
 {
+    if (scale.toInfinity) {
+        const int last = scale.columns - 1;
+        const double border = std::max(double(scale.leftBorder), 1.0);
+        if (last <= 0)
+            return border;
+        return column >= last ? qInf() : border * last / (last - column);
+    }
     const double along = double(column) * scale.xs;
     if (scale.fromCamera)
         return double(scale.leftBorder) + along;

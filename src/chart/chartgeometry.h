@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include "optics/lengthunit.h"
+
 struct CameraOptics;
 
 // Where the blur chart puts things, free of any painter so that every rule
@@ -36,6 +38,11 @@ struct ChartScale
     int ys = 10;            // pixels per unit of U
     qint64 leftBorder = 0;  // distance at column 0, mm
     bool fromCamera = true; // false: each curve is sampled around its focus plane
+    // Columns linear in 1/distance, from the left border to infinity at the
+    // last of the plot's columns; xs and fromCamera do not apply.
+    bool toInfinity = false;
+    int columns = 0; // the plot's, which the axis to infinity spans
+    LengthUnit unit = LengthUnit::Metres; // of the tick labels
 };
 
 struct GridLine
@@ -45,10 +52,11 @@ struct GridLine
     QString label;
 };
 
+// In hundredths of the unit: ticks every interval, labels on multiples of labelEvery.
 struct TickRule
 {
-    int interval; // mm between ticks
-    int divisor;  // 1: every tick reads whole metres; 10: every 0.1 m reads metres to one decimal
+    int interval;
+    int labelEvery;
 };
 
 struct Tick
@@ -79,20 +87,26 @@ struct Curve
 double gridStep(int ys);
 QVector<GridLine> gridLines(const ChartFrame &frame, int ys);
 
-TickRule tickRule(int xs);
+TickRule tickRule(int xs, LengthUnit unit);
 // The distance that the axis reads at a column, mm: from the camera, or in
-// focus-plane mode signed from the focus plane.
-qint64 axisDistance(const ChartScale &scale, int column);
+// focus-plane mode signed from the focus plane; infinite at the last column
+// of the axis to infinity.
+double axisDistance(const ChartScale &scale, int column);
 
-// The left border, mm, at which the axis reads distance at the column.
-qint64 leftBorderFor(const ChartScale &scale, qint64 distance, int column);
+// The left border, mm, at which the axis reads distance at the column; the
+// present one for an infinite distance.
+qint64 leftBorderFor(const ChartScale &scale, double distance, int column);
 
-// Ticks mark distances from the camera, or in focus-plane mode signed
-// distances from the focus plane. A label is kept only where its whole text
-// fits in the widget, clear of the previous label and of the axis title,
-// whose left edge is titleLeft.
+// Ticks mark round distances in the scale's unit from the camera, or in
+// focus-plane mode signed distances from the focus plane; on the axis to
+// infinity 1, 2 and 5 of each decade, and infinity at the last column. A
+// label is kept only where its whole text fits in the widget, clear of the
+// previous label and of the axis title, whose left edge is titleLeft.
 QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
                             const QFontMetrics &metrics, int titleLeft);
+
+// The "∞" label under the last column of the axis to infinity.
+QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics);
 
 // The pixel row of a blur value, truncated toward zero. Values that are not
 // finite or lie far outside the widget are clamped first, far enough away
@@ -100,7 +114,7 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
 // as above the top edge.
 int rowOf(const ChartFrame &frame, double u, int ys);
 
-// Subject distance in whole mm sampled for a column.
+// Subject distance sampled for a column, mm: whole mm on the linear axis.
 double sampleDistance(const ChartScale &scale, double focusDistance, int column);
 
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,

@@ -75,7 +75,8 @@ void drawStraightLines(QPainter &painter, const QVector<QLine> &lines, const QCo
 void paint(QPainter &painter, const QSize &size, const ChartInput &input)
 {
     const ChartFrame frame{size.width(), size.height()};
-    const ChartScale &scale = input.scale;
+    ChartScale scale = input.scale;
+    scale.columns = frame.plotWidth();
     const int w = frame.width;
     const int h = frame.height;
     const int axis = frame.axisRow();
@@ -89,11 +90,17 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     painter.setFont(small);
     painter.drawText(0, 10, QStringLiteral("U  [-]"));
     painter.drawText(7, 12, QStringLiteral("z"));
-    const QString title = QCoreApplication::translate("ChartPainter", "Distance [m]");
-    // A translated title ends where the English one always has.
+    const QString title = scale.unit == LengthUnit::Feet
+        ? QCoreApplication::translate("ChartPainter", "Distance [ft]")
+        : QCoreApplication::translate("ChartPainter", "Distance [m]");
+    // A translated title ends where the English one always has; on the axis
+    // to infinity it ends before the "∞".
     const QFontMetrics metrics = painter.fontMetrics();
-    const int titleLeft = w - 60 - metrics.horizontalAdvance(title)
+    int titleLeft = w - 60 - metrics.horizontalAdvance(title)
         + metrics.horizontalAdvance(QStringLiteral("Distance [m]"));
+    if (scale.toInfinity)
+        titleLeft = std::min(titleLeft, infinityLabel(frame, metrics).left()
+                                            - metrics.horizontalAdvance(QStringLiteral(" ") + title));
     painter.drawText(titleLeft, h - 12, title);
 
     painter.setFont(QFont(QStringLiteral("Arial"), 9));

@@ -32,7 +32,9 @@ void graph::setSource(Source newSource)
 
 ChartInput graph::input() const
 {
-    return source ? source() : ChartInput();
+    ChartInput input = source ? source() : ChartInput();
+    input.scale.columns = ChartGeometry::ChartFrame{width(), height()}.plotWidth();
+    return input;
 }
 
 void graph::paintEvent(QPaintEvent *)
@@ -40,7 +42,7 @@ void graph::paintEvent(QPaintEvent *)
     if (!source)
         return;
     QPainter painter(this);
-    ChartPainter::paint(painter, size(), source());
+    ChartPainter::paint(painter, size(), input());
 }
 
 void graph::mouseMoveEvent(QMouseEvent *event)

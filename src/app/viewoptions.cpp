@@ -1,0 +1,100 @@
+#include "viewoptions.h"
+
+#include "ui_mainwin.h"
+
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSettings>
+
+#include <cmath>
+
+namespace {
+const QString axisKey = QStringLiteral("view/distanceAxis");
+const QString unitsKey = QStringLiteral("view/units");
+} // namespace
+
+ViewOptions::ViewOptions(const Ui_mainWin &ui)
+    : QObject(ui.menuView)
+    , form(ui)
+    , scaleTip(ui.qxscale->toolTip())
+    , cameraTip(ui.distanceCam->toolTip())
+    , focusPlaneTip(ui.distanceFP->toolTip())
+{
+    for (const auto &[first, second] : {std::pair{form.actionAxisLinear, form.actionAxisToInfinity},
+                                        {form.actionUnitsMetres, form.actionUnitsFeet}}) {
+        auto *group = new QActionGroup(this);
+        group->addAction(first);
+        group->addAction(second);
+    }
+    const QSettings settings;
+    const bool imperial = QLocale().measurementSystem() != QLocale::MetricSystem;
+    (settings.value(axisKey).toString() == QLatin1String("infinity") ? form.actionAxisToInfinity
+                                                                      : form.actionAxisLinear)
+        ->setChecked(true);
+    const QString units = settings.value(unitsKey).toString();
+    (units == QLatin1String("feet") || (units.isEmpty() && imperial) ? form.actionUnitsFeet
+                                                                     : form.actionUnitsMetres)
+        ->setChecked(true);
+    apply();
+    for (QAction *action : {form.actionAxisLinear, form.actionAxisToInfinity,
+                            form.actionUnitsMetres, form.actionUnitsFeet})
+        connect(action, &QAction::triggered, this, &ViewOptions::choose);
+}
+
+LengthUnit ViewOptions::unit() const
+{
+    return form.actionUnitsFeet->isChecked() ? LengthUnit::Feet : LengthUnit::Metres;
+}
+
+bool ViewOptions::toInfinity() const
+{
+    return form.actionAxisToInfinity->isChecked();
+}
+
+ChartGeometry::ChartScale ViewOptions::scale() const
+{
+    ChartGeometry::ChartScale scale;
+    scale.xs = form.qxscale->value();
+    scale.ys = form.qyscale->value();
+    scale.leftBorder = std::llround(form.DSB_leftBorder->value() * 1000);
+    scale.toInfinity = toInfinity();
+    scale.fromCamera = scale.toInfinity || form.distanceCam->isChecked();
+    scale.unit = unit();
+    return scale;
+}
+
+void ViewOptions::choose()
+{
+    QSettings settings;
+    settings.setValue(axisKey, toInfinity() ? QStringLiteral("infinity") : QStringLiteral("linear"));
+    settings.setValue(unitsKey, unit() == LengthUnit::Feet ? QStringLiteral("feet")
+                                                           : QStringLiteral("metres"));
+    apply();
+    emit changed();
+}
+
+void ViewOptions::apply()
+{
+    const bool infinity = toInfinity();
+    form.qxscale->setEnabled(!infinity);
+    form.qxscale->setToolTip(
+        infinity ? QCoreApplication::translate("mainWin",
+                                               "Not used on the axis to infinity, which spaces "
+                                               "distances by 1/distance (View > Distance Axis).")
+                 : scaleTip);
+    const QString fromCamera = QCoreApplication::translate(
+        "mainWin", "The axis to infinity measures from the camera (View > Distance Axis).");
+    form.distanceCam->setEnabled(!infinity);
+    form.distanceCam->setToolTip(infinity ? fromCamera : cameraTip);
+    form.distanceFP->setEnabled(!infinity);
+    form.distanceFP->setToolTip(infinity ? fromCamera : focusPlaneTip);
+
+    const bool feet = unit() == LengthUnit::Feet;
+    const QString suffix = feet ? QStringLiteral(" ft") : QStringLiteral(" m");
+    for (DecimalSpinBox *box : {form.c1_fdist, form.c2_fdist, form.DSB_leftBorder})
+        box->setDisplayUnit(1000 / millimetresPer(unit()), suffix);
+    // The scroll bar moves the border in whole units; its range changes quietly.
+    const QSignalBlocker quiet(form.SB_leftBorder);
+    form.SB_leftBorder->setRange(1, feet ? 3281 : 1000);
+}
