@@ -7,6 +7,10 @@
         <source>Distance [m]</source>
         <translation>Entfernung [m]</translation>
     </message>
+    <message>
+        <source>Distance [ft]</source>
+        <translation>Entfernung [ft]</translation>
+    </message>
 </context>
 <context>
     <name>graph</name>
@@ -642,6 +646,50 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Sharpa User Guide</source>
         <translation>Sharpa-Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Distance Axis</source>
+        <translation>Entfernungsachse</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Distance grows evenly from the left border to the right edge.</source>
+        <translation>Die Entfernung wächst gleichmäßig vom linken Rand bis zum rechten.</translation>
+    </message>
+    <message>
+        <source>To Infinity</source>
+        <translation>Bis Unendlich</translation>
+    </message>
+    <message>
+        <source>From the left border to infinity at the right edge, evenly in 1/distance: each curve becomes two straight lines.</source>
+        <translation>Vom linken Rand bis Unendlich am rechten, gleichmäßig in 1/Entfernung: jede Kurve wird zu zwei Geraden.</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>Set to hyperfocal (%1 ft)</source>
+        <translation>Auf hyperfokal setzen (%1 ft)</translation>
+    </message>
+    <message>
+        <source>Not used on the axis to infinity, which spaces distances by 1/distance (View &gt; Distance Axis).</source>
+        <translation>Gilt nicht für die Achse bis Unendlich, die Entfernungen nach 1/Entfernung verteilt (Ansicht &gt; Entfernungsachse).</translation>
+    </message>
+    <message>
+        <source>The axis to infinity measures from the camera (View &gt; Distance Axis).</source>
+        <translation>Die Achse bis Unendlich misst von der Kamera aus (Ansicht &gt; Entfernungsachse).</translation>
     </message>
 </context>
 </TS>

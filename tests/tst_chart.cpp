@@ -17,6 +17,7 @@ class tst_Chart : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { QSettings().clear(); } // the view menu's choices are remembered
     void limitsMatchTheBlur_data();
     void limitsMatchTheBlur();
     void presetsFallBackToTheFirstEntry();
@@ -173,24 +174,33 @@ void tst_Chart::labelsNeverCollide()
     const QImage device(1, 1, QImage::Format_RGB32);
     const QFontMetrics metrics(QFont("Arial", 8), &device);
     ChartScale scale;
+    scale.columns = frame.plotWidth();
     for (scale.xs = 1; scale.xs <= 99; ++scale.xs) {
         for (const qint64 border : {0, 270, 9990, 99500, 999000, 9999900, 99999000}) {
             scale.leftBorder = border;
             scale.fromCamera = scale.xs % 2 == 0; // both modes across the scales
+            scale.unit = scale.xs % 3 == 0 ? LengthUnit::Feet : LengthUnit::Metres;
+            scale.toInfinity = scale.xs % 5 == 0;
             int free = 0;
-            QList<double> values; // one stride all along: equal steps
+            QList<double> values; // one stride all along: equal steps; or 1, 2, 5 to infinity
             for (const Tick &tick : distanceTicks(frame, scale, metrics, 540)) {
                 if (tick.label.isEmpty())
                     continue;
-                values << tick.label.toDouble();
-                QVERIFY(values.size() < 3
-                        || qAbs(values.last() - values[values.size() - 2] - values[1] + values[0])
-                            < 1e-6);
-                QVERIFY2(tick.labelRect.left() >= free && tick.labelRect.right() < 540
+                values << (tick.label == "∞" ? qInf() : tick.label.toDouble());
+                const double mantissa = values.last() / std::pow(10, std::floor(std::log10(values.last())));
+                QVERIFY(scale.toInfinity ? std::isinf(values.last()) || qAbs(mantissa - 1) < 1e-9
+                                || qAbs(mantissa - 2) < 1e-9 || qAbs(mantissa - 5) < 1e-9
+                                           : values.size() < 3
+                                || qAbs(values.last() - values[values.size() - 2] - values[1]
+                                        + values[0])
+                                    < 1e-6);
+                QVERIFY2(tick.labelRect.left() >= free
+                             && (tick.labelRect.right() < 540 || tick.label == "∞")
                              && tick.labelRect.width() - metrics.horizontalAdvance(tick.label) <= 2,
                          qPrintable(QStringLiteral("%1 at XS %2").arg(tick.label).arg(scale.xs)));
                 free = tick.labelRect.right() + 1;
             }
+            QCOMPARE(scale.toInfinity, std::isinf(values.value(values.size() - 1)));
         }
     }
 }
@@ -278,6 +288,12 @@ void tst_Chart::pictures_data()
         << "qyscale=12 qxscale=12 DSB_leftBorder=99999" << QSize(600, 400);
     QTest::newRow("chart-ys50-xs99") << "qyscale=50 qxscale=99 distanceFP=1" << QSize(600, 400);
     QTest::newRow("chart-narrow") << "DSB_leftBorder=3.95" << QSize(42, 300);
+    QTest::newRow("chart-to-infinity") << "actionAxisToInfinity! c2_fdist=20" << QSize(600, 400);
+    QTest::newRow("chart-feet") << "actionUnitsFeet! qxscale=3 DSB_leftBorder=3" << QSize(600, 400);
+    // Between whole millimetres, where truncating and rounding the samples differ.
+    QTest::newRow("chart-focus-plane-2.0125")
+        << "c1_fdist=2.0125 boxC2=0 distanceFP=1 qxscale=1 qyscale=99 DSB_leftBorder=0.3"
+        << QSize(600, 400);
     QTest::newRow("chart-flat") << "" << QSize(300, 41);
 }
 

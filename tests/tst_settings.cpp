@@ -36,6 +36,9 @@ private slots:
     void saveAddsTheSuffix_data();
     void saveAddsTheSuffix();
     void rememberedBetweenRuns();
+    void typedInFeetReadsBackInMetres();
+    void unitsFollowTheLocaleUntilChosen_data();
+    void unitsFollowTheLocaleUntilChosen();
 
 private:
     QString path(const char *name) const { return dir->filePath(name); }
@@ -405,13 +408,16 @@ void tst_Settings::rememberedBetweenRuns()
 {
     write("r.cbp", atStart);
     prompts->answers << path("r.cbp") << path("s.cbp");
-    act(*window, "actionOpen! actionSave_as!");
+    act(*window, "actionOpen! actionSave_as! actionAxisToInfinity!");
     window->move(37, 41);
     window->close();
 
     mainWin next; // the next run
     prompts = fakePrompts(next);
     QCOMPARE(next.pos(), QPoint(37, 41));
+    // The axis to infinity, without the distance scale and the focus-plane choice.
+    QVERIFY(next.actionAxisToInfinity->isChecked() && !next.qxscale->isEnabled()
+            && !next.distanceFP->isEnabled());
     act(next, "actionOpen!");
     QCOMPARE(prompts->directory, dir->path());
     const auto *recent = next.findChild<QMenu *>("menuOpenRecent");
@@ -424,6 +430,44 @@ void tst_Settings::rememberedBetweenRuns()
     recent->actions()[0]->trigger(); // "&1 s.cbp"
     QCOMPARE(next.currentFileName(), path("s.cbp"));
     QCOMPARE(Preferences::recentFiles(), QStringList{path("s.cbp")});
+}
+
+void tst_Settings::typedInFeetReadsBackInMetres()
+{
+    act(*window, "actionUnitsFeet!");
+    window->c1_fdist->selectAll();
+    QTest::keyClicks(window->c1_fdist, "10.01");
+    QTest::keyClick(window->c1_fdist, Qt::Key_Enter);
+    prompts->answers << path("f.cbp") << path("f.cbp");
+    act(*window, "actionSave_as! actionUnitsMetres! actionNew! actionOpen!");
+    QCOMPARE(read("f.cbp").left(84), with(atStart, 19, 3.051048));
+    QCOMPARE(window->c1_fdist->text(), "3.05 m");
+    act(*window, "actionUnitsFeet!"); // changes no value
+    QCOMPARE(window->c1_fdist->text(), "10.01 ft");
+    QVERIFY(!window->isWindowModified());
+}
+
+void tst_Settings::unitsFollowTheLocaleUntilChosen_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("feet");
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << false;
+    QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << true;
+    QTest::newRow("UK") << QLocale(QLocale::English, QLocale::UnitedKingdom) << true;
+}
+
+void tst_Settings::unitsFollowTheLocaleUntilChosen()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(bool, feet);
+
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    mainWin first;
+    QCOMPARE(first.actionUnitsFeet->isChecked(), feet);
+    act(first, feet ? "actionUnitsMetres!" : "actionUnitsFeet!");
+    const mainWin next;
+    QCOMPARE(next.actionUnitsFeet->isChecked(), !feet);
 }
 
 QTEST_MAIN(tst_Settings)

@@ -19,6 +19,7 @@ public slots:
     void open(const QUrl &url) { opened << url; }
 
 private slots:
+    void init() { QSettings().clear(); } // the view menu's choices are remembered
     void startsAsBuilt_data();
     void startsAsBuilt();
     void everyInputRecalculatesItsCamera();
@@ -316,26 +317,37 @@ void tst_Window::details()
 
 void tst_Window::mouse_data()
 {
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("gesture"); // over 3.5 m, at column 250
     QTest::addColumn<QString>("expected");
     // 3.5 m stays under the pointer: 3.5 m - 250 columns of 8 mm.
-    QTest::newRow("wheel zooms in") << "wheel"
+    QTest::newRow("wheel zooms in") << ""
+                                    << "wheel"
                                     << "qxscale.value=8; DSB_leftBorder.value=1.5";
-    QTest::newRow("drag pans") << "drag"
+    QTest::newRow("to infinity: the wheel moves the border out")
+        << "actionAxisToInfinity!"
+        << "wheel"
+        << "qxscale.value=10; DSB_leftBorder.value=1.25";
+    QTest::newRow("drag pans") << ""
+                               << "drag"
                                << "qxscale.value=10; DSB_leftBorder.value=0.5";
-    QTest::newRow("double-click focuses camera 1") << "click"
+    QTest::newRow("double-click focuses camera 1") << ""
+                                                   << "click"
                                                    << "c1_fdist.value=3.5; c2_fdist.value=4";
-    QTest::newRow("with Shift camera 2") << "shift"
+    QTest::newRow("with Shift camera 2") << ""
+                                         << "shift"
                                          << "c1_fdist.value=4; c2_fdist.value=3.5";
 }
 
 void tst_Window::mouse()
 {
+    QFETCH(QString, steps);
     QFETCH(QString, gesture);
     QFETCH(QString, expected);
 
     CoutCapture out;
     mainWin window;
+    act(window, steps);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *chart = window.frame->findChild<graph *>();
@@ -360,25 +372,34 @@ void tst_Window::mouse()
 void tst_Window::readoutAtColumn_data()
 {
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("expected"); // at column 250
-    QTest::newRow("from the camera") << ""
+    QTest::addColumn<int>("column"); // of 501
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("from the camera") << "" << 250
                                      << "3.50 m — Camera 1: U 10.5 · Camera 2: U 26.9";
-    QTest::newRow("camera 2 off") << "boxC2=0"
-                                  << "3.50 m — Camera 1: U 10.5";
+    QTest::newRow("camera 2 off") << "boxC2=0" << 250 << "3.50 m — Camera 1: U 10.5";
     // 3 m left of the focus planes: 0.5 m in front of them, as at 3.5 m from the camera.
-    QTest::newRow("from the focus plane") << "distanceFP=1 DSB_leftBorder=3"
+    QTest::newRow("from the focus plane") << "distanceFP=1 DSB_leftBorder=3" << 250
                                           << "-0.50 m — Camera 1: U 10.5 · Camera 2: U 26.9";
+    // Halfway to infinity lies twice the border, 2 m: half the focus distance, where the blur
+    // is that at infinity.
+    QTest::newRow("to infinity, in feet") << "actionAxisToInfinity! actionUnitsFeet! distanceFP=1"
+                                          << 250 << "6.56 ft — Camera 1: U 73.8 · Camera 2: U 188.6";
+    QTest::newRow("at infinity") << "actionAxisToInfinity!" << 500
+                                 << "∞ — Camera 1: U 73.8 · Camera 2: U 188.6";
 }
 
 void tst_Window::readoutAtColumn()
 {
     QFETCH(QString, steps);
+    QFETCH(int, column);
     QFETCH(QString, expected);
 
     const CoutCapture quiet;
     mainWin window;
     act(window, steps);
-    QCOMPARE(Readout::atColumn(window.chartInput(), 250, QLocale::c()), expected);
+    ChartInput input = window.chartInput();
+    input.scale.columns = 501;
+    QCOMPARE(Readout::atColumn(input, column, QLocale::c()), expected);
 }
 
 void tst_Window::aboutAndHelp()

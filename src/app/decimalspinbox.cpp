@@ -37,7 +37,9 @@ double DecimalSpinBox::valueFromText(const QString &text) const
 {
     if (shown < 0)
         return QDoubleSpinBox::valueFromText(text);
-    return locale().toDouble(number(text)) / factor;
+    // To the decimals held, so that 10.01 ft is held, and saved, as 3.051048 m.
+    const double scale = std::pow(10.0, decimals());
+    return std::round(locale().toDouble(number(text)) / factor * scale) / scale;
 }
 
 QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
