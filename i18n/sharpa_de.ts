@@ -691,5 +691,37 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The axis to infinity measures from the camera (View &gt; Distance Axis).</source>
         <translation>Die Achse bis Unendlich misst von der Kamera aus (Ansicht &gt; Entfernungsachse).</translation>
     </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>pt</source>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>Figure Size</source>
+        <translation>Größe der Abbildung</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>focus %1 · f/%2 · %3 mm · CoC %4 mm · diffraction %5</source>
+        <translation>Fokus %1 · f/%2 · %3 mm · Zerstreuungskreis %4 mm · Beugung %5</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
 </context>
 </TS>

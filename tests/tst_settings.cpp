@@ -398,7 +398,7 @@ void tst_Settings::saveAddsTheSuffix()
     const QString file = expected.section('=', 0, 0);
     const bool written = !QList<QByteArray>{"", old}.contains(read(qPrintable(file)));
     QCOMPARE(file + (written ? "=written" : "=kept")
-                 + (prompts->questions.size() == 2 ? " asked" : ""),
+                 + (prompts->questions.filter("already exists").size() == 1 ? " asked" : ""),
              expected);
     QCOMPARE(window->currentFileName(),
              written && file.endsWith("cbp") ? path(qPrintable(file)) : "");

@@ -467,36 +467,59 @@ void tst_Window::exportAndCopy()
         return;
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+    // A figure: the chart at the widget's size, the legend under it; a PNG at twice the pixels.
+    const bool png = written.endsWith("png", Qt::CaseInsensitive);
+    const QSize figure = QGuiApplication::clipboard()->image().size() / 2;
+    QVERIFY(figure.width() == chart->width() && figure.height() > chart->height() + 20);
+    const QSizeF asked = QSizeF(figure) * (png ? 2 : 0.75);
+    QCOMPARE(prompts->questions.value(1),
+             QString("size|%1|%2x%3")
+                 .arg(png ? "px" : "pt")
+                 .arg(qRound(asked.width()))
+                 .arg(qRound(asked.height())));
+    const qreal ratio = png ? 2 : 1;
     const QString path = dir.filePath(written);
     QImage image = QImage(path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     if (written.endsWith("svg")) {
-        QVERIFY(file.readAll().contains(">Distance [m]<"));
-        image = QImage(chart->size(), QImage::Format_RGB32);
+        const QByteArray svg = file.readAll();
+        QVERIFY(svg.contains(">Distance [m]<") && svg.contains("CoC 0.0125 mm · diffraction off"));
+        image = QImage(figure, QImage::Format_RGB32);
         QPainter painter(&image);
         QSvgRenderer(path).render(&painter);
     } else if (written.endsWith("pdf")) {
         QProcess poppler;
-        poppler.start("pdftotext", {path, "-"});
-        QVERIFY(poppler.waitForFinished() && poppler.readAll().contains("Distance [m]"));
+        poppler.start("pdftotext", {"-bbox", path, "-"});
+        QVERIFY(poppler.waitForFinished());
+        const QString text = poppler.readAll();
+        QVERIFY(text.contains(">diffraction<"));
+        // The axis title's last word inside the page.
+        const auto number = [&text](const char *pattern) {
+            return QRegularExpression(pattern).match(text).captured(1).toDouble();
+        };
+        QVERIFY(number(R"re(xMax="([\d.]+)"[^>]*>\[m\]<)re")
+                < number(R"re(<page width="([\d.]+)")re"));
         poppler.start(
             "pdftoppm",
             {"-png", "-singlefile", "-r", QString::number(chart->logicalDpiY()), path, path});
         QVERIFY(poppler.waitForFinished());
         image = QImage(path + ".png");
     }
-    // The x axis 30 pixels above the bottom: black, or grey across two rows where smoothed.
-    const QSize off = image.size() - chart->size(); // a PDF page has whole points
-    QVERIFY(off.isNull()
-            || (written.endsWith("pdf") && qAbs(off.width()) + qAbs(off.height()) <= 2));
-    const int axis = image.height() - 30;
-    for (int x = 40; x < image.width() - 20; x += 20)
-        QVERIFY2(qGray(image.pixel(x, axis)) + qGray(image.pixel(x, axis - 1)) < 320,
+    const QSize off = image.size() - figure * ratio; // a page has whole points
+    QVERIFY(off.isNull() || (!png && qAbs(off.width()) + qAbs(off.height()) <= 2));
+    // The x axis 30 pixels above the chart's bottom: black, or grey across two rows where
+    // smoothed; camera 1's swatch in the legend under it.
+    const int axis = int((chart->height() - 30) * ratio);
+    for (int x = 40; x < figure.width() - 20; x += 20)
+        QVERIFY2(qGray(image.pixel(int(x * ratio), axis))
+                         + qGray(image.pixel(int(x * ratio), axis - 1))
+                     < 320,
                  qPrintable(QString::number(x)));
-    QCOMPARE(QGuiApplication::clipboard()->image().size(), chart->size());
-    const QByteArray twice = ChartExport::encode(ChartExport::Format::Png,
-                                                 {QSize(300, 200), 2, 96, {}}, window.chartInput());
+    QCOMPARE(image.pixel(QPointF(9, chart->height() + 15).toPoint() * ratio),
+             ChartPainter::cameraColours[0]);
+    const QByteArray twice = ChartExport::encode(
+        ChartExport::Format::Png, {QSize(300, 200), 2, 96, {}, {}, {}}, window.chartInput());
     const QImage big = QImage::fromData(twice);
     // Device pixels, drawn at that scale: the x axis one device row thick.
     QCOMPARE(big.size(), QSize(600, 400));

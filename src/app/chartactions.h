@@ -10,8 +10,10 @@
 
 class Prompts;
 
-// File > Export Chart and Edit > Copy Chart: the chart as the screen shows
-// it, drawn again at its size and pixel ratio into a file or the clipboard.
+// File > Export Chart and Edit > Copy Chart: the chart as a figure, drawn
+// again with a legend under it that names each shown camera's settings and
+// depth of field. Export asks for the size (a PNG's pixels, a page's
+// points); Copy copies the figure at twice the widget's pixels.
 class ChartActions : public QObject
 {
 public:
@@ -23,7 +25,8 @@ public:
     void copyChart();
 
 private:
-    ChartExport::Page page() const;
+    // The figure at the widget's width and height plus the legend's, at twice its pixels.
+    ChartExport::Page figure() const;
 
     graph *chart;
     const std::unique_ptr<Prompts> &prompts;

@@ -2,6 +2,7 @@
 #define PROMPTS_H
 
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -24,6 +25,10 @@ public:
                                             const QString &text,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton);
+
+    // The size of a figure, in the unit named ("pixels", "points"), starting
+    // from the proposed one; an empty size where the user cancels.
+    virtual QSize figureSize(QWidget *parent, const QString &unit, const QSize &proposed);
 
     // A warning that message, with the file as %1 and the reason as %2, failed.
     void reportFailure(QWidget *parent, const QString &message, const QString &path,

@@ -67,6 +67,17 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
              length(limits.farLimit - limits.nearLimit, locale, unit));
 }
 
+QString settings(const CameraOptics &camera, bool diffraction, const QLocale &locale,
+                 LengthUnit unit)
+{
+    return QCoreApplication::translate("mainWin",
+                                       "focus %1 · f/%2 · %3 mm · CoC %4 mm · diffraction %5")
+        .arg(limit(camera.fdist, locale, unit), locale.toString(camera.apature, 'g', 3),
+             locale.toString(camera.flength, 'g', 6), locale.toString(camera.coc, 'g', 6),
+             diffraction ? QCoreApplication::translate("mainWin", "on")
+                         : QCoreApplication::translate("mainWin", "off"));
+}
+
 QString atColumn(const ChartInput &input, int column, const QLocale &locale, bool coloured)
 {
     const ChartGeometry::ChartScale &scale = input.scale;

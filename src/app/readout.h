@@ -12,6 +12,7 @@
 class QLabel;
 class QLocale;
 class QStatusBar;
+struct CameraOptics;
 struct DepthOfField;
 
 // The numbers that the status bar states, in the user's locale and unit.
@@ -27,6 +28,10 @@ QString length(double mm, const QLocale &locale, LengthUnit unit);
 // "Camera 1: 3.87 m – 4.14 m (0.270 m)", camera counted from 0.
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale,
                      LengthUnit unit);
+
+// A camera's inputs: "focus 4.00 m · f/2 · 85 mm · CoC 0.0125 mm · diffraction off".
+QString settings(const CameraOptics &camera, bool diffraction, const QLocale &locale,
+                 LengthUnit unit);
 
 // The distance under a column of the chart and each shown camera's U there:
 // "4.25 m — Camera 1: U 1.8 · Camera 2: U 3.1", each camera's part in its

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QtMath>
 
 #include <array>
 
@@ -17,14 +18,72 @@ namespace {
 
 constexpr std::array<const char *, 3> suffixes{"png", "svg", "pdf"};
 
-void paintOnWhite(QPaintDevice &device, const QSize &size, const ChartInput &input)
+constexpr int swatch = 10;          // the side of a camera's colour square
+constexpr int textLeft = swatch + 12; // where the legend's text starts
+constexpr int gapAbove = 8;           // clear of the credit's descenders
+constexpr int gapRight = 4;           // clear of the axis title's last glyph
+
+QFont legendFont()
+{
+    return QFont(QStringLiteral("Arial"), 9);
+}
+
+// Each entry's heading and details, laid out in the width with the metrics.
+QVector<QRect> legendRects(const QVector<LegendEntry> &legend, int width,
+                           const QFontMetrics &metrics)
+{
+    QVector<QRect> rects;
+    int top = gapAbove;
+    for (const LegendEntry &entry : legend) {
+        for (const QString &text : {entry.heading, entry.details}) {
+            const QRect area(textLeft, top, std::max(width - textLeft - 4, 1), 100000);
+            rects.append(metrics.boundingRect(area, Qt::TextWordWrap, text));
+            top = rects.last().bottom() + 1;
+        }
+        top += 4;
+    }
+    return rects;
+}
+
+int heightOf(const QVector<QRect> &rects)
+{
+    return rects.isEmpty() ? 0 : rects.last().bottom() + 1 + 4;
+}
+
+void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &input)
 {
     QPainter painter(&device);
-    painter.fillRect(QRect(QPoint(), size), Qt::white);
-    ChartPainter::paint(painter, size, input);
+    painter.fillRect(QRect(QPoint(), page.size), Qt::white);
+    // The legend is laid out with the device's own metrics, so that none of it is cut.
+    const QVector<QRect> rects
+        = legendRects(page.legend, page.size.width(), QFontMetrics(legendFont(), &device));
+    const int chartHeight = page.size.height() - heightOf(rects);
+    painter.save();
+    ChartPainter::paint(painter,
+                        QSize(page.size.width() - (page.legend.isEmpty() ? 0 : gapRight),
+                              chartHeight),
+                        input);
+    painter.restore();
+    painter.translate(0, chartHeight);
+    painter.setFont(legendFont());
+    for (int k = 0; k < page.legend.size(); ++k) {
+        const QColor colour(ChartPainter::cameraColours.at(std::size_t(page.legend[k].camera)));
+        const QRect heading = rects[2 * k];
+        painter.fillRect(QRect(4, heading.top() + (heading.height() - swatch) / 2, swatch, swatch),
+                         colour);
+        painter.setPen(colour);
+        painter.drawText(heading, Qt::TextWordWrap, page.legend[k].heading);
+        painter.setPen(Qt::black);
+        painter.drawText(rects[2 * k + 1], Qt::TextWordWrap, page.legend[k].details);
+    }
 }
 
 } // namespace
+
+int legendHeight(const QVector<LegendEntry> &legend, int width)
+{
+    return heightOf(legendRects(legend, width, QFontMetrics(legendFont())));
+}
 
 QStringList fileFilters()
 {
@@ -46,12 +105,13 @@ std::pair<QString, Format> target(const QString &name, int filterIndex)
 
 QImage image(const Page &page, const ChartInput &input)
 {
-    QImage picture(page.size * page.ratio, QImage::Format_RGB32);
+    QImage picture(page.pixels.isEmpty() ? page.size * page.ratio : page.pixels,
+                   QImage::Format_RGB32);
     picture.setDevicePixelRatio(page.ratio);
     const int dotsPerMetre = qRound(page.dpi / 0.0254);
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
-    paintOnWhite(picture, page.size, input);
+    paintOnWhite(picture, page, input);
     return picture;
 }
 
@@ -69,14 +129,17 @@ QByteArray encode(Format format, const Page &page, const ChartInput &input)
         svg.setSize(page.size);
         svg.setViewBox(QRect(QPoint(), page.size));
         svg.setTitle(page.title);
-        paintOnWhite(svg, page.size, input);
+        paintOnWhite(svg, page, input);
     } else {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(qRound(page.dpi));
         pdf.setPageMargins(QMarginsF());
-        pdf.setPageSize(QPageSize(QSizeF(page.size) * 25.4 / page.dpi, QPageSize::Millimeter));
+        // Whole points, as a PDF page has them, around the whole figure.
+        const QSizeF points = QSizeF(page.size) * 72 / page.dpi;
+        pdf.setPageSize(QPageSize(QSize(qCeil(points.width() - 1e-6), qCeil(points.height() - 1e-6)),
+                                  QString(), QPageSize::ExactMatch));
         pdf.setTitle(page.title);
-        paintOnWhite(pdf, page.size, input);
+        paintOnWhite(pdf, page, input);
     }
     return bytes;
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSize>
 #include <QStringList>
+#include <QVector>
 
 #include <utility>
 
@@ -15,16 +16,31 @@ namespace ChartExport {
 
 enum class Format { Png, Svg, Pdf };
 
-// The size of the chart in logical pixels, its device pixel ratio and the
-// logical dots per inch that its fonts are sized for, and the title that
-// an SVG or PDF carries.
+// One camera under a figure's chart: a swatch in its colour, its heading in
+// that colour and its details below.
+struct LegendEntry
+{
+    int camera; // counted from 0
+    QString heading;
+    QString details;
+};
+
+// The size of the figure in logical pixels, its device pixel ratio and the
+// logical dots per inch that its fonts are sized for, the title that an SVG
+// or PDF carries, and the legend under the chart, if any. An image is
+// size times ratio unless pixels says otherwise.
 struct Page
 {
     QSize size;
     qreal ratio = 1;
     qreal dpi = 96;
     QString title;
+    QVector<LegendEntry> legend;
+    QSize pixels;
 };
+
+// The height that the legend takes under a chart of the given width, on screen.
+int legendHeight(const QVector<LegendEntry> &legend, int width);
 
 // File dialog filters in the order of Format.
 QStringList fileFilters();

@@ -43,6 +43,47 @@ qint64 linearDistance(const ChartScale &scale, int column)
     return scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
 }
 
+// The distance at a column or between two, mm; unrounded.
+double distanceAt(const ChartScale &scale, double focusDistance, double column)
+{
+    if (scale.toInfinity) {
+        const int last = scale.columns - 1;
+        const double border = std::max(double(scale.leftBorder), 1.0);
+        if (last <= 0)
+            return border;
+        return column >= last ? qInf() : border * last / (last - column);
+    }
+    const double along = column * scale.xs;
+    return scale.fromCamera ? double(scale.leftBorder) + along
+                            : focusDistance - double(scale.leftBorder) + along;
+}
+
+// The row of a blur value, unrounded, clamped as rowOf() does.
+double exactRow(const ChartFrame &frame, double u, int ys)
+{
+    const double row = frame.axisRow() - u * ys;
+    return std::isnan(row) ? -rowLimit : std::clamp(row, -rowLimit, rowLimit);
+}
+
+// Cuts the segment from a to b to the rows from top to bottom; false where
+// none of it lies there.
+bool clipToRows(QPointF &a, QPointF &b, double top, double bottom)
+{
+    if ((a.y() < top && b.y() < top) || (a.y() > bottom && b.y() > bottom))
+        return false;
+    const auto cut = [](QPointF &p, const QPointF &q, double row) {
+        const double t = (row - p.y()) / (q.y() - p.y());
+        p = QPointF(p.x() + t * (q.x() - p.x()), row);
+    };
+    for (auto [p, q] : {std::pair{&a, &b}, std::pair{&b, &a}}) {
+        if (p->y() < top)
+            cut(*p, *q, top);
+        else if (p->y() > bottom)
+            cut(*p, *q, bottom);
+    }
+    return true;
+}
+
 // Hundredths of the unit at or below a distance in mm; a foot is 3048/10 mm.
 qint64 hundredths(qint64 mm, LengthUnit unit)
 {
@@ -264,17 +305,8 @@ int rowOf(const ChartFrame &frame, double u, int ys)
 
 double sampleDistance(const ChartScale &scale, double focusDistance, int column)
 {
-    if (scale.toInfinity) {
-        const int last = scale.columns - 1;
-        const double border = std::max(double(scale.leftBorder), 1.0);
-        if (last <= 0)
-            return border;
-        return column >= last ? qInf() : border * last / (last - column);
-    }
-    const double along = double(column) * scale.xs;
-    if (scale.fromCamera)
-        return double(scale.leftBorder) + along;
-    return std::trunc(focusDistance - double(scale.leftBorder) + along);
+    const double distance = distanceAt(scale, focusDistance, column);
+    return scale.fromCamera || scale.toInfinity ? distance : std::trunc(distance);
 }
 
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
@@ -316,6 +348,32 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
         && depthOfField(camera, withDiffraction).state == DepthOfField::Sharp)
         curve.band = {focusColumn, focusColumn + 1};
     return curve;
+}
+
+QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction,
+                         const ChartFrame &frame, const ChartScale &scale, int perColumn)
+{
+    QPainterPath path;
+    const int samples = (frame.plotWidth() - 1) * perColumn;
+    const auto point = [&](int k) {
+        const double column = double(k) / perColumn;
+        const double u
+            = camera.relativeBlur(distanceAt(scale, camera.focusDistance(), column), withDiffraction);
+        return QPointF(frame.x(0) + column, exactRow(frame, u, scale.ys));
+    };
+    QPointF previous = point(0);
+    for (int k = 1; k <= samples; ++k) {
+        const QPointF next = point(k);
+        QPointF a = previous;
+        QPointF b = next;
+        if (clipToRows(a, b, -1, frame.height + 1)) {
+            if (path.isEmpty() || path.currentPosition() != a)
+                path.moveTo(a);
+            path.lineTo(b);
+        }
+        previous = next;
+    }
+    return path;
 }
 
 QRect lineRect(const QLine &line)

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QLine>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -119,6 +120,12 @@ double sampleDistance(const ChartScale &scale, double focusDistance, int column)
 
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
                  const ChartScale &scale);
+
+// The curve for devices that draw finer than a pixel (SVG, PDF): sampled
+// perColumn times per column at unrounded rows, and cut where it leaves the
+// widget's rows, so that no coordinate lies far outside the page.
+QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction,
+                         const ChartFrame &frame, const ChartScale &scale, int perColumn);
 
 // The pixels that a one-pixel cosmetic pen sets for an axis-aligned line,
 // as a rectangle to fill: the same pixels at a fraction of the cost.

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -101,6 +102,11 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     if (scale.toInfinity)
         titleLeft = std::min(titleLeft, infinityLabel(frame, metrics).left()
                                             - metrics.horizontalAdvance(QStringLiteral(" ") + title));
+    // On a page, whose fonts are wider than on screen, it still ends inside.
+    const QPaintEngine::Type engine = painter.paintEngine()->type();
+    const bool vector = engine == QPaintEngine::SVG || engine == QPaintEngine::Pdf;
+    if (vector)
+        titleLeft = std::min(titleLeft, w - qCeil(QFontMetricsF(metrics).horizontalAdvance(title)));
     painter.drawText(titleLeft, h - 12, title);
 
     painter.setFont(QFont(QStringLiteral("Arial"), 9));
@@ -141,16 +147,22 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
         if (!input.shown[k])
             continue;
         const Curve curve = traceCurve(input.cameras[k], input.diffraction[k], frame, scale);
-        // Stretches wholly above or below the widget would set no pixel.
-        QVector<QLine> segments = curveSegments(curve.points);
-        segments.erase(std::remove_if(segments.begin(), segments.end(),
-                                      [h](const QLine &line) {
-                                          return (line.y1() < 0 && line.y2() < 0)
-                                              || (line.y1() >= h && line.y2() >= h);
-                                      }),
-                       segments.end());
         painter.setPen(cosmeticPen(cameraColour[k]));
-        painter.drawLines(segments);
+        if (vector) {
+            // A figure is looked at closer than a screen: no pixel staircase.
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(smoothCurve(input.cameras[k], input.diffraction[k], frame, scale, 4));
+        } else {
+            // Stretches wholly above or below the widget would set no pixel.
+            QVector<QLine> segments = curveSegments(curve.points);
+            segments.erase(std::remove_if(segments.begin(), segments.end(),
+                                          [h](const QLine &line) {
+                                              return (line.y1() < 0 && line.y2() < 0)
+                                                  || (line.y1() >= h && line.y2() >= h);
+                                          }),
+                           segments.end());
+            painter.drawLines(segments);
+        }
 
         const QRect band = bandRect(frame, curve.band);
         if (band.isNull())

@@ -43,6 +43,7 @@ struct FakePrompts : Prompts
     QStringList answers, questions, warnings;
     QString directory; // where the last file dialog started
     QString filter;    // chosen in the next save dialog that offers a choice
+    QSize size;        // answered in the next size dialog; empty: the size proposed
     QList<QMessageBox::StandardButton> decisions; // none left: Discard
 
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
@@ -56,6 +57,11 @@ struct FakePrompts : Prompts
         if (selected && !this->filter.isEmpty())
             *selected = this->filter;
         return directory = folder, ask("save|" + caption + '|' + filter);
+    }
+    QSize figureSize(QWidget *, const QString &unit, const QSize &proposed) override
+    {
+        questions << QString("size|%1|%2x%3").arg(unit).arg(proposed.width()).arg(proposed.height());
+        return std::exchange(size, {}).isEmpty() ? proposed : size;
     }
     void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
     QMessageBox::StandardButton ask(QWidget *, const QString &, const QString &text,
