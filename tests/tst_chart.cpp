@@ -187,10 +187,11 @@ void tst_Chart::labelsNeverCollide()
                 if (tick.label.isEmpty())
                     continue;
                 values << (tick.label == "∞" ? qInf() : tick.label.toDouble());
-                const double mantissa = values.last() / std::pow(10, std::floor(std::log10(values.last())));
+                const double mantissa
+                    = values.last() / std::pow(10, std::floor(std::log10(values.last())));
                 QVERIFY(scale.toInfinity ? std::isinf(values.last()) || qAbs(mantissa - 1) < 1e-9
                                 || qAbs(mantissa - 2) < 1e-9 || qAbs(mantissa - 5) < 1e-9
-                                           : values.size() < 3
+                                         : values.size() < 3
                                 || qAbs(values.last() - values[values.size() - 2] - values[1]
                                         + values[0])
                                     < 1e-6);

@@ -374,16 +374,16 @@ void tst_Window::readoutAtColumn_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("column"); // of 501
     QTest::addColumn<QString>("expected");
-    QTest::newRow("from the camera") << "" << 250
-                                     << "3.50 m — Camera 1: U 10.5 · Camera 2: U 26.9";
+    QTest::newRow("from the camera") << "" << 250 << "3.50 m — Camera 1: U 10.5 · Camera 2: U 26.9";
     QTest::newRow("camera 2 off") << "boxC2=0" << 250 << "3.50 m — Camera 1: U 10.5";
     // 3 m left of the focus planes: 0.5 m in front of them, as at 3.5 m from the camera.
     QTest::newRow("from the focus plane") << "distanceFP=1 DSB_leftBorder=3" << 250
                                           << "-0.50 m — Camera 1: U 10.5 · Camera 2: U 26.9";
     // Halfway to infinity lies twice the border, 2 m: half the focus distance, where the blur
     // is that at infinity.
-    QTest::newRow("to infinity, in feet") << "actionAxisToInfinity! actionUnitsFeet! distanceFP=1"
-                                          << 250 << "6.56 ft — Camera 1: U 73.8 · Camera 2: U 188.6";
+    QTest::newRow("to infinity, in feet")
+        << "actionAxisToInfinity! actionUnitsFeet! distanceFP=1" << 250
+        << "6.56 ft — Camera 1: U 73.8 · Camera 2: U 188.6";
     QTest::newRow("at infinity") << "actionAxisToInfinity!" << 500
                                  << "∞ — Camera 1: U 73.8 · Camera 2: U 188.6";
 }

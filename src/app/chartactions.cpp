@@ -37,10 +37,10 @@ void ChartActions::exportChart()
         return;
     ChartExport::Page page = figure();
     if (format == ChartExport::Format::Png) {
-        page.pixels = prompts->figureSize(
-            window, QCoreApplication::translate("mainWin", "px"), page.size * page.ratio);
-        page.size = QSize(int(page.pixels.width() / page.ratio),
-                          int(page.pixels.height() / page.ratio));
+        page.pixels = prompts->figureSize(window, QCoreApplication::translate("mainWin", "px"),
+                                          page.size * page.ratio);
+        page.size
+            = QSize(int(page.pixels.width() / page.ratio), int(page.pixels.height() / page.ratio));
     } else {
         // Points of the page; the figure's logical pixels are the widget's,
         // never more than the page holds.

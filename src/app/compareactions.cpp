@@ -41,13 +41,14 @@ void CompareActions::matchDepthOfField(int target)
                                                           cameras.at(std::size_t(1 - target)));
     const QLocale locale;
     setApature(target, match.apature,
-               match.reached
-                   ? QString()
-                   : tr("its depth of field is still %1 against %2")
-                         .arg(std::isnan(match.achieved) ? tr("none")
-                                                         : Readout::length(match.achieved, locale, view.unit()),
-                              std::isnan(match.wanted) ? tr("none")
-                                                       : Readout::length(match.wanted, locale, view.unit())));
+               match.reached ? QString()
+                             : tr("its depth of field is still %1 against %2")
+                                   .arg(std::isnan(match.achieved)
+                                            ? tr("none")
+                                            : Readout::length(match.achieved, locale, view.unit()),
+                                        std::isnan(match.wanted)
+                                            ? tr("none")
+                                            : Readout::length(match.wanted, locale, view.unit())));
 }
 
 void CompareActions::matchBackgroundBlur(int target)

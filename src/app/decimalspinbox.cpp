@@ -56,8 +56,7 @@ QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
         || (point >= 0 && typed.size() - point - 1 > shown))
         return QValidator::Invalid;
     const double held = inUnit / factor;
-    return held < minimum() || held > maximum() ? QValidator::Intermediate
-                                                : QValidator::Acceptable;
+    return held < minimum() || held > maximum() ? QValidator::Intermediate : QValidator::Acceptable;
 }
 
 QString DecimalSpinBox::number(const QString &text) const

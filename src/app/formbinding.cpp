@@ -120,8 +120,7 @@ void FormBinding::copyCamera(int from, int to) const
     b.diffraction->setChecked(a.diffraction->isChecked());
 }
 
-void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics,
-                                 LengthUnit unit) const
+void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics, LengthUnit unit) const
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -129,8 +128,8 @@ void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics,
         ? QCoreApplication::translate("mainWin", "Set to hyperfocal (%1 ft)")
         : QCoreApplication::translate("mainWin", "Set to hyperfocal (%1m)");
     for (std::size_t k = 0; k < cameras.size(); ++k)
-        cameras[k].setHyper->setText(caption.arg(
-            locale.toString(optics[k].hyperfocal() / millimetresPer(unit), 'f', 1)));
+        cameras[k].setHyper->setText(
+            caption.arg(locale.toString(optics[k].hyperfocal() / millimetresPer(unit), 'f', 1)));
 }
 
 void FormBinding::updateLeftBorder(LengthUnit unit) const
@@ -144,7 +143,8 @@ void FormBinding::updateLeftBorder(LengthUnit unit) const
     // Follows a typed border without writing back to it.
     const QSignalBlocker quiet(leftBorderBar);
     const double shown = leftBorder->value() * 1000 / millimetresPer(unit);
-    leftBorderBar->setValue(int(std::clamp(std::round(shown), 1.0, double(leftBorderBar->maximum()))));
+    leftBorderBar->setValue(
+        int(std::clamp(std::round(shown), 1.0, double(leftBorderBar->maximum()))));
 }
 
 void FormBinding::setCocFromPixelSize(int index) const

@@ -41,7 +41,8 @@ mainWin::mainWin()
     , chartActions(new ChartActions(chart, prompts))
     , preferences(new Preferences(this, menuOpenRecent, prompts))
     , details(new DetailsPanel(this))
-    , compareActions(new CompareActions(*this, form, *view, [this] { return form.setups(cameras); }))
+    , compareActions(
+          new CompareActions(*this, form, *view, [this] { return form.setups(cameras); }))
 {
     setWindowIcon(applicationIcon());
     chart->setSource([this] { return chartInput(); });

@@ -44,8 +44,7 @@ QString length(double mm, const QLocale &locale, LengthUnit unit)
     return mm < 5 ? write(mm, QStringLiteral(" mm")) : write(mm / 1000, QStringLiteral(" m"));
 }
 
-QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale,
-                     LengthUnit unit)
+QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale, LengthUnit unit)
 {
     switch (limits.state) {
     case DepthOfField::DiffractionTooLarge:
@@ -136,10 +135,9 @@ void StatusReadout::showDepthOfField()
     for (std::size_t k = 0; k < labels.size(); ++k) {
         labels[k]->setVisible(input.shown[k] && !hovering);
         if (input.shown[k])
-            labels[k]->setText(Readout::depthOfField(int(k),
-                                                     depthOfField(input.cameras[k],
-                                                                  input.diffraction[k]),
-                                                     QLocale(), input.scale.unit));
+            labels[k]->setText(
+                Readout::depthOfField(int(k), depthOfField(input.cameras[k], input.diffraction[k]),
+                                      QLocale(), input.scale.unit));
     }
 }
 

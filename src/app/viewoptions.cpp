@@ -30,7 +30,7 @@ ViewOptions::ViewOptions(const Ui_mainWin &ui)
     const QSettings settings;
     const bool imperial = QLocale().measurementSystem() != QLocale::MetricSystem;
     (settings.value(axisKey).toString() == QLatin1String("infinity") ? form.actionAxisToInfinity
-                                                                      : form.actionAxisLinear)
+                                                                     : form.actionAxisLinear)
         ->setChecked(true);
     const QString units = settings.value(unitsKey).toString();
     (units == QLatin1String("feet") || (units.isEmpty() && imperial) ? form.actionUnitsFeet
@@ -67,9 +67,10 @@ ChartGeometry::ChartScale ViewOptions::scale() const
 void ViewOptions::choose()
 {
     QSettings settings;
-    settings.setValue(axisKey, toInfinity() ? QStringLiteral("infinity") : QStringLiteral("linear"));
-    settings.setValue(unitsKey, unit() == LengthUnit::Feet ? QStringLiteral("feet")
-                                                           : QStringLiteral("metres"));
+    settings.setValue(axisKey,
+                      toInfinity() ? QStringLiteral("infinity") : QStringLiteral("linear"));
+    settings.setValue(
+        unitsKey, unit() == LengthUnit::Feet ? QStringLiteral("feet") : QStringLiteral("metres"));
     apply();
     emit changed();
 }

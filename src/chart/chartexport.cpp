@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::array<const char *, 3> suffixes{"png", "svg", "pdf"};
 
-constexpr int swatch = 10;          // the side of a camera's colour square
+constexpr int swatch = 10;            // the side of a camera's colour square
 constexpr int textLeft = swatch + 12; // where the legend's text starts
 constexpr int gapAbove = 8;           // clear of the credit's descenders
 constexpr int gapRight = 4;           // clear of the axis title's last glyph
@@ -59,10 +59,9 @@ void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &inpu
         = legendRects(page.legend, page.size.width(), QFontMetrics(legendFont(), &device));
     const int chartHeight = page.size.height() - heightOf(rects);
     painter.save();
-    ChartPainter::paint(painter,
-                        QSize(page.size.width() - (page.legend.isEmpty() ? 0 : gapRight),
-                              chartHeight),
-                        input);
+    ChartPainter::paint(
+        painter, QSize(page.size.width() - (page.legend.isEmpty() ? 0 : gapRight), chartHeight),
+        input);
     painter.restore();
     painter.translate(0, chartHeight);
     painter.setFont(legendFont());
@@ -136,8 +135,9 @@ QByteArray encode(Format format, const Page &page, const ChartInput &input)
         pdf.setPageMargins(QMarginsF());
         // Whole points, as a PDF page has them, around the whole figure.
         const QSizeF points = QSizeF(page.size) * 72 / page.dpi;
-        pdf.setPageSize(QPageSize(QSize(qCeil(points.width() - 1e-6), qCeil(points.height() - 1e-6)),
-                                  QString(), QPageSize::ExactMatch));
+        pdf.setPageSize(
+            QPageSize(QSize(qCeil(points.width() - 1e-6), qCeil(points.height() - 1e-6)), QString(),
+                      QPageSize::ExactMatch));
         pdf.setTitle(page.title);
         paintOnWhite(pdf, page, input);
     }

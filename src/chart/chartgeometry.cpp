@@ -2,10 +2,12 @@
 
 #include "optics/cameraoptics.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ChartGeometry {
 namespace {
@@ -90,14 +92,24 @@ qint64 hundredths(qint64 mm, LengthUnit unit)
     return unit == LengthUnit::Feet ? floorDiv(mm * 1000, 3048) : floorDiv(mm, 10);
 }
 
-// A label's text, centred under its tick.
+// A label's text, centred under its tick. Measuring a text costs more than
+// the rest of the axis together, so each one is measured once for the
+// metrics last used; the chart is drawn on one thread only.
 QRect labelRect(const ChartFrame &frame, int column, const QString &text,
                 const QFontMetrics &metrics)
 {
-    const int x = frame.x(column);
-    return metrics.boundingRect(
-        QRect(QPoint(x - 15, frame.axisRow() + 5), QPoint(x + 14, frame.axisRow() + 16)),
-        Qt::AlignHCenter | Qt::AlignVCenter, text);
+    static std::optional<QFontMetrics> measuredWith;
+    static QHash<QString, QRect> measured;
+    if (measuredWith != metrics || measured.size() > 2000) {
+        measuredWith = metrics;
+        measured.clear();
+    }
+    auto rect = measured.constFind(text);
+    if (rect == measured.constEnd())
+        rect = measured.insert(
+            text,
+            metrics.boundingRect(QRect(0, 0, 30, 12), Qt::AlignHCenter | Qt::AlignVCenter, text));
+    return rect->translated(frame.x(column) - 15, frame.axisRow() + 5);
 }
 
 QVector<Tick> linearTicks(const ChartFrame &frame, const ChartScale &scale,
@@ -350,15 +362,15 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
     return curve;
 }
 
-QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction,
-                         const ChartFrame &frame, const ChartScale &scale, int perColumn)
+QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
+                         const ChartScale &scale, int perColumn)
 {
     QPainterPath path;
     const int samples = (frame.plotWidth() - 1) * perColumn;
     const auto point = [&](int k) {
         const double column = double(k) / perColumn;
-        const double u
-            = camera.relativeBlur(distanceAt(scale, camera.focusDistance(), column), withDiffraction);
+        const double u = camera.relativeBlur(distanceAt(scale, camera.focusDistance(), column),
+                                             withDiffraction);
         return QPointF(frame.x(0) + column, exactRow(frame, u, scale.ys));
     };
     QPointF previous = point(0);

@@ -42,7 +42,7 @@ struct ChartScale
     // Columns linear in 1/distance, from the left border to infinity at the
     // last of the plot's columns; xs and fromCamera do not apply.
     bool toInfinity = false;
-    int columns = 0; // the plot's, which the axis to infinity spans
+    int columns = 0;                      // the plot's, which the axis to infinity spans
     LengthUnit unit = LengthUnit::Metres; // of the tick labels
 };
 
@@ -124,8 +124,8 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
 // The curve for devices that draw finer than a pixel (SVG, PDF): sampled
 // perColumn times per column at unrounded rows, and cut where it leaves the
 // widget's rows, so that no coordinate lies far outside the page.
-QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction,
-                         const ChartFrame &frame, const ChartScale &scale, int perColumn);
+QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
+                         const ChartScale &scale, int perColumn);
 
 // The pixels that a one-pixel cosmetic pen sets for an axis-aligned line,
 // as a rectangle to fill: the same pixels at a fraction of the cost.

@@ -60,7 +60,8 @@ struct FakePrompts : Prompts
     }
     QSize figureSize(QWidget *, const QString &unit, const QSize &proposed) override
     {
-        questions << QString("size|%1|%2x%3").arg(unit).arg(proposed.width()).arg(proposed.height());
+        questions
+            << QString("size|%1|%2x%3").arg(unit).arg(proposed.width()).arg(proposed.height());
         return std::exchange(size, {}).isEmpty() ? proposed : size;
     }
     void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
