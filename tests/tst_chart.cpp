@@ -173,9 +173,12 @@ void tst_Chart::labelsNeverCollide()
 {
     const QImage device(1, 1, QImage::Format_RGB32);
     const QFontMetrics metrics(QFont("Arial", 8), &device);
+    // Measured alternately with another font, so that no label keeps a size of the other's.
+    const QFontMetrics large(QFont("Arial", 12), &device);
     ChartScale scale;
     scale.columns = frame.plotWidth();
     for (scale.xs = 1; scale.xs <= 99; ++scale.xs) {
+        distanceTicks(frame, scale, large, 540);
         for (const qint64 border : {0, 270, 9990, 99500, 999000, 9999900, 99999000}) {
             scale.leftBorder = border;
             scale.fromCamera = scale.xs % 2 == 0; // both modes across the scales
@@ -359,7 +362,8 @@ void tst_Chart::oneDevicePixelPerLine()
 {
     QFETCH(qreal, ratio);
 
-    // The plot without curves, against its lines drawn with cosmetic pens.
+    // The plot without curves, against its lines drawn with cosmetic pens and
+    // its labels as text, at each ratio in turn.
     const CoutCapture quiet;
     mainWin window;
     act(window, "boxC1=0 boxC2=0");
@@ -373,14 +377,22 @@ void tst_Chart::oneDevicePixelPerLine()
         painter.drawLine(27, line.row, 585, line.row);
     ChartScale scale;
     scale.leftBorder = 1000;
-    for (const Tick &tick : distanceTicks(frame, scale, painter.fontMetrics(), 0))
+    painter.setFont(QFont("Arial", 8));
+    const QVector<Tick> ticks = distanceTicks(frame, scale, painter.fontMetrics(), 540);
+    for (const Tick &tick : ticks)
         painter.drawLine(frame.x(tick.column), 373, frame.x(tick.column), 10);
     painter.setPen(QPen(Qt::black, 0));
     painter.drawLines(QVector<QLine>{{30, 370, 590, 370}, {30, 370, 30, 10}, {30, 360, 585, 360}});
+    for (const GridLine &line : gridLines(frame, 10))
+        painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
+                         line.label);
+    for (const Tick &tick : ticks)
+        painter.drawText(tick.labelRect, Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
     painter.end();
-    // The plot with the lines' ends, and the ticks below the axis, clear of text and arrows.
-    for (const QRectF area :
-         {QRectF(QPointF(27, 21), QPointF(588, 364)), QRectF(36, 371, 540, 4)}) {
+    // The plot with the lines' ends, the ticks below the axis and the labels,
+    // clear of titles and arrows.
+    for (const QRectF area : {QRectF(QPointF(27, 21), QPointF(588, 364)), QRectF(36, 371, 500, 15),
+                              QRectF(0, 21, 26, 355)}) {
         const QRect pixels((area.topLeft() * ratio).toPoint(),
                            (area.bottomRight() * ratio).toPoint());
         QCOMPARE(chart.copy(pixels), pens.copy(pixels));

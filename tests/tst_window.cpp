@@ -485,6 +485,8 @@ void tst_Window::exportAndCopy()
     if (written.endsWith("svg")) {
         const QByteArray svg = file.readAll();
         QVERIFY(svg.contains(">Distance [m]<") && svg.contains("CoC 0.0125 mm · diffraction off"));
+        // Curves as paths sampled between the columns.
+        QVERIFY(QRegularExpression(R"re(d="M[^"]* L\d+\.25,)re").match(QString(svg)).hasMatch());
         image = QImage(figure, QImage::Format_RGB32);
         QPainter painter(&image);
         QSvgRenderer(path).render(&painter);

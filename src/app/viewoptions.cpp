@@ -59,7 +59,7 @@ ChartGeometry::ChartScale ViewOptions::scale() const
     scale.ys = form.qyscale->value();
     scale.leftBorder = std::llround(form.DSB_leftBorder->value() * 1000);
     scale.toInfinity = toInfinity();
-    scale.fromCamera = scale.toInfinity || form.distanceCam->isChecked();
+    scale.fromCamera = form.distanceCam->isChecked();
     scale.unit = unit();
     return scale;
 }

@@ -21,7 +21,7 @@ constexpr std::array<const char *, 3> suffixes{"png", "svg", "pdf"};
 constexpr int swatch = 10;            // the side of a camera's colour square
 constexpr int textLeft = swatch + 12; // where the legend's text starts
 constexpr int gapAbove = 8;           // clear of the credit's descenders
-constexpr int gapRight = 4;           // clear of the axis title's last glyph
+constexpr int gapRight = 4; // the axis title's last glyph may reach past the chart's width
 
 QFont legendFont()
 {
@@ -59,13 +59,11 @@ void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &inpu
         = legendRects(page.legend, page.size.width(), QFontMetrics(legendFont(), &device));
     const int chartHeight = page.size.height() - heightOf(rects);
     painter.save();
-    ChartPainter::paint(
-        painter, QSize(page.size.width() - (page.legend.isEmpty() ? 0 : gapRight), chartHeight),
-        input);
+    ChartPainter::paint(painter, QSize(page.size.width() - gapRight, chartHeight), input);
     painter.restore();
     painter.translate(0, chartHeight);
     painter.setFont(legendFont());
-    for (int k = 0; k < page.legend.size(); ++k) {
+    for (qsizetype k = 0; k < page.legend.size(); ++k) {
         const QColor colour(ChartPainter::cameraColours.at(std::size_t(page.legend[k].camera)));
         const QRect heading = rects[2 * k];
         painter.fillRect(QRect(4, heading.top() + (heading.height() - swatch) / 2, swatch, swatch),

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QtMath>
 
 #include <algorithm>
 
@@ -169,11 +168,6 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
         titleLeft = std::min(titleLeft,
                              infinityLabel(frame, metrics).left()
                                  - metrics.horizontalAdvance(QStringLiteral(" ") + title));
-    // On a page, whose fonts are wider than on screen, it still ends inside.
-    const QPaintEngine::Type engine = painter.paintEngine()->type();
-    const bool vector = engine == QPaintEngine::SVG || engine == QPaintEngine::Pdf;
-    if (vector)
-        titleLeft = std::min(titleLeft, w - qCeil(QFontMetricsF(metrics).horizontalAdvance(title)));
     painter.drawText(titleLeft, h - 12, title);
 
     painter.setFont(QFont(QStringLiteral("Arial"), 9));
@@ -212,6 +206,8 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
                                      {left, top, left - 5, top + 10},
                                      {left, top, left + 5, top + 10}});
 
+    const QPaintEngine::Type engine = painter.paintEngine()->type();
+    const bool vector = engine == QPaintEngine::SVG || engine == QPaintEngine::Pdf;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
             continue;
