@@ -112,6 +112,14 @@ void tst_Window::startsAsBuilt()
     });
     act(window, "c1_fdist=5 actionNew!");
     QVERIFY2(buttons.contains(words.section('|', 1)), qPrintable(buttons.join(' ')));
+    // The figure's size, from the size proposed.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChildren<QSpinBox *>().value(0)->setValue(300);
+        dialog->accept();
+    });
+    QCOMPARE(Prompts().figureSize(&window, "px", QSize(200, 100)), QSize(300, 100));
 }
 
 void tst_Window::everyInputRecalculatesItsCamera()
