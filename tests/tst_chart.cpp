@@ -413,6 +413,7 @@ void tst_Chart::everyPairOfExtremes()
         {"c1_coc=0.0001 c2_coc=0.0001", "c1_coc=10 c2_coc=10"},
         {"c1_fdist=0 c2_fdist=0", "c1_fdist=0.08 c2_fdist=99999"},
         {"distanceFP=1 c1_calcDef=1", "c2_calcDef=1"},
+        {"actionAxisLinear! actionUnitsMetres!", "actionAxisToInfinity! actionUnitsFeet!"},
         {"1x1", "40x40", "41x51", "300x41", "3840x2000"}};
     const CoutCapture quiet;
     mainWin window;

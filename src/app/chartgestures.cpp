@@ -18,13 +18,16 @@ ChartGestures::ChartGestures(graph *shown, const Ui_mainWin &ui, std::function<v
     connect(chart, &graph::doubleClicked, this, &ChartGestures::focus);
 }
 
-void ChartGestures::zoom(int column, int steps)
+void ChartGestures::zoom(int column, int notches)
 {
+    // Beyond either end of the ranges long before this; a wild wheel stays finite.
+    const int steps = std::clamp(notches, -50, 50);
     const ChartGeometry::ChartScale scale = chart->input().scale;
     if (scale.toInfinity) {
         // Distances on this axis grow with the border alone: a quarter
-        // farther out or nearer per notch.
-        setAxis(scale.xs, std::llround(double(scale.leftBorder) * std::pow(1.25, steps)));
+        // farther out or nearer per notch, from at least a centimetre.
+        setAxis(scale.xs,
+                std::llround(std::max(double(scale.leftBorder), 10.0) * std::pow(1.25, steps)));
         return;
     }
     // A quarter more or less distance per notch, at least one step of the scale.

@@ -18,7 +18,7 @@ class ChartGestures : public QObject
 public:
     ChartGestures(graph *chart, const Ui_mainWin &form, std::function<void()> recalculate);
 
-    void zoom(int column, int steps);
+    void zoom(int column, int notches);
     void pan(int from, int to);
     void focus(int column, Qt::KeyboardModifiers modifiers);
 
