@@ -353,23 +353,26 @@ void tst_Chart::paintsOnChangesOnly()
 void tst_Chart::oneDevicePixelPerLine_data()
 {
     QTest::addColumn<qreal>("ratio");
-    QTest::newRow("1") << 1.0;
-    QTest::newRow("1.5") << 1.5;
-    QTest::newRow("2") << 2.0;
+    QTest::addColumn<int>("dpi"); // which sizes the fonts
+    QTest::newRow("1") << 1.0 << 96;
+    QTest::newRow("1.5") << 1.5 << 96;
+    QTest::newRow("2") << 2.0 << 96;
+    QTest::newRow("1, 120 dpi") << 1.0 << 120;
 }
 
 void tst_Chart::oneDevicePixelPerLine()
 {
     QFETCH(qreal, ratio);
+    QFETCH(int, dpi);
 
     // The plot without curves, against its lines drawn with cosmetic pens and
     // its labels as text, at each ratio in turn.
     const CoutCapture quiet;
     mainWin window;
     act(window, "boxC1=0 boxC2=0");
-    const QImage chart = renderChart(window, QSize(600, 400), ratio);
-    QImage pens(chart.size(), QImage::Format_RGB32);
-    pens.setDevicePixelRatio(ratio);
+    const QImage chart = renderChart(window, QSize(600, 400), ratio, dpi);
+    QImage pens(chart); // its size, ratio and resolution
+    pens.detach();
     pens.fill(Qt::white);
     QPainter painter(&pens);
     painter.setPen(QPen(QColor(200, 200, 200), 0));

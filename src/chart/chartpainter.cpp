@@ -79,19 +79,21 @@ struct LabelKey
     QSize size;
     int flags;
     int scale;
+    int dpi; // the device's, which sizes the font in pixels
     QRgb colour;
 
     bool operator==(const LabelKey &other) const
     {
         return text == other.text && size == other.size && flags == other.flags
-            && scale == other.scale && colour == other.colour && font == other.font;
+            && scale == other.scale && dpi == other.dpi && colour == other.colour
+            && font == other.font;
     }
 };
 
 size_t qHash(const LabelKey &key, size_t seed = 0)
 {
     return qHashMulti(seed, key.text, key.size.width(), key.size.height(), key.flags, key.scale,
-                      key.colour);
+                      key.dpi, key.colour);
 }
 
 // A label as drawText() would draw it. On a raster device whose pixels are
@@ -111,8 +113,9 @@ void drawLabel(QPainter &painter, const QRect &rect, int flags, const QString &t
         QImage image;
     };
     static QHash<LabelKey, Drawn> drawn; // painting happens on one thread only
-    const LabelKey key{text,  painter.font(), rect.size(),
-                       flags, scale,          painter.pen().color().rgba()};
+    const int dpi = painter.device()->logicalDpiY();
+    const LabelKey key{
+        text, painter.font(), rect.size(), flags, scale, dpi, painter.pen().color().rgba()};
     auto label = drawn.constFind(key);
     if (label == drawn.constEnd()) {
         if (drawn.size() > 2000)
@@ -125,6 +128,8 @@ void drawLabel(QPainter &painter, const QRect &rect, int flags, const QString &t
                                .adjusted(-2, -2, 2, 2);
         QImage image(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(scale);
+        image.setDotsPerMeterX(qRound(painter.device()->logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
         image.fill(Qt::transparent);
         QPainter layer(&image);
         layer.setFont(painter.font());

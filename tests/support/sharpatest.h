@@ -144,10 +144,12 @@ inline QString formSnapshot(const mainWin &w)
 }
 
 // The chart paints no background of its own: it is drawn onto white.
-inline QImage renderChart(const mainWin &window, const QSize &size, qreal ratio = 1)
+inline QImage renderChart(const mainWin &window, const QSize &size, qreal ratio = 1, int dpi = 96)
 {
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
     image.fill(Qt::white);
     QPainter painter(&image);
     ChartPainter::paint(painter, size, window.chartInput());
