@@ -528,6 +528,9 @@ void tst_Window::exportAndCopy()
                  qPrintable(QString::number(x)));
     QCOMPARE(image.pixel(QPointF(9, chart->height() + 15).toPoint() * ratio),
              ChartPainter::cameraColours[0]);
+    // Nothing cut at the right edge: the axis title ends inside the figure.
+    for (int y = int((chart->height() - 22) * ratio); y < int((chart->height() - 8) * ratio); ++y)
+        QCOMPARE(qGray(image.pixel(image.width() - 1, y)), 255);
     const QByteArray twice = ChartExport::encode(
         ChartExport::Format::Png, {QSize(300, 200), 2, 96, {}, {}, {}}, window.chartInput());
     const QImage big = QImage::fromData(twice);

@@ -22,7 +22,8 @@ public:
     ~graph() override;
 
     void setSource(Source source);
-    // What the chart shows now, as its next paint will read it.
+    // What the chart shows now, as its next paint will read it, with the
+    // plot's columns at the widget's present size.
     ChartInput input() const;
 
 signals:
