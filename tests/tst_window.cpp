@@ -25,6 +25,7 @@ private slots:
     void everyInputRecalculatesItsCamera();
     void controls_data();
     void controls();
+    void newRestoresValuesAndRanges_data();
     void newRestoresValuesAndRanges();
     void details_data();
     void details();
@@ -269,10 +270,20 @@ void tst_Window::controls()
     QCOMPARE(observe(window, expected), expected);
 }
 
+void tst_Window::newRestoresValuesAndRanges_data()
+{
+    QTest::addColumn<QString>("units");
+    QTest::newRow("metres") << "actionUnitsMetres!";
+    QTest::newRow("feet") << "actionUnitsFeet!";
+}
+
 void tst_Window::newRestoresValuesAndRanges()
 {
+    QFETCH(QString, units);
+
     const CoutCapture quiet;
     mainWin window;
+    act(window, units);
     const QString fresh = formSnapshot(window);
     fakePrompts(window);
     // 20 m beyond 5000 mm lenses lifts the border's minimum to 10 m.

@@ -1,10 +1,10 @@
 #include "formstate.h"
 
 #include <QAbstractButton>
-#include <QAbstractSlider>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QSlider>
 #include <QSpinBox>
 
 FormState FormState::capture(const QWidget *root)
@@ -14,7 +14,7 @@ FormState FormState::capture(const QWidget *root)
         state.doubleSpins.push_back({box, box->minimum(), box->value()});
     for (QSpinBox *box : root->findChildren<QSpinBox *>())
         state.spins.emplace_back(box, box->value());
-    for (QAbstractSlider *slider : root->findChildren<QAbstractSlider *>())
+    for (QSlider *slider : root->findChildren<QSlider *>())
         state.sliders.emplace_back(slider, slider->value());
     for (QComboBox *box : root->findChildren<QComboBox *>())
         state.combos.emplace_back(box, box->currentIndex());

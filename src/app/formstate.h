@@ -5,15 +5,17 @@
 #include <vector>
 
 class QAbstractButton;
-class QAbstractSlider;
 class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
+class QSlider;
 class QSpinBox;
 class QWidget;
 
 // The values of every input control below a widget, taken once and put
 // back on request: "File > New" returns the form to its state as built.
+// Scroll bars are left alone: they follow what they scroll, and one put
+// back would set its control anew (the left border's, in the unit shown).
 class FormState
 {
 public:
@@ -30,7 +32,7 @@ private:
     };
     std::vector<DoubleSpin> doubleSpins;
     std::vector<std::pair<QSpinBox *, int>> spins;
-    std::vector<std::pair<QAbstractSlider *, int>> sliders;
+    std::vector<std::pair<QSlider *, int>> sliders;
     std::vector<std::pair<QComboBox *, int>> combos;
     std::vector<std::pair<QAbstractButton *, bool>> buttons;
     std::vector<std::pair<QGroupBox *, bool>> groups;
