@@ -11,21 +11,28 @@
 #include <cmath>
 
 namespace Readout {
+namespace {
+
+// " m" or " ft", as a distance ends.
+QString symbol(LengthUnit unit)
+{
+    return QLatin1Char(' ') + QLatin1String(symbolOf(unit));
+}
+
+} // namespace
 
 QString limit(double mm, const QLocale &locale, LengthUnit unit)
 {
     if (std::isinf(mm))
         return QStringLiteral("∞");
-    if (unit == LengthUnit::Feet) {
-        const double feet = mm / millimetresPer(unit);
-        if (std::abs(feet) >= 5280)
-            return locale.toString(feet / 5280, 'f', 2) + QStringLiteral(" mi");
-        return locale.toString(feet, 'f', 2) + QStringLiteral(" ft");
-    }
-    const double metres = mm / 1000;
-    if (std::abs(metres) >= 1000)
-        return locale.toString(metres / 1000, 'f', 2) + QStringLiteral(" km");
-    return locale.toString(metres, 'f', 2) + QStringLiteral(" m");
+    // Long distances in kilometres or miles.
+    const bool feet = unit == LengthUnit::Feet;
+    const double value = mm / millimetresPer(unit);
+    const double larger = feet ? 5280 : 1000;
+    if (std::abs(value) >= larger)
+        return locale.toString(value / larger, 'f', 2)
+            + (feet ? QStringLiteral(" mi") : QStringLiteral(" km"));
+    return locale.toString(value, 'f', 2) + symbol(unit);
 }
 
 QString length(double mm, const QLocale &locale, LengthUnit unit)
@@ -40,8 +47,8 @@ QString length(double mm, const QLocale &locale, LengthUnit unit)
     };
     if (unit == LengthUnit::Feet)
         return mm < millimetresPer(unit) ? write(mm / 25.4, QStringLiteral(" in"))
-                                         : write(mm / millimetresPer(unit), QStringLiteral(" ft"));
-    return mm < 5 ? write(mm, QStringLiteral(" mm")) : write(mm / 1000, QStringLiteral(" m"));
+                                         : write(mm / millimetresPer(unit), symbol(unit));
+    return mm < 5 ? write(mm, QStringLiteral(" mm")) : write(mm / 1000, symbol(unit));
 }
 
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale, LengthUnit unit)
@@ -83,8 +90,7 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale, boo
     const double distance = ChartGeometry::axisDistance(scale, column);
     const QString text = std::isinf(distance)
         ? QStringLiteral("∞")
-        : locale.toString(distance / millimetresPer(scale.unit), 'f', 2)
-            + (scale.unit == LengthUnit::Feet ? QStringLiteral(" ft") : QStringLiteral(" m"));
+        : locale.toString(distance / millimetresPer(scale.unit), 'f', 2) + symbol(scale.unit);
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])

@@ -91,11 +91,11 @@ void ViewOptions::apply()
     form.distanceFP->setEnabled(!infinity);
     form.distanceFP->setToolTip(infinity ? fromCamera : focusPlaneTip);
 
-    const bool feet = unit() == LengthUnit::Feet;
-    const QString suffix = feet ? QStringLiteral(" ft") : QStringLiteral(" m");
+    const LengthUnit shown = unit();
     for (DecimalSpinBox *box : {form.c1_fdist, form.c2_fdist, form.DSB_leftBorder})
-        box->setDisplayUnit(1000 / millimetresPer(unit()), suffix);
-    // The scroll bar moves the border in whole units; its range changes quietly.
+        box->setDisplayUnit(1000 / millimetresPer(shown),
+                            QLatin1Char(' ') + QLatin1String(symbolOf(shown)));
+    // The scroll bar moves the border in whole units up to 1000 m; its range changes quietly.
     const QSignalBlocker quiet(form.SB_leftBorder);
-    form.SB_leftBorder->setRange(1, feet ? 3281 : 1000);
+    form.SB_leftBorder->setRange(1, int(std::ceil(1000000 / millimetresPer(shown))));
 }

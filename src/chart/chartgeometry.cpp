@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace ChartGeometry {
 namespace {
@@ -45,12 +46,18 @@ qint64 linearDistance(const ChartScale &scale, int column)
     return scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
 }
 
+// The axis to infinity starts at least a millimetre out, where 1/distance is finite.
+double borderToInfinity(const ChartScale &scale)
+{
+    return std::max(double(scale.leftBorder), 1.0);
+}
+
 // The distance at a column or between two, mm; unrounded.
 double distanceAt(const ChartScale &scale, double focusDistance, double column)
 {
     if (scale.toInfinity) {
         const int last = scale.columns - 1;
-        const double border = std::max(double(scale.leftBorder), 1.0);
+        const double border = borderToInfinity(scale);
         if (last <= 0)
             return border;
         return column >= last ? qInf() : border * last / (last - column);
@@ -60,7 +67,7 @@ double distanceAt(const ChartScale &scale, double focusDistance, double column)
                             : focusDistance - double(scale.leftBorder) + along;
 }
 
-// The row of a blur value, unrounded, clamped as rowOf() does.
+// The row of a blur value, unrounded, clamped; NaN counts as above the top.
 double exactRow(const ChartFrame &frame, double u, int ys)
 {
     const double row = frame.axisRow() - u * ys;
@@ -120,10 +127,10 @@ QVector<Tick> linearTicks(const ChartFrame &frame, const ChartScale &scale,
     const TickRule rule = tickRule(scale.xs, scale.unit);
     const QLocale locale = numbers();
     // A tick falls on the first column at or past a multiple of the interval.
+    qint64 previous = hundredths(linearDistance(scale, 0), scale.unit);
     for (int i = 1; i < frame.plotWidth(); ++i) {
-        const qint64 previous = hundredths(linearDistance(scale, i - 1), scale.unit);
         const qint64 d = hundredths(linearDistance(scale, i), scale.unit);
-        if (floorDiv(previous, rule.interval) == floorDiv(d, rule.interval))
+        if (floorDiv(std::exchange(previous, d), rule.interval) == floorDiv(d, rule.interval))
             continue;
         Tick tick{i, {}, {}};
         // The round distance that the tick marks, though its column lies a little past it.
@@ -186,7 +193,7 @@ QVector<Tick> ticksToInfinity(const ChartFrame &frame, const ChartScale &scale,
         return ticks;
     constexpr int closest = 4; // columns between ticks, so that grid lines stay apart
     const Tick infinity{last, QStringLiteral("∞"), infinityLabel(frame, metrics)};
-    const double border = std::max(double(scale.leftBorder), 1.0);
+    const double border = borderToInfinity(scale);
     const double unit = millimetresPer(scale.unit);
     const QLocale locale = numbers();
     const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
@@ -277,9 +284,7 @@ TickRule tickRule(int xs, LengthUnit unit)
 
 double axisDistance(const ChartScale &scale, int column)
 {
-    if (scale.toInfinity)
-        return sampleDistance(scale, 0, column);
-    return double(linearDistance(scale, column));
+    return scale.toInfinity ? distanceAt(scale, 0, column) : double(linearDistance(scale, column));
 }
 
 qint64 leftBorderFor(const ChartScale &scale, double distance, int column)
@@ -309,10 +314,7 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
 
 int rowOf(const ChartFrame &frame, double u, int ys)
 {
-    const double row = frame.axisRow() - u * ys;
-    if (std::isnan(row))
-        return int(-rowLimit);
-    return int(std::clamp(row, -rowLimit, rowLimit));
+    return int(exactRow(frame, u, ys));
 }
 
 double sampleDistance(const ChartScale &scale, double focusDistance, int column)

@@ -181,7 +181,7 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     painter.setFont(small);
 
     const QVector<GridLine> grid = gridLines(frame, scale.ys);
-    const QVector<Tick> ticks = distanceTicks(frame, scale, painter.fontMetrics(), titleLeft);
+    const QVector<Tick> ticks = distanceTicks(frame, scale, metrics, titleLeft);
     QVector<QLine> greyLines;
     for (const GridLine &line : grid)
         greyLines.append({left - 3, line.row, right - 5, line.row});

@@ -10,4 +10,9 @@ constexpr double millimetresPer(LengthUnit unit)
     return unit == LengthUnit::Feet ? 304.8 : 1000;
 }
 
+constexpr const char *symbolOf(LengthUnit unit)
+{
+    return unit == LengthUnit::Feet ? "ft" : "m";
+}
+
 #endif // LENGTHUNIT_H
