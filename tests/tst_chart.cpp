@@ -266,8 +266,10 @@ void tst_Chart::band()
     const QRect band = bandRect(frame, curve.band);
     QCOMPARE(band.isNull() ? -1 : band.left() - frame.leftMargin, first);
     QCOMPARE(band.isNull() ? -1 : band.right() - frame.leftMargin, last);
-    QCOMPARE(curve.points.size(), 560);
-    QCOMPARE(curve.points.first().y() > frame.axisRow(), leftBorder < flength);
+    // Drawn from the first column whose subject lies beyond the focal length.
+    const int start = leftBorder > flength ? 0 : int(std::floor((flength - leftBorder) / xs)) + 1;
+    QCOMPARE(curve.points.first().x() - frame.leftMargin, start);
+    QCOMPARE(curve.points.size(), 560 - start);
 }
 
 void tst_Chart::pictures_data()
@@ -280,8 +282,9 @@ void tst_Chart::pictures_data()
         << "c2_fdist=7.25 distanceFP=1 c1_calcDef=1 qyscale=99 qxscale=3" << QSize(600, 400);
     QTest::newRow("chart-camera-2")
         << "boxC1=0 c2_calcDef=1 qxscale=5 qyscale=3 DSB_leftBorder=3.9" << QSize(500, 300);
-    QTest::newRow("chart-through-focal-length")
-        << "boxC2=0 c1_flength=5000 qxscale=12 qyscale=51 DSB_leftBorder=2" << QSize(600, 400);
+    // From the camera itself: the curve starts beyond the focal length.
+    QTest::newRow("chart-inside-focal-length")
+        << "boxC2=0 distanceFP=1 DSB_leftBorder=4 qyscale=3" << QSize(600, 400);
     // The scales at both sides of each boundary of the grid-step and tick tables.
     QTest::newRow("chart-ys2-xs1") << "qyscale=2 qxscale=1" << QSize(600, 400);
     QTest::newRow("chart-ys3-xs2") << "qyscale=3 qxscale=2 DSB_leftBorder=0.27" << QSize(600, 400);
@@ -410,7 +413,7 @@ void tst_Chart::everyPairOfExtremes()
     const QList<QStringList> axes{
         {"qxscale=1", "qxscale=2", "qxscale=11", "qxscale=12", "qxscale=99"},
         {"qyscale=1", "qyscale=3", "qyscale=50", "qyscale=51", "qyscale=99"},
-        {"DSB_leftBorder=0", "DSB_leftBorder=99999"},
+        {"DSB_leftBorder=0", "DSB_leftBorder=99999", "distanceFP=1 DSB_leftBorder=4"},
         {"c1_flength=1 c2_flength=1", "c1_flength=5000 c2_flength=5000"},
         {"c1_apature=0.7 c2_apature=0.7", "c1_apature=32 c2_apature=32"},
         {"c1_coc=0.0001 c2_coc=0.0001", "c1_coc=10 c2_coc=10"},
@@ -438,7 +441,18 @@ void tst_Chart::everyPairOfExtremes()
                     // The U = 0 grid line's tick, left of the y axis where no curve reaches.
                     if (size.height() > 50 && size.width() > 30)
                         QCOMPARE(image.pixel(27, size.height() - 30), qRgb(200, 200, 200));
-                    QVERIFY(window.DSB_leftBorder->value() >= window.DSB_leftBorder->minimum());
+                    // No curve leaves the plot: no camera's colour among the tick
+                    // labels (above the credit) or left of the y axis.
+                    const int axis = size.height() - 30;
+                    for (int y = 0; y < size.height() - 14; ++y) {
+                        for (int x = 0; x < (y > axis ? size.width() : std::min(30, size.width()));
+                             ++x) {
+                            const QRgb pixel = image.pixel(x, y);
+                            QVERIFY2(pixel != ChartPainter::cameraColours[0]
+                                         && pixel != ChartPainter::cameraColours[1],
+                                     qPrintable(first + ' ' + second));
+                        }
+                    }
                 }
             }
         }

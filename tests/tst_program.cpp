@@ -106,6 +106,10 @@ void tst_Program::run_data()
     // The file's left border, 2.5 m, is the first value echoed.
     QTest::newRow("a file: opened") << SHARPA_BINARY << QStringList{SHARPA_TEST_DATA "/border.cbp"}
                                     << 0 << -1 << startupTrace + "2.5\n";
+    QTest::newRow("--: starts") << SHARPA_BINARY << QStringList{"--"} << 0 << -1 << startupTrace;
+    QTest::newRow("-- a file: opened")
+        << SHARPA_BINARY << QStringList{"--", SHARPA_TEST_DATA "/border.cbp"} << 0 << -1
+        << startupTrace + "2.5\n";
     QTest::newRow("a missing file: starts")
         << SHARPA_BINARY << QStringList{"/no/such.cbp"} << 0 << -1 << startupTrace;
     QTest::newRow("two: usage") << SHARPA_BINARY << five.mid(3) << 0 << 255 << usage;

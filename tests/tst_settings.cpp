@@ -178,9 +178,8 @@ void tst_Settings::load_data()
            "99,999\nDistance scale: 2,130,706,432 became 99\n";
     QTest::newRow("below every range")
         << "" << everyNumber(-1e9, QByteArray("\x80\0\0\0", 4))
-        << "DSB_leftBorder.minimum=0 DSB_leftBorder=0 c1_fdist=0 "
-           "c1_apature=0 c1_flength=0 c1_coc=0 c2_fdist=0 "
-           "c2_apature=0 c2_flength=0 c2_coc=0 qxscale=0 qyscale=0"
+        << "c1_flength=0 c2_flength=0 DSB_leftBorder=0 c1_fdist=0 c1_apature=0 c1_coc=0 "
+           "c2_fdist=0 c2_apature=0 c2_coc=0 qxscale=0 qyscale=0"
         << "\nCamera 2, Circel of Confusion: -1,000,000,000 became 0.0001";
     QTest::newRow("a list position beyond its list")
         << "" << extended(1, with(presetValues, 2, QByteArray("\0\0\0\x09", 4)))

@@ -148,21 +148,23 @@ void tst_Window::controls_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("expected");
 
-    // The left border's floor: twice a focal length, applied only while the
-    // border lies above it, camera 2's last.
+    // The left border's floor: twice a focal length, camera 2's last; a
+    // border at or below a floor rises to it.
     QTest::newRow("floor: camera 2 higher") << ""
                                             << "DSB_leftBorder.minimum=0.27";
     QTest::newRow("floor: camera 2 lower") << "c1_flength=200 c2_flength=50"
                                            << "DSB_leftBorder.minimum=0.1";
-    QTest::newRow("floor: camera 1 above border") << "c1_flength=600 c2_flength=50"
-                                                  << "DSB_leftBorder.minimum=0.1";
+    QTest::newRow("floor: camera 1 above border")
+        << "c1_flength=600 c2_flength=50"
+        << "DSB_leftBorder.minimum=0.1; DSB_leftBorder.value=1.2";
     QTest::newRow("floor: camera 2 above border")
         << "c2_flength=600"
-        << "DSB_leftBorder.minimum=0.17; DSB_leftBorder.value=1";
+        << "DSB_leftBorder.minimum=1.2; DSB_leftBorder.value=1.2";
     QTest::newRow("floor: border equal to camera 2's") << "DSB_leftBorder=0.27 c1_flength=90"
-                                                       << "DSB_leftBorder.minimum=0.18";
-    QTest::newRow("floor: neither") << "c1_flength=600 c2_flength=700"
-                                    << "DSB_leftBorder.minimum=0.27; DSB_leftBorder.value=1";
+                                                       << "DSB_leftBorder.minimum=0.27";
+    QTest::newRow("floor: both above border")
+        << "c1_flength=600 c2_flength=700 DSB_leftBorder=0.5"
+        << "DSB_leftBorder.minimum=1.4; DSB_leftBorder.value=1.4";
     QTest::newRow("hyperfocal at start")
         << "c2_set_Hyper!"
         << "c2_set_Hyper.text=Set to hyperfocal (729.0m); c2_fdist.value=729; "
@@ -403,6 +405,9 @@ void tst_Window::readoutAtColumn_data()
     QTest::newRow("to infinity, in feet")
         << "actionAxisToInfinity! actionUnitsFeet! distanceFP=1" << 250
         << "6.56 ft — Camera 1: U 73.8 · Camera 2: U 188.6";
+    QTest::newRow("inside the focal length") << "distanceFP=1 DSB_leftBorder=4" << 0
+                                             << "-4.00 m — Camera 1: inside the focal length · "
+                                                "Camera 2: inside the focal length";
     QTest::newRow("at infinity") << "actionAxisToInfinity!" << 500
                                  << "∞ — Camera 1: U 73.8 · Camera 2: U 188.6";
 }

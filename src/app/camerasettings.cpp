@@ -110,12 +110,12 @@ QString SettingsField::title() const
 
 QByteArray CameraSettings::toBytes() const
 {
-    const QByteArray values = encode(*this, recordFields, settingsFields.size());
+    const QByteArray values = encode(*this, recordFields, settingsFields.size()) + newerValues;
     QByteArray block;
     QDataStream out(&block, QIODevice::WriteOnly);
     out.setVersion(streamVersion);
     out.writeRawData(magic, magicSize);
-    out << blockVersion << quint32(values.size());
+    out << (newerValues.isEmpty() ? blockVersion : newerVersion) << quint32(values.size());
     out.writeRawData(values.constData(), int(values.size()));
     out << qChecksum(block);
     return encode(*this, 0, recordFields) + block;
@@ -145,12 +145,12 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
     quint16 version = 0;
     quint32 length = 0;
     in >> version >> length;
+    constexpr int known = encodedSize(recordFields, settingsFields.size());
     quint16 checksum = 0;
     QDataStream(block.right(blockTrailer)) >> checksum;
     // Each version adds values after those of the versions before it.
     if (block.size() < blockHeader + blockTrailer || version == 0
-        || qint64(length) != block.size() - blockHeader - blockTrailer
-        || length < quint32(encodedSize(recordFields, settingsFields.size()))
+        || qint64(length) != block.size() - blockHeader - blockTrailer || length < quint32(known)
         || checksum != qChecksum(block.chopped(blockTrailer))) {
         setError(errorMessage,
                  QCoreApplication::translate("mainWin", "Its extension block is damaged."));
@@ -160,6 +160,10 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
                 errorMessage))
         return std::nullopt;
     settings.held = settingsFields.size();
+    if (length > quint32(known)) {
+        settings.newerValues = block.mid(blockHeader + known, qsizetype(length) - known);
+        settings.newerVersion = version;
+    }
     return settings;
 }
 

@@ -69,6 +69,11 @@ struct CameraSettings
     // How many of the fields a file held: a plain 84-byte file holds only
     // the record, and a load leaves the other controls as they are.
     std::size_t held = settingsFields.size();
+    // What a newer version of the extension block holds beyond the values
+    // known here, and that version: written back as they came, so that a
+    // file saved here loses nothing that a newer Sharpa put in it.
+    QByteArray newerValues;
+    quint16 newerVersion = 0;
 
     static constexpr int recordSize = 84;
     // No file of any version of the block is larger.

@@ -32,6 +32,13 @@ void ChartActions::exportChart()
     if (answer.isEmpty())
         return;
     const auto [path, format] = ChartExport::target(answer, int(filters.indexOf(filter)));
+    const auto refuse = [&](const QString &reason) {
+        prompts->reportFailure(
+            window, QCoreApplication::translate("mainWin", "Could not export the chart to %1.\n%2"),
+            path, reason);
+    };
+    if (const QString refused = writeRefusal(path); !refused.isEmpty())
+        return refuse(refused);
     // The dialog asked about the name as typed, not about the one with the suffix.
     if (path != answer && !prompts->mayReplace(window, path))
         return;
@@ -55,9 +62,7 @@ void ChartActions::exportChart()
     Preferences::setLastFolder(path);
     QString error;
     if (!writeWholeFile(path, ChartExport::encode(format, page, chart->input()), &error))
-        prompts->reportFailure(
-            window, QCoreApplication::translate("mainWin", "Could not export the chart to %1.\n%2"),
-            path, error);
+        refuse(error);
 }
 
 void ChartActions::copyChart()

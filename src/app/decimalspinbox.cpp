@@ -39,7 +39,7 @@ double DecimalSpinBox::valueFromText(const QString &text) const
         return QDoubleSpinBox::valueFromText(text);
     // To the decimals held, so that 10.01 ft is held, and saved, as 3.051048 m.
     const double scale = std::pow(10.0, decimals());
-    return std::round(locale().toDouble(number(text)) / factor * scale) / scale;
+    return inRange(std::round(locale().toDouble(number(text)) / factor * scale) / scale);
 }
 
 QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
@@ -55,8 +55,19 @@ QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
     if (!ok || typed.contains(locale().groupSeparator())
         || (point >= 0 && typed.size() - point - 1 > shown))
         return QValidator::Invalid;
-    const double held = inUnit / factor;
+    const double held = inRange(inUnit / factor);
     return held < minimum() || held > maximum() ? QValidator::Intermediate : QValidator::Acceptable;
+}
+
+double DecimalSpinBox::inRange(double held) const
+{
+    // A bound shown in another unit is rounded: 99999 m reads 328080.71 ft,
+    // a little more than the maximum, and must still be taken as shown.
+    for (const double bound : {minimum(), maximum()}) {
+        if (held != bound && textFromValue(held) == textFromValue(bound))
+            return bound;
+    }
+    return held;
 }
 
 QString DecimalSpinBox::number(const QString &text) const

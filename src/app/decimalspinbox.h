@@ -27,6 +27,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The held value, or the bound that it reads as.
+    double inRange(double held) const;
     // The number in the text, without prefix and suffix.
     QString number(const QString &text) const;
 

@@ -2,12 +2,13 @@
 
 #include "camerasettings.h"
 #include "formbinding.h"
+#include "pathtext.h"
 #include "preferences.h"
 #include "product.h"
 #include "prompts.h"
+#include "safefile.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
@@ -31,7 +32,7 @@ QString droppedFile(const QMimeData *data)
 
 } // namespace
 
-Document::Document(QWidget *parent, const FormBinding &binding,
+Document::Document(QWidget *parent, FormBinding &binding,
                    const std::unique_ptr<Prompts> &windowPrompts)
     : QObject(parent)
     , window(parent)
@@ -51,7 +52,7 @@ QString Document::fileName() const
 
 bool Document::mayDiscardChanges()
 {
-    if (form.read().toBytes() == saved)
+    if (current().toBytes() == saved)
         return true;
     switch (prompts->ask(window, productName,
                          QCoreApplication::translate("mainWin",
@@ -72,7 +73,8 @@ void Document::newDocument()
 {
     if (!mayDiscardChanges())
         return;
-    initialForm.restore();
+    form.restore(initialForm);
+    newerValues.clear();
     setFileName({});
     emit replaced();
     markSaved();
@@ -106,7 +108,9 @@ void Document::openFile(const QString &path)
     emit replaced();
     // What the controls took is what counts as saved, except where a value
     // had to be brought into range: there the form no longer equals its file.
-    const CameraSettings shown = form.read();
+    newerValues = settings->newerValues;
+    newerVersion = settings->newerVersion;
+    const CameraSettings shown = current();
     CameraSettings held = shown;
     QStringList changes;
     for (std::size_t k : adjusted) {
@@ -122,7 +126,7 @@ void Document::openFile(const QString &path)
         prompts->warn(window, productName,
                       QCoreApplication::translate(
                           "mainWin", "%1 holds values outside the form's ranges. Adjusted:\n%2")
-                          .arg(QDir::toNativeSeparators(path), changes.join(QLatin1Char('\n'))));
+                          .arg(pathText(path), changes.join(QLatin1Char('\n'))));
 }
 
 bool Document::save()
@@ -161,40 +165,57 @@ bool Document::saveFile(bool askForName)
         : name;
     if (path.isEmpty())
         return false;
+    if (const QString refused = writeRefusal(path); !refused.isEmpty())
+        return refuse(path, refused);
     // The dialog asked about the name as typed, not about the one with the suffix.
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".cbp");
+        if (const QString refused = writeRefusal(path); !refused.isEmpty())
+            return refuse(path, refused);
         if (!prompts->mayReplace(window, path))
             return false;
     }
     QString error;
-    if (!SettingsFile::write(path, form.read(), &error)) {
-        prompts->reportFailure(
-            window,
-            QCoreApplication::translate("mainWin", "Could not save the camera settings to %1.\n%2"),
-            path, error);
-        return false;
-    }
+    if (!SettingsFile::write(path, current(), &error))
+        return refuse(path, error);
     setFileName(path);
     emit fileNamed(path);
     markSaved();
     return true;
 }
 
+bool Document::refuse(const QString &path, const QString &reason)
+{
+    prompts->reportFailure(
+        window,
+        QCoreApplication::translate("mainWin", "Could not save the camera settings to %1.\n%2"),
+        path, reason);
+    return false;
+}
+
+CameraSettings Document::current() const
+{
+    CameraSettings settings = form.read();
+    settings.newerValues = newerValues;
+    settings.newerVersion = newerVersion;
+    return settings;
+}
+
 void Document::markSaved()
 {
-    saved = form.read().toBytes();
+    saved = current().toBytes();
     window->setWindowModified(false);
 }
 
 void Document::showModified()
 {
-    window->setWindowModified(form.read().toBytes() != saved);
+    window->setWindowModified(current().toBytes() != saved);
 }
 
 void Document::setFileName(const QString &path)
 {
     name = path;
-    window->setWindowTitle(path.isEmpty() ? productName + QStringLiteral("[*]")
-                                          : QStringLiteral("%1 %2[*]").arg(productName, path));
+    window->setWindowTitle(path.isEmpty()
+                               ? productName + QStringLiteral("[*]")
+                               : QStringLiteral("%1 %2[*]").arg(productName, pathText(path)));
 }

@@ -1,6 +1,7 @@
 #ifndef DOCUMENT_H
 #define DOCUMENT_H
 
+#include "camerasettings.h"
 #include "formstate.h"
 
 #include <QByteArray>
@@ -25,7 +26,7 @@ class Document : public QObject
 public:
     // Takes the form's start values for New; prompts is the window's,
     // looked up at each use because tests replace it.
-    Document(QWidget *window, const FormBinding &form, const std::unique_ptr<Prompts> &prompts);
+    Document(QWidget *window, FormBinding &form, const std::unique_ptr<Prompts> &prompts);
     ~Document() override;
 
     QString fileName() const;
@@ -59,14 +60,21 @@ signals:
 
 private:
     bool saveFile(bool askForName);
+    // Reports why the file could not be saved there; false.
+    bool refuse(const QString &path, const QString &reason);
+    // The form's values with what a newer version of the file kept beside them.
+    CameraSettings current() const;
     void setFileName(const QString &path);
 
     QWidget *window;
-    const FormBinding &form;
+    FormBinding &form;
     const std::unique_ptr<Prompts> &prompts;
     FormState initialForm;
     QString name;
     QByteArray saved; // the file's bytes as last loaded or saved
+    // What the file last opened holds that only a newer version knows.
+    QByteArray newerValues;
+    quint16 newerVersion = 0;
 };
 
 #endif // DOCUMENT_H

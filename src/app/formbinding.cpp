@@ -58,10 +58,11 @@ CameraSettings FormBinding::read() const
     return settings;
 }
 
-std::vector<std::size_t> FormBinding::write(const CameraSettings &settings) const
+std::vector<std::size_t> FormBinding::write(const CameraSettings &settings)
 {
     leftBorder->setMinimum(leftBorderFloor);
     std::vector<std::size_t> adjusted;
+    writing = true;
     for (std::size_t k = 0; k < settings.held; ++k) {
         const double value = settings.values[k];
         const Bound &bound = kept[k];
@@ -86,7 +87,25 @@ std::vector<std::size_t> FormBinding::write(const CameraSettings &settings) cons
             break;
         }
     }
+    writing = false;
+    // The file's lenses may lift the border: that is an adjustment too.
+    if (raiseLeftBorderFloor()) {
+        const auto border = std::size_t(std::distance(
+            kept.begin(), std::find_if(kept.begin(), kept.end(), [this](const Bound &bound) {
+                return bound.control == leftBorder;
+            })));
+        if (std::find(adjusted.begin(), adjusted.end(), border) == adjusted.end())
+            adjusted.insert(adjusted.begin(), border);
+    }
     return adjusted;
+}
+
+void FormBinding::restore(const FormState &state)
+{
+    writing = true;
+    state.restore();
+    writing = false;
+    raiseLeftBorderFloor();
 }
 
 std::array<CameraSetup, 2> FormBinding::setups(const std::array<CameraOptics, 2> &optics) const
@@ -132,14 +151,23 @@ void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics, Leng
             caption.arg(locale.toString(optics[k].hyperfocal() / millimetresPer(unit), 'f', 1)));
 }
 
-void FormBinding::updateLeftBorder(LengthUnit unit) const
+bool FormBinding::raiseLeftBorderFloor()
 {
-    // Camera 2's floor is applied last and wins whenever both apply.
-    for (const Camera &camera : cameras) {
-        const double floor = 2 * camera.flength->value();
-        if (leftBorder->value() * 1000 > floor)
-            leftBorder->setMinimum(floor / 1000);
-    }
+    const double before = leftBorder->value();
+    // Camera 2's floor is applied last and wins where the border lies above
+    // both. A border at or below a floor rises to it, quietly: the
+    // recalculation that asked goes on with the new border.
+    const QSignalBlocker quiet(leftBorder);
+    for (const Camera &camera : cameras)
+        leftBorder->setMinimum(2 * camera.flength->value() / 1000);
+    return leftBorder->value() != before;
+}
+
+void FormBinding::updateLeftBorder(LengthUnit unit)
+{
+    // A file's values are taken as they come; the floor follows once all are in.
+    if (!writing)
+        raiseLeftBorderFloor();
     // Follows a typed border without writing back to it.
     const QSignalBlocker quiet(leftBorderBar);
     const double shown = leftBorder->value() * 1000 / millimetresPer(unit);

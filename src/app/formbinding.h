@@ -2,6 +2,7 @@
 #define FORMBINDING_H
 
 #include "camerasettings.h"
+#include "formstate.h"
 #include "optics/cameraoptics.h"
 #include "optics/lengthunit.h"
 
@@ -55,7 +56,11 @@ public:
     // that follow from other values are lifted first, so that the result
     // does not depend on what was shown before. Returns the fields whose
     // values lay outside their controls' ranges and were brought into them.
-    std::vector<std::size_t> write(const CameraSettings &settings) const;
+    std::vector<std::size_t> write(const CameraSettings &settings);
+
+    // The form as it was captured, as File > New puts it back; the left
+    // border's floor follows once every value is in, as after write().
+    void restore(const FormState &state);
 
     // Both cameras with the given optics as their controls set them up.
     std::array<CameraSetup, 2> setups(const std::array<CameraOptics, 2> &optics) const;
@@ -65,9 +70,10 @@ public:
     // Each camera's hyperfocal distance on its button, in the unit.
     void showHyperfocal(const std::array<CameraOptics, 2> &optics, LengthUnit unit) const;
 
-    // The left border may not go below twice a focal length, where it lies
-    // above that; the scroll bar follows it in whole units.
-    void updateLeftBorder(LengthUnit unit) const;
+    // The left border may not go below twice a focal length, so that no
+    // subject on the chart lies inside a lens's focal length; the scroll
+    // bar follows it in whole units.
+    void updateLeftBorder(LengthUnit unit);
 
     // The CoC presets of a camera's two groups. The view-distance preset
     // returns what the user must enter first, or nothing when it applied.
@@ -75,6 +81,9 @@ public:
     QString setCocFromViewDistance(int camera) const;
 
 private:
+    // True where the border had to rise to a floor.
+    bool raiseLeftBorderFloor();
+
     struct Bound
     {
         QObject *control;
@@ -86,6 +95,7 @@ private:
     QDoubleSpinBox *leftBorder;
     QScrollBar *leftBorderBar;
     double leftBorderFloor; // before any focal length raised it
+    bool writing = false;   // a file's values are going in
     std::array<Camera, 2> cameras;
     std::array<Bound, settingsFields.size()> kept;
 };

@@ -43,7 +43,8 @@ int main(int argc, char *argv[])
     installTranslations(app, QLocale());
     mainWin window;
     window.show();
-    if (argc == 2)
+    // "sharpa -- FILE" names the file as "sharpa FILE" does; "sharpa --" none.
+    if (argc != 6 && parser.positionalArguments().size() == 1)
         window.openFile(parser.positionalArguments().constFirst());
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "preferences.h"
 
+#include "pathtext.h"
 #include "product.h"
 #include "prompts.h"
 
@@ -26,7 +27,8 @@ Preferences::Preferences(QMainWindow *mainWindow, QMenu *recentMenu,
     , menu(recentMenu)
     , prompts(windowPrompts)
 {
-    setRecentFiles(recentFiles());
+    // A hand-edited list may hold more than the menu keeps.
+    setRecentFiles(recentFiles().mid(0, recentCount));
 }
 
 void Preferences::restoreWindow() const
@@ -76,7 +78,7 @@ void Preferences::choose(const QString &path)
     prompts->warn(window, productName,
                   QCoreApplication::translate(
                       "mainWin", "%1 no longer exists. It has been removed from the recent files.")
-                      .arg(QDir::toNativeSeparators(path)));
+                      .arg(pathText(path)));
 }
 
 QString Preferences::lastFolder()
@@ -101,8 +103,8 @@ void Preferences::setRecentFiles(const QStringList &files)
     for (int k = 0; k < files.size(); ++k) {
         const QString &path = files[k];
         QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(
-            QFileInfo(path).fileName().replace(QLatin1Char('&'), QLatin1String("&&"))));
-        entry->setToolTip(QDir::toNativeSeparators(path));
+            pathText(QFileInfo(path).fileName()).replace(QLatin1Char('&'), QLatin1String("&&"))));
+        entry->setToolTip(pathText(path));
         connect(entry, &QAction::triggered, this, [this, path] { choose(path); });
     }
     menu->setEnabled(!files.isEmpty());

@@ -1,11 +1,12 @@
 #include "prompts.h"
 
+#include "pathtext.h"
 #include "product.h"
+#include "safefile.h"
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -23,7 +24,12 @@ QString Prompts::openFileName(QWidget *parent, const QString &caption, const QSt
 QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                               const QString &filter, QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, directory, filter, selectedFilter);
+    // Asked here rather than by the dialog, so that a name that cannot be
+    // written (a folder, a pipe) is refused by the caller before any question.
+    const QString name = QFileDialog::getSaveFileName(
+        parent, caption, directory, filter, selectedFilter, QFileDialog::DontConfirmOverwrite);
+    return name.isEmpty() || !writeRefusal(name).isEmpty() || mayReplace(parent, name) ? name
+                                                                                       : QString();
 }
 
 void Prompts::warn(QWidget *parent, const QString &title, const QString &text)
@@ -68,7 +74,7 @@ QSize Prompts::figureSize(QWidget *parent, const QString &unit, const QSize &pro
 void Prompts::reportFailure(QWidget *parent, const QString &message, const QString &path,
                             const QString &reason)
 {
-    warn(parent, productName, message.arg(QDir::toNativeSeparators(path), reason));
+    warn(parent, productName, message.arg(pathText(path), reason));
 }
 
 bool Prompts::mayReplace(QWidget *parent, const QString &path)
@@ -77,7 +83,7 @@ bool Prompts::mayReplace(QWidget *parent, const QString &path)
         || ask(parent, productName,
                QCoreApplication::translate("mainWin",
                                            "%1 already exists.\nDo you want to replace it?")
-                   .arg(QDir::toNativeSeparators(path)),
+                   .arg(pathText(path)),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }

@@ -96,11 +96,13 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale, boo
         if (!input.shown[k])
             continue;
         const CameraOptics &camera = input.cameras[k];
-        const double u = camera.relativeBlur(
-            ChartGeometry::sampleDistance(scale, camera.focusDistance(), column),
-            input.diffraction[k]);
-        const QString part
-            = QCoreApplication::translate("mainWin", "Camera %1: U %2")
+        const double x = ChartGeometry::sampleDistance(scale, camera.focusDistance(), column);
+        const double u = camera.relativeBlur(x, input.diffraction[k]);
+        // A subject there has no real image, so no blur to state.
+        const QString part = x <= camera.flength
+            ? QCoreApplication::translate("mainWin", "Camera %1: inside the focal length")
+                  .arg(k + 1)
+            : QCoreApplication::translate("mainWin", "Camera %1: U %2")
                   .arg(k + 1)
                   .arg(std::isfinite(u) ? locale.toString(u, 'f', 1) : QStringLiteral("–"));
         blur << (coloured ? QStringLiteral("<span style=\"color: %1\">%2</span>")

@@ -62,15 +62,20 @@ std::optional<FileContents> readRegularFile(const QString &path, qint64 limit,
     return contents;
 }
 
+QString writeRefusal(const QString &path)
+{
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? refusal(info.st_mode)
+                                                                   : QString();
+}
+
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *errorMessage)
 {
     // A file-size limit would end the program with SIGXFSZ, unsaved work and
     // all; ignored, the write fails with EFBIG and is reported below.
     std::signal(SIGXFSZ, SIG_IGN);
-    struct stat info = {};
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0
-        && !refusal(info.st_mode).isEmpty()) {
-        setError(errorMessage, refusal(info.st_mode));
+    if (const QString refused = writeRefusal(path); !refused.isEmpty()) {
+        setError(errorMessage, refused);
         return false;
     }
     // Unbuffered, so that a short write shows in write()'s count: commit()

@@ -19,6 +19,11 @@ struct FileContents
 std::optional<FileContents> readRegularFile(const QString &path, qint64 limit,
                                             QString *errorMessage = nullptr);
 
+// Why the path names something that is not replaced (a folder, pipe,
+// device or socket); empty where a file may be written there. Asked before
+// any question about writing, so that none is asked in vain.
+QString writeRefusal(const QString &path);
+
 // Replaces the file only once every byte is written; on failure the old file,
 // if any, stays as it was and errorMessage says why.
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *errorMessage = nullptr);

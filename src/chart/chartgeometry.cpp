@@ -333,16 +333,21 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
     curve.points.reserve(columns);
 
     const double focus = camera.focusDistance();
-    const double first = sampleDistance(scale, focus, 0);
+    // A subject at or inside the focal length has no real image and no
+    // blur: the curve starts beyond it. Distance grows with the column.
+    int start = 0;
+    while (start < columns && !(sampleDistance(scale, focus, start) > camera.flength))
+        ++start;
+    if (start == columns)
+        return curve;
+    const double first = sampleDistance(scale, focus, start);
     double previousU = camera.relativeBlur(first, withDiffraction);
-    curve.points.append(QPoint(frame.x(0), rowOf(frame, previousU, scale.ys)));
-    // Sharp from the first column on; in front of the focal length the blur
-    // is negative, which is no depth of field.
-    if (previousU <= 1 && first > camera.flength)
-        curve.band.entry = 0;
+    curve.points.append(QPoint(frame.x(start), rowOf(frame, previousU, scale.ys)));
+    if (previousU <= 1)
+        curve.band.entry = start;
     double previousX = first;
     int focusColumn = -1;
-    for (int i = 1; i < columns; ++i) {
+    for (int i = start + 1; i < columns; ++i) {
         const double x = sampleDistance(scale, focus, i);
         const double u = camera.relativeBlur(x, withDiffraction);
         curve.points.append(QPoint(frame.x(i), rowOf(frame, u, scale.ys)));
@@ -369,14 +374,21 @@ QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const
 {
     QPainterPath path;
     const int samples = (frame.plotWidth() - 1) * perColumn;
-    const auto point = [&](int k) {
-        const double column = double(k) / perColumn;
-        const double u = camera.relativeBlur(distanceAt(scale, camera.focusDistance(), column),
-                                             withDiffraction);
-        return QPointF(frame.x(0) + column, exactRow(frame, u, scale.ys));
+    const auto distance = [&](int k) {
+        return distanceAt(scale, camera.focusDistance(), double(k) / perColumn);
     };
-    QPointF previous = point(0);
-    for (int k = 1; k <= samples; ++k) {
+    const auto point = [&](int k) {
+        const double u = camera.relativeBlur(distance(k), withDiffraction);
+        return QPointF(frame.x(0) + double(k) / perColumn, exactRow(frame, u, scale.ys));
+    };
+    // Beyond the focal length only, as on screen.
+    int start = 0;
+    while (start <= samples && !(distance(start) > camera.flength))
+        ++start;
+    if (start > samples)
+        return path;
+    QPointF previous = point(start);
+    for (int k = start + 1; k <= samples; ++k) {
         const QPointF next = point(k);
         QPointF a = previous;
         QPointF b = next;

@@ -78,7 +78,8 @@ struct Band
     bool isDrawn() const { return entry != -1 && exit > entry; }
 };
 
-// The curve is the polyline through one point per column.
+// The curve is the polyline through one point per column, from the first
+// column whose subject lies beyond the focal length.
 struct Curve
 {
     QVector<QPoint> points;
