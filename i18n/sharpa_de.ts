@@ -723,5 +723,29 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>off</source>
         <translation>aus</translation>
     </message>
+    <message>
+        <source>Set to hyperfocal (%1)</source>
+        <translation>Auf hyperfokal setzen (%1)</translation>
+    </message>
+    <message>
+        <source>Camera %1 unchanged: Camera %2 has no depth of field to match.</source>
+        <translation>Kamera %1 unverändert: Kamera %2 hat keine Schärfentiefe zum Angleichen.</translation>
+    </message>
+    <message>
+        <source>Camera %1 unchanged: it has no depth of field at any f-number from f/0.7 to f/64.</source>
+        <translation>Kamera %1 unverändert: sie hat bei keiner Blende von f/0,7 bis f/64 eine Schärfentiefe.</translation>
+    </message>
+    <message>
+        <source>Camera %1 unchanged: Camera %2 focuses at or inside its focal length.</source>
+        <translation>Kamera %1 unverändert: Kamera %2 fokussiert auf oder innerhalb ihrer Brennweite.</translation>
+    </message>
+    <message>
+        <source>Camera %1 unchanged: it focuses at or inside its focal length.</source>
+        <translation>Kamera %1 unverändert: sie fokussiert auf oder innerhalb ihrer Brennweite.</translation>
+    </message>
+    <message>
+        <source>Camera %1: inside the focal length</source>
+        <translation>Kamera %1: innerhalb der Brennweite</translation>
+    </message>
 </context>
 </TS>

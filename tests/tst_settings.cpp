@@ -248,6 +248,12 @@ void tst_Settings::load()
         QCOMPARE(window->isWindowModified(), adjusted);
         QCOMPARE(window->currentFileName(), name);
         QVERIFY(adjusted || said.isEmpty() || echoed.join(' ') == said);
+        // Saved unchanged, a file with Sharpa's block comes back byte for byte,
+        // a newer version's values among them.
+        if (!adjusted && bytes.size() > CameraSettings::recordSize) {
+            act(*window, "actionSave!");
+            QCOMPARE(read("f.cbp"), bytes);
+        }
         return;
     }
     QVERIFY2(warning.startsWith(
@@ -380,7 +386,12 @@ void tst_Settings::saveAddsTheSuffix_data()
     QTest::newRow("Export, name of a file: No")
         << "actionExport_Chart! old" << QMessageBox::No << "old.png=kept asked";
     QTest::newRow("Export, name of a file: Yes")
-        << "actionExport_Chart! old" << QMessageBox::Yes << "old.png=written asked";
+        << "actionExport_Chart! old" << QMessageBox::Yes << "old.png=written asked sized";
+    // What cannot be written is refused before any question.
+    QTest::newRow("Save, name of a folder")
+        << "actionSave! dir" << QMessageBox::Yes << "dir.cbp=kept";
+    QTest::newRow("Export, name of a folder")
+        << "actionExport_Chart! dir" << QMessageBox::Yes << "dir.png=kept";
 }
 
 void tst_Settings::saveAddsTheSuffix()
@@ -391,14 +402,17 @@ void tst_Settings::saveAddsTheSuffix()
 
     const QByteArray old = "the user's old file";
     write("old.cbp", old), write("old.png", old);
+    QVERIFY(QDir(dir->path()).mkdir("dir.cbp") && QDir(dir->path()).mkdir("dir.png"));
     prompts->answers << dir->filePath(steps.section(' ', 1));
     prompts->decisions << replace;
     act(*window, steps.section(' ', 0, 0));
     const QString file = expected.section('=', 0, 0);
     const bool written = !QList<QByteArray>{"", old}.contains(read(qPrintable(file)));
     QCOMPARE(file + (written ? "=written" : "=kept")
-                 + (prompts->questions.filter("already exists").size() == 1 ? " asked" : ""),
+                 + (prompts->questions.filter("already exists").size() == 1 ? " asked" : "")
+                 + (prompts->questions.filter("size|").isEmpty() ? "" : " sized"),
              expected);
+    QCOMPARE(prompts->warnings.size(), int(file.startsWith("dir")));
     QCOMPARE(window->currentFileName(),
              written && file.endsWith("cbp") ? path(qPrintable(file)) : "");
 }
@@ -429,6 +443,19 @@ void tst_Settings::rememberedBetweenRuns()
     recent->actions()[0]->trigger(); // "&1 s.cbp"
     QCOMPARE(next.currentFileName(), path("s.cbp"));
     QCOMPARE(Preferences::recentFiles(), QStringList{path("s.cbp")});
+
+    // A hand-edited list longer than the menu, a name with a newline.
+    QStringList many;
+    for (int k = 0; k < 20; ++k)
+        many << path(qPrintable(QStringLiteral("%1\nb.cbp").arg(k)));
+    QSettings().setValue("files/recent", many);
+    mainWin edited;
+    const auto *entries = edited.findChild<QMenu *>("menuOpenRecent");
+    QCOMPARE(entries->actions().size(), Preferences::recentCount);
+    QCOMPARE(entries->actions()[0]->text(), "&1 0\\nb.cbp");
+    write("a\nb.cbp", atStart);
+    edited.openFile(path("a\nb.cbp"));
+    QCOMPARE(edited.windowTitle(), "Sharpa " + path("a\\nb.cbp") + "[*]");
 }
 
 void tst_Settings::typedInFeetReadsBackInMetres()
@@ -444,6 +471,15 @@ void tst_Settings::typedInFeetReadsBackInMetres()
     act(*window, "actionUnitsFeet!"); // changes no value
     QCOMPARE(window->c1_fdist->text(), "10.01 ft");
     QVERIFY(!window->isWindowModified());
+    // The largest border, 99999 m, reads 328080.71 ft, a little more: as shown, it is taken.
+    window->DSB_leftBorder->selectAll();
+    QTest::keyClicks(window->DSB_leftBorder, window->DSB_leftBorder->cleanText() + "0");
+    QTest::keyClick(window->DSB_leftBorder, Qt::Key_Enter);
+    window->DSB_leftBorder->selectAll();
+    QTest::keyClicks(window->DSB_leftBorder, "328080.71");
+    QTest::keyClick(window->DSB_leftBorder, Qt::Key_Enter);
+    QCOMPARE(window->DSB_leftBorder->text(), "328080.71 ft");
+    QCOMPARE(window->DSB_leftBorder->value(), 99999.0);
 }
 
 void tst_Settings::unitsFollowTheLocaleUntilChosen_data()

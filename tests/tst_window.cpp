@@ -174,7 +174,12 @@ void tst_Window::controls_data()
         << "c2_set_Hyper.text=Set to hyperfocal (1234.6m); c1_fdist.value=289; c2_fdist.value=4";
     QTest::newRow("hyperfocal below 5 cm")
         << "c2_apature=32 c2_flength=1 c2_coc=10 c2_set_Hyper!"
-        << "c2_set_Hyper.text=Set to hyperfocal (0.0m); c2_fdist.value=3e-06";
+        << "c2_set_Hyper.text=Set to hyperfocal (0.00313 mm); c2_fdist.value=3e-06";
+    // From 1,210 ft on the far limit is infinite, not from the hyperfocal 948.2 ft.
+    QTest::newRow("hyperfocal with diffraction, in feet")
+        << "actionUnitsFeet! c1_calcDef=1 c1_set_Hyper!"
+        << "c1_set_Hyper.text=Set to hyperfocal (1210.7 ft); "
+           "readoutC1.text=Camera 1: 605.35 ft – ∞ (∞)";
     QTest::newRow("hyperfocal past the focus range")
         << "c2_apature=0.7 c2_flength=5000 c2_coc=0.0001 c2_set_Hyper!"
         << "c2_set_Hyper.text=Set to hyperfocal (357142857.1m); "
@@ -237,6 +242,14 @@ void tst_Window::controls_data()
         << "c1_flength=20 actionMatchDepthOfField1!"
         << "c1_apature.value=0.7; statusbar.currentMessage=Camera 1 set to f/0.7; its depth of "
            "field is still 0.702 m against 0.0424 m";
+    QTest::newRow("match depth of field: none at any f-number")
+        << "c1_coc=0.0001 c1_calcDef=1 actionMatchDepthOfField1!"
+        << "c1_apature.value=2; statusbar.currentMessage=Camera 1 unchanged: it has no depth of "
+           "field at any f-number from f/0.7 to f/64.";
+    QTest::newRow("match background blur: the other focused inside its lens")
+        << "c1_fdist=0.08 actionMatchBackgroundBlur2!"
+        << "c2_apature.value=2; statusbar.currentMessage=Camera 2 unchanged: Camera 1 focuses at "
+           "or inside its focal length.";
     QTest::newRow("match background blur")
         << "c2_crop=2 actionMatchBackgroundBlur2!"
         << "c2_apature.value=5.1; statusbar.currentMessage=Camera 2: f/2 → f/5.1";

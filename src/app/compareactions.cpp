@@ -39,6 +39,12 @@ void CompareActions::matchDepthOfField(int target)
     const std::array<CameraSetup, 2> cameras = source();
     const Matching::Result match = Matching::depthOfField(cameras.at(std::size_t(target)),
                                                           cameras.at(std::size_t(1 - target)));
+    if (std::isnan(match.wanted) || std::isnan(match.achieved))
+        return refuse(target,
+                      std::isnan(match.wanted)
+                          ? tr("Camera %1 unchanged: Camera %2 has no depth of field to match.")
+                          : tr("Camera %1 unchanged: it has no depth of field at any f-number "
+                               "from f/0.7 to f/64."));
     const QLocale locale;
     setApature(target, match.apature,
                match.reached ? QString()
@@ -56,6 +62,14 @@ void CompareActions::matchBackgroundBlur(int target)
     const std::array<CameraSetup, 2> cameras = source();
     const Matching::Result match = Matching::backgroundBlur(cameras.at(std::size_t(target)),
                                                             cameras.at(std::size_t(1 - target)));
+    // The blur at infinity needs a focus beyond the focal length.
+    if (std::isnan(match.wanted) || std::isnan(match.achieved))
+        return refuse(target,
+                      std::isnan(match.wanted)
+                          ? tr("Camera %1 unchanged: Camera %2 focuses at or inside "
+                               "its focal length.")
+                          : tr("Camera %1 unchanged: it focuses at or inside its focal "
+                               "length."));
     const auto share = [](double value) {
         return std::isnan(value) ? tr("none")
                                  : QLocale().toString(100 * value, 'f', 2) + QStringLiteral(" %");
@@ -64,6 +78,11 @@ void CompareActions::matchBackgroundBlur(int target)
                match.reached ? QString()
                              : tr("its background blur is still %1 of the width against %2")
                                    .arg(share(match.achieved), share(match.wanted)));
+}
+
+void CompareActions::refuse(int target, const QString &why)
+{
+    bar->showMessage(why.arg(target + 1).arg(2 - target), 10000);
 }
 
 void CompareActions::copyCamera(int target)

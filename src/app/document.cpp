@@ -165,8 +165,6 @@ bool Document::saveFile(bool askForName)
         : name;
     if (path.isEmpty())
         return false;
-    if (const QString refused = writeRefusal(path); !refused.isEmpty())
-        return refuse(path, refused);
     // The dialog asked about the name as typed, not about the one with the suffix.
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".cbp");

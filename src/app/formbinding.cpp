@@ -2,6 +2,7 @@
 
 #include "chart/chartpainter.h"
 #include "optics/presets.h"
+#include "readout.h"
 #include "ui_mainwin.h"
 
 #include <QLocale>
@@ -100,6 +101,15 @@ std::vector<std::size_t> FormBinding::write(const CameraSettings &settings)
     return adjusted;
 }
 
+void FormBinding::setHyperfocal(int index, const CameraOptics &optics) const
+{
+    const Camera &c = camera(index);
+    const double metres = hyperfocalFocus(optics, c.diffraction->isChecked()) / 1000;
+    // Rounded up where the far limit must stay infinite.
+    const double scale = std::pow(10.0, c.fdist->decimals());
+    c.fdist->setValue(c.diffraction->isChecked() ? std::ceil(metres * scale) / scale : metres);
+}
+
 void FormBinding::restore(const FormState &state)
 {
     writing = true;
@@ -146,9 +156,15 @@ void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics, Leng
     const QString caption = unit == LengthUnit::Feet
         ? QCoreApplication::translate("mainWin", "Set to hyperfocal (%1 ft)")
         : QCoreApplication::translate("mainWin", "Set to hyperfocal (%1m)");
-    for (std::size_t k = 0; k < cameras.size(); ++k)
+    for (std::size_t k = 0; k < cameras.size(); ++k) {
+        const double focus = hyperfocalFocus(optics[k], cameras[k].diffraction->isChecked());
+        // Shorter than the caption's one decimal shows: in millimetres or inches.
         cameras[k].setHyper->setText(
-            caption.arg(locale.toString(optics[k].hyperfocal() / millimetresPer(unit), 'f', 1)));
+            focus / millimetresPer(unit) < 0.05
+                ? QCoreApplication::translate("mainWin", "Set to hyperfocal (%1)")
+                      .arg(Readout::length(focus, locale, unit))
+                : caption.arg(locale.toString(focus / millimetresPer(unit), 'f', 1)));
+    }
 }
 
 bool FormBinding::raiseLeftBorderFloor()

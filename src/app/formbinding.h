@@ -67,7 +67,10 @@ public:
     // The optics inputs, the diffraction switch and the CoC presets' inputs.
     void copyCamera(int from, int to) const;
 
-    // Each camera's hyperfocal distance on its button, in the unit.
+    // Focuses the camera at what its button shows.
+    void setHyperfocal(int camera, const CameraOptics &optics) const;
+    // Each camera's hyperfocal distance on its button, in the unit; with
+    // diffraction, the focus from which the far limit is infinite.
     void showHyperfocal(const std::array<CameraOptics, 2> &optics, LengthUnit unit) const;
 
     // The left border may not go below twice a focal length, so that no

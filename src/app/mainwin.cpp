@@ -240,10 +240,10 @@ void mainWin::help()
 
 void mainWin::setC1Hyper()
 {
-    c1_fdist->setValue(cameras[0].hyperfocal() / 1000);
+    form.setHyperfocal(0, cameras[0]);
 }
 
 void mainWin::setC2Hyper()
 {
-    c2_fdist->setValue(cameras[1].hyperfocal() / 1000);
+    form.setHyperfocal(1, cameras[1]);
 }

@@ -29,6 +29,9 @@ QString limit(double mm, const QLocale &locale, LengthUnit unit)
     const bool feet = unit == LengthUnit::Feet;
     const double value = mm / millimetresPer(unit);
     const double larger = feet ? 5280 : 1000;
+    // Too short for two decimals of the unit: in millimetres or inches.
+    if (value != 0 && std::abs(value) < 0.005)
+        return length(mm, locale, unit);
     if (std::abs(value) >= larger)
         return locale.toString(value / larger, 'f', 2)
             + (feet ? QStringLiteral(" mi") : QStringLiteral(" km"));

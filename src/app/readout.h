@@ -19,7 +19,8 @@ struct DepthOfField;
 namespace Readout {
 
 // A distance with two decimals: metres, or kilometres where metres grow
-// long; feet, or miles where feet do; "∞" for infinity.
+// long; feet, or miles where feet do; as length() where two decimals would
+// read 0.00; "∞" for infinity.
 QString limit(double mm, const QLocale &locale, LengthUnit unit);
 // A length with at least three significant digits: metres, or millimetres
 // where metres would read 0.00; feet, or inches below a foot.

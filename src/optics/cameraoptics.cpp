@@ -82,6 +82,13 @@ double farLimitInfiniteFrom(const CameraOptics &camera, bool withDiffraction)
     return camera.flength * camera.flength / (camera.apature * allowed) + camera.flength;
 }
 
+double hyperfocalFocus(const CameraOptics &camera, bool withDiffraction)
+{
+    const double from = withDiffraction ? farLimitInfiniteFrom(camera, true)
+                                        : std::numeric_limits<double>::quiet_NaN();
+    return std::isnan(from) ? camera.hyperfocal() : from;
+}
+
 double backgroundBlur(const CameraOptics &camera, bool withDiffraction)
 {
     const double f = camera.flength;

@@ -53,6 +53,12 @@ DepthOfField depthOfField(const CameraOptics &camera, bool withDiffraction);
 // nothing is sharp.
 double farLimitInfiniteFrom(const CameraOptics &camera, bool withDiffraction);
 
+// The focus that "Set to hyperfocal" sets: the hyperfocal distance, or
+// where the diffraction disc counts, the focus from which the far limit is
+// infinite (farther, as the disc leaves less of the CoC to the lens's blur),
+// where there is one.
+double hyperfocalFocus(const CameraOptics &camera, bool withDiffraction);
+
 // The blur disc of a subject at infinity on the sensor, mm: f² / (N (s - f)),
 // plus the diffraction disc where that counts; NaN for a focus at or inside
 // the focal length.
