@@ -31,7 +31,11 @@ void ChartActions::exportChart()
         filters.join(QStringLiteral(";;")), &filter);
     if (answer.isEmpty())
         return;
-    const auto [path, format] = ChartExport::target(answer, int(filters.indexOf(filter)));
+    // Not a structured binding: the lambda below captures the path.
+    const std::pair<QString, ChartExport::Format> named
+        = ChartExport::target(answer, int(filters.indexOf(filter)));
+    const QString &path = named.first;
+    const ChartExport::Format format = named.second;
     const auto refuse = [&](const QString &reason) {
         prompts->reportFailure(
             window, QCoreApplication::translate("mainWin", "Could not export the chart to %1.\n%2"),
