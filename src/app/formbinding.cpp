@@ -104,7 +104,8 @@ std::vector<std::size_t> FormBinding::write(const CameraSettings &settings)
 void FormBinding::setHyperfocal(int index, const CameraOptics &optics) const
 {
     const Camera &c = camera(index);
-    const double metres = hyperfocalFocus(optics, c.diffraction->isChecked()) / 1000;
+    const double metres
+        = hyperfocalFocus(optics, c.diffraction->isChecked()) / millimetresPer(LengthUnit::Metres);
     // Rounded up where the far limit must stay infinite.
     const double scale = std::pow(10.0, c.fdist->decimals());
     c.fdist->setValue(c.diffraction->isChecked() ? std::ceil(metres * scale) / scale : metres);
@@ -175,7 +176,7 @@ bool FormBinding::raiseLeftBorderFloor()
     // recalculation that asked goes on with the new border.
     const QSignalBlocker quiet(leftBorder);
     for (const Camera &camera : cameras)
-        leftBorder->setMinimum(2 * camera.flength->value() / 1000);
+        leftBorder->setMinimum(2 * camera.flength->value() / millimetresPer(LengthUnit::Metres));
     return leftBorder->value() != before;
 }
 
