@@ -747,5 +747,39 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Camera %1: inside the focal length</source>
         <translation>Kamera %1: innerhalb der Brennweite</translation>
     </message>
+    <message>
+        <source>Could not restore the changes from %1.
+%2</source>
+        <translation>Die Änderungen aus %1 konnten nicht wiederhergestellt werden.
+%2</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a figure of %1 × %2 pixels.</source>
+        <translation>Für eine Abbildung von %1 × %2 Pixeln reicht der Speicher nicht.</translation>
+    </message>
+    <message>
+        <source>Drawing the figure…</source>
+        <translation>Die Abbildung wird gezeichnet …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sharpa was closed with unsaved changes. Restore them?</source>
+        <translation>Sharpa wurde mit ungespeicherten Änderungen beendet. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The width must be from %1 to %2 %3.</source>
+        <translation>Die Breite muss zwischen %1 und %2 %3 liegen.</translation>
+    </message>
+    <message>
+        <source>The height must be from %1 to %2 %3.</source>
+        <translation>Die Höhe muss zwischen %1 und %2 %3 liegen.</translation>
+    </message>
+    <message>
+        <source>Width from %1 to %2 %5, height from %3 to %4 %5.</source>
+        <translation>Breite von %1 bis %2 %5, Höhe von %3 bis %4 %5.</translation>
+    </message>
 </context>
 </TS>

@@ -46,8 +46,10 @@ int countColour(xcb_connection_t *x, xcb_window_t window, QRgb colour)
 }
 
 // The program's window in an X server: found, seen with both curves, then
-// closed as a window manager would, after a change to the form if asked to.
-void useRealWindow(const QProcessEnvironment &environment, QProcess &program, bool change)
+// closed as a window manager would, after a change to the form if asked to;
+// or ended by SIGTERM after the change.
+void useRealWindow(const QProcessEnvironment &environment, QProcess &program, bool change,
+                   bool terminate)
 {
     const auto xdotool = [&environment](const QStringList &arguments) {
         QProcess tool;
@@ -72,6 +74,11 @@ void useRealWindow(const QProcessEnvironment &environment, QProcess &program, bo
         xdotool({"windowfocus", "--sync", id, "key", "Up"});
         QVERIFY(!xdotool({"search", "--sync", "--name", R"(^Sharpa\*$)"}).isEmpty());
     }
+    if (terminate) {
+        program.terminate();
+        QVERIFY(program.waitForFinished(20000));
+        return;
+    }
     xcb_client_message_event_t close{XCB_CLIENT_MESSAGE,      32, 0, window,
                                      atom(x, "WM_PROTOCOLS"), {}};
     close.data.data32[0] = atom(x, "WM_DELETE_WINDOW");
@@ -92,7 +99,8 @@ void tst_Program::run_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("window");     // 0: offscreen, 1: a real window, 2: one changed
+    // 0: offscreen, 1: a real window, 2: one changed, 3: one changed and ended by SIGTERM
+    QTest::addColumn<int>("window");
     QTest::addColumn<int>("status");     // -1: still running
     QTest::addColumn<QString>("output"); // how standard output begins
 
@@ -103,6 +111,8 @@ void tst_Program::run_data()
         << SHARPA_BINARY << QStringList() << 1 << 0 << startupTrace;
     QTest::newRow("changed: asks before closing")
         << SHARPA_BINARY << QStringList() << 2 << -1 << startupTrace;
+    QTest::newRow("changed, SIGTERM: the changes kept")
+        << SHARPA_BINARY << QStringList() << 3 << 0 << startupTrace;
     // The file's left border, 2.5 m, is the first value echoed.
     QTest::newRow("a file: opened") << SHARPA_BINARY << QStringList{SHARPA_TEST_DATA "/border.cbp"}
                                     << 0 << -1 << startupTrace + "2.5\n";
@@ -137,7 +147,8 @@ void tst_Program::run()
     QProcess xvfb; // writes its display number once it takes clients
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QTemporaryDir settings; // remembered between runs of this row only
-    environment.insert("XDG_CONFIG_HOME", settings.path());
+    environment.insert("XDG_CONFIG_HOME", settings.filePath("config"));
+    environment.insert("XDG_DATA_HOME", settings.filePath("data"));
     if (window != 0) {
         // -noreset: a client that connects while the server resets would fail.
         xvfb.start(
@@ -159,7 +170,7 @@ void tst_Program::run()
                   (status == -1 ? QStringList{"-oL", program} : QStringList()) + arguments);
     const auto stop = qScopeGuard([&process] { process.kill(), process.waitForFinished(); });
     if (window != 0)
-        useRealWindow(environment, process, window == 2);
+        useRealWindow(environment, process, window >= 2, window == 3);
     if (QTest::currentTestFailed())
         return;
     QByteArray seen = process.readAllStandardOutput();
@@ -172,6 +183,7 @@ void tst_Program::run()
     seen += process.readAllStandardOutput();
     QCOMPARE(process.state() == QProcess::Running ? -1 : process.exitCode(), status);
     QVERIFY2(seen.startsWith(output.toLocal8Bit()), seen.constData());
+    QCOMPARE(QFile::exists(settings.filePath("data/Sharpa/Sharpa/recovery.cbp")), window == 3);
 }
 
 QTEST_GUILESS_MAIN(tst_Program)

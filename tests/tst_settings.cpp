@@ -1,4 +1,5 @@
 #include "app/preferences.h"
+#include "app/recovery.h"
 #include "sharpatest.h"
 
 #include <QMimeData>
@@ -36,6 +37,8 @@ private slots:
     void saveAddsTheSuffix_data();
     void saveAddsTheSuffix();
     void rememberedBetweenRuns();
+    void keptForTheNextStart_data();
+    void keptForTheNextStart();
     void typedInFeetReadsBackInMetres();
     void unitsFollowTheLocaleUntilChosen_data();
     void unitsFollowTheLocaleUntilChosen();
@@ -456,6 +459,54 @@ void tst_Settings::rememberedBetweenRuns()
     write("a\nb.cbp", atStart);
     edited.openFile(path("a\nb.cbp"));
     QCOMPARE(edited.windowTitle(), "Sharpa " + path("a\\nb.cbp") + "[*]");
+}
+
+void tst_Settings::keptForTheNextStart_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("closed");  // by the user, discarding the changes, before the end
+    QTest::addColumn<int>("answer");   // to the question at the next start
+    QTest::addColumn<double>("focus"); // camera 1's, m, at the next start
+    QTest::newRow("unchanged: nothing kept") << "" << false << 0 << 4.0;
+    QTest::newRow("changed: restored") << "c1_fdist=7" << false << int(QMessageBox::Yes) << 7.0;
+    QTest::newRow("changed in a file: restored to it")
+        << "actionOpen! c1_fdist=7" << false << int(QMessageBox::Yes) << 7.0;
+    QTest::newRow("changed: declined") << "c1_fdist=7" << false << int(QMessageBox::No) << 4.0;
+    QTest::newRow("closed cleanly: nothing kept") << "c1_fdist=7" << true << 0 << 4.0;
+}
+
+void tst_Settings::keptForTheNextStart()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, closed);
+    QFETCH(int, answer);
+    QFETCH(double, focus);
+    write("f.cbp", atStart);
+    prompts->answers << path("f.cbp");
+    act(*window, steps);
+    const QString named = window->currentFileName();
+    window->keepUnsavedChanges(); // as the session ends
+    if (closed)
+        window->close();
+    QCOMPARE(QFile::exists(Recovery::path()), answer != 0);
+
+    mainWin next;
+    prompts = fakePrompts(next);
+    prompts->decisions << QMessageBox::StandardButton(answer);
+    next.offerRecovery();
+    QCOMPARE(prompts->questions,
+             answer ? QStringList{"Sharpa was closed with unsaved changes. Restore them?"}
+                    : QStringList());
+    QCOMPARE(next.c1_fdist->value(), focus);
+    // Restored as unsaved changes to the file they belong to, and offered once.
+    const bool restored = answer == QMessageBox::Yes;
+    QCOMPARE(next.isWindowModified(), restored);
+    QCOMPARE(next.currentFileName(), restored ? named : QString());
+    QVERIFY(!QFile::exists(Recovery::path()));
+    if (restored && !named.isEmpty()) {
+        act(next, "actionSave!");
+        QCOMPARE(read("f.cbp").left(atStart.size()), with(atStart, 19, 7.0));
+    }
 }
 
 void tst_Settings::typedInFeetReadsBackInMetres()

@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSvgRenderer>
 #include <QTableView>
@@ -36,6 +37,10 @@ private slots:
     void aboutAndHelp();
     void exportAndCopy_data();
     void exportAndCopy();
+    void figureSpansTheScreensDistances_data();
+    void figureSpansTheScreensDistances();
+    void figureSizeTyped_data();
+    void figureSizeTyped();
     void eitherDecimalSeparator_data();
     void eitherDecimalSeparator();
 
@@ -113,14 +118,6 @@ void tst_Window::startsAsBuilt()
     });
     act(window, "c1_fdist=5 actionNew!");
     QVERIFY2(buttons.contains(words.section('|', 1)), qPrintable(buttons.join(' ')));
-    // The figure's size, from the size proposed.
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->findChildren<QSpinBox *>().value(0)->setValue(300);
-        dialog->accept();
-    });
-    QCOMPARE(Prompts().figureSize(&window, "px", QSize(200, 100)), QSize(300, 100));
 }
 
 void tst_Window::everyInputRecalculatesItsCamera()
@@ -471,7 +468,7 @@ void tst_Window::exportAndCopy_data()
 {
     QTest::addColumn<QString>("answer"); // a name without a suffix gets the filter's, "|svg"
     for (const char *answer :
-         {"chart.PNG", "chart", "chart|svg", "chart.svg", "chart.pdf", "folder.pdf"})
+         {"chart.PNG", "chart", "chart|svg", "chart.svg", "chart.pdf", "folder.pdf", "huge.png"})
         QTest::newRow(answer) << answer;
 }
 
@@ -480,8 +477,8 @@ void tst_Window::exportAndCopy()
     QFETCH(QString, answer);
     const QString filter = answer.section('|', 1);
     answer = answer.section('|', 0, 0);
-    const QString written = answer.startsWith("folder") ? ""
-        : answer.contains('.')                          ? answer
+    const QString written = answer.startsWith("folder") || answer.startsWith("huge") ? ""
+        : answer.contains('.')                                                       ? answer
                                : answer + '.' + (filter.isEmpty() ? "png" : filter);
 
     const CoutCapture quiet;
@@ -494,12 +491,16 @@ void tst_Window::exportAndCopy()
     FakePrompts *prompts = fakePrompts(window);
     prompts->answers << dir.filePath(answer);
     prompts->filter = filter == "svg" ? "SVG drawing (*.svg)" : "";
+    // More pixels than an image can hold: no memory can be had for it.
+    prompts->size = answer.startsWith("huge") ? QSize(70000000, 40) : QSize();
     act(window, "actionExport_Chart! actionCopy_Chart!");
     QCOMPARE(prompts->questions.value(0),
              "save|Export Chart|PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
     if (written.isEmpty()) {
-        QVERIFY(prompts->warnings.value(0).startsWith("Could not export the chart to "
-                                                      + dir.filePath(answer) + ".\n"));
+        QVERIFY(prompts->warnings.value(0).startsWith(
+            answer.startsWith("huge")
+                ? "There is not enough memory for a figure of 70000000 × 40 pixels."
+                : "Could not export the chart to " + dir.filePath(answer) + ".\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
         return;
     }
@@ -567,6 +568,128 @@ void tst_Window::exportAndCopy()
     QCOMPARE(big.size(), QSize(600, 400));
     QCOMPARE(qGray(big.pixel(200, 2 * (200 - 30))), 0);
     QCOMPARE(qGray(big.pixel(200, 2 * (200 - 30) + 1)), 255);
+}
+
+void tst_Window::figureSpansTheScreensDistances_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("width"); // of the PNG; 0: the smallest offered
+    QTest::newRow("smallest") << "" << 0;
+    QTest::newRow("narrow, from the focus plane") << "distanceFP=1 DSB_leftBorder=3" << 700;
+    QTest::newRow("wide, in feet") << "actionUnitsFeet! qxscale=7" << 4000;
+}
+
+// Where camera 1's curve crosses U = 3 before and after its focus, as
+// shares of the plot's width in a chart of that width; each crossing is
+// one pixel of the curve's colour on that row.
+static QPair<double, double> crossings(const QImage &image, int width, int ratio, int ys)
+{
+    int line = 0; // U = 1: the first black row past the y axis's arrow head
+    while (line < image.height() && qGray(image.pixel(45 * ratio, line)) != 0)
+        ++line;
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, line - 2 * ys * ratio) == ChartPainter::cameraColours[0])
+            columns << x;
+    const auto share = [&](int x) {
+        return (double(x) / ratio - 30) / (width - 40 - 1);
+    };
+    return {share(columns.value(0)), share(columns.value(columns.size() - 1))};
+}
+
+void tst_Window::figureSpansTheScreensDistances()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, width);
+    const CoutCapture quiet;
+    mainWin window;
+    window.resize(1100, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    act(window, "boxC2=0 qyscale=20 " + steps);
+    const QWidget *chart = window.frame->findChild<graph *>();
+    const QImage screen = renderChart(window, chart->size());
+    QTemporaryDir dir;
+    FakePrompts *prompts = fakePrompts(window);
+    prompts->answers << dir.filePath("a.png") << dir.filePath("b.png");
+    act(window, "actionExport_Chart!");
+    const QSize size = width == 0 ? prompts->smallest : QSize(width, 600);
+    prompts->size = size;
+    act(window, "actionExport_Chart!");
+    const QImage figure(dir.filePath("b.png"));
+    QCOMPARE(figure.size(), size);
+    const auto [nearOnScreen, farOnScreen] = crossings(screen, screen.width(), 1, 20);
+    const auto [near, far] = crossings(figure, figure.width() / 2 - 4, 2, 20);
+    QVERIFY(nearOnScreen > 0.05 && farOnScreen < 0.95 && nearOnScreen < farOnScreen);
+    // Within a pixel of the figure's plot.
+    const double pixel = 1.0 / (figure.width() / 2 - 44);
+    QVERIFY2(
+        qAbs(near - nearOnScreen) <= pixel + 0.002 && qAbs(far - farOnScreen) <= pixel + 0.002,
+        qPrintable(
+            QString("%1 %2 against %3 %4").arg(near).arg(far).arg(nearOnScreen).arg(farOnScreen)));
+    if (width > 0)
+        return;
+    // The smallest figure: the legend's swatch under the chart, and its last line whole.
+    bool swatch = false;
+    for (int y = figure.height() / 2; y < figure.height(); ++y)
+        swatch |= figure.pixel(18, y) == ChartPainter::cameraColours[0];
+    QVERIFY(swatch);
+    for (int x = 0; x < figure.width(); ++x)
+        QCOMPARE(qGray(figure.pixel(x, figure.height() - 1)), 255);
+}
+
+void tst_Window::figureSizeTyped_data()
+{
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("said"); // under the fields; OK is on only for the range
+    const QString range = "Width from 40 to 20000 px, height from 60 to 900 px.";
+    QTest::newRow("smallest") << "40"
+                              << "60" << range;
+    QTest::newRow("largest") << "20000"
+                             << "900" << range;
+    QTest::newRow("narrow") << "39"
+                            << "60"
+                            << "The width must be from 40 to 20000 px.";
+    QTest::newRow("wide") << "100000"
+                          << "60"
+                          << "The width must be from 40 to 20000 px.";
+    QTest::newRow("empty") << ""
+                           << "60"
+                           << "The width must be from 40 to 20000 px.";
+    QTest::newRow("tall") << "40"
+                          << "2147483648"
+                          << "The height must be from 60 to 900 px.";
+    QTest::newRow("low") << "40"
+                         << "59"
+                         << "The height must be from 60 to 900 px.";
+}
+
+void tst_Window::figureSizeTyped()
+{
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, said);
+    const bool fits = said.startsWith("Width");
+    QWidget parent;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const QList<QLineEdit *> sides = dialog->findChildren<QLineEdit *>();
+        for (const auto &[side, typed] :
+             {std::pair{sides.value(0), width}, {sides.value(1), height}}) {
+            side->selectAll();
+            QTest::keyClick(side, Qt::Key_Delete);
+            QTest::keyClicks(side, typed);
+            QCOMPARE(side->text(), typed);
+        }
+        QCOMPARE(dialog->findChild<QLabel *>("range")->text(), said);
+        QTest::keyClick(sides.value(1), Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    QCOMPARE(Prompts().figureSize(&parent, "px", QSize(200, 100), QSize(40, 60), QSize(20000, 900)),
+             fits ? QSize(width.toInt(), height.toInt()) : QSize());
 }
 
 void tst_Window::eitherDecimalSeparator_data()

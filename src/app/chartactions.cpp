@@ -10,8 +10,23 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QProgressDialog>
+#include <QTimer>
+#include <QtConcurrent>
+#include <QtMath>
+
+namespace {
+
+// The largest side offered: an image's in pixels (20000 × 20000 is 1.6 GB
+// to draw in), a page's in points (what PDF readers take).
+constexpr int largestImageSide = 20000;
+constexpr int largestPageSide = 14400;
+
+} // namespace
 
 ChartActions::ChartActions(graph *shown, const std::unique_ptr<Prompts> &windowPrompts)
     : QObject(shown)
@@ -47,9 +62,11 @@ void ChartActions::exportChart()
     if (path != answer && !prompts->mayReplace(window, path))
         return;
     ChartExport::Page page = figure();
+    const QSize smallest = ChartExport::minimumSize(page.legend);
     if (format == ChartExport::Format::Png) {
-        page.pixels = prompts->figureSize(window, QCoreApplication::translate("mainWin", "px"),
-                                          page.size * page.ratio);
+        page.pixels = prompts->figureSize(
+            window, QCoreApplication::translate("mainWin", "px"), page.size * page.ratio,
+            QSizeF(smallest * page.ratio).toSize(), QSize(largestImageSide, largestImageSide));
         page.size
             = QSize(int(page.pixels.width() / page.ratio), int(page.pixels.height() / page.ratio));
     } else {
@@ -57,16 +74,69 @@ void ChartActions::exportChart()
         // never more than the page holds.
         const qreal perPoint = page.dpi / 72;
         const QSize points = prompts->figureSize(
-            window, QCoreApplication::translate("mainWin", "pt"), page.size / perPoint);
+            window, QCoreApplication::translate("mainWin", "pt"), page.size / perPoint,
+            QSize(qCeil(smallest.width() / perPoint), qCeil(smallest.height() / perPoint)),
+            QSize(largestPageSide, largestPageSide));
         page.ratio = 1;
         page.size = QSize(int(points.width() * perPoint), int(points.height() * perPoint));
     }
     if (page.size.isEmpty())
         return;
     Preferences::setLastFolder(path);
+    const std::optional<QByteArray> bytes = encodeWhileWaiting(format, page);
+    if (!bytes)
+        return; // abandoned
+    if (bytes->isEmpty()) {
+        const QSize pixels = page.pixels.isEmpty() ? page.size : page.pixels;
+        prompts->warn(window, productName,
+                      QCoreApplication::translate(
+                          "mainWin", "There is not enough memory for a figure of %1 × %2 pixels.")
+                          .arg(pixels.width())
+                          .arg(pixels.height()));
+        return;
+    }
     QString error;
-    if (!writeWholeFile(path, ChartExport::encode(format, page, chart->input()), &error))
+    if (!writeWholeFile(path, *bytes, &error))
         refuse(error);
+}
+
+std::optional<QByteArray> ChartActions::encodeWhileWaiting(ChartExport::Format format,
+                                                           const ChartExport::Page &page) const
+{
+    const ChartInput input = chart->input();
+    QFutureWatcher<QByteArray> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([format, page, input] {
+        try {
+            return ChartExport::encode(format, page, input);
+        } catch (const std::bad_alloc &) {
+            return QByteArray();
+        }
+    }));
+    // A figure done in a moment shows no dialog and takes no input meanwhile;
+    // a longer one shows that it is being drawn and can be abandoned.
+    QTimer moment;
+    moment.setSingleShot(true);
+    connect(&moment, &QTimer::timeout, &loop, &QEventLoop::quit);
+    moment.start(400);
+    if (!watcher.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    moment.stop();
+    if (!watcher.isFinished()) {
+        QProgressDialog progress(QCoreApplication::translate("mainWin", "Drawing the figure…"),
+                                 QCoreApplication::translate("mainWin", "Cancel"), 0, 0,
+                                 chart->window());
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+        progress.show();
+        if (!watcher.isFinished())
+            loop.exec();
+        if (!watcher.isFinished())
+            return std::nullopt;
+    }
+    return watcher.result();
 }
 
 void ChartActions::copyChart()

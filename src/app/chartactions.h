@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class Prompts;
 
@@ -27,6 +28,10 @@ public:
 private:
     // The figure at the widget's width and height plus the legend's, at twice its pixels.
     ChartExport::Page figure() const;
+    // The figure's bytes, drawn off the window's thread; empty where it
+    // could not be made, none where the user abandoned it.
+    std::optional<QByteArray> encodeWhileWaiting(ChartExport::Format format,
+                                                 const ChartExport::Page &page) const;
 
     graph *chart;
     const std::unique_ptr<Prompts> &prompts;

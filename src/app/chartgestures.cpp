@@ -26,24 +26,26 @@ void ChartGestures::zoom(int column, int notches)
     if (scale.toInfinity) {
         // Distances on this axis grow with the border alone: a quarter
         // farther out or nearer per notch, from at least a centimetre.
-        setAxis(scale.xs,
+        setAxis(form.qxscale->value(),
                 std::llround(std::max(double(scale.leftBorder), 10.0) * std::pow(1.25, steps)));
         return;
     }
     // A quarter more or less distance per notch, at least one step of the scale.
-    const int wanted = int(std::lround(scale.xs * std::pow(1.25, -steps)));
+    const int xs = form.qxscale->value();
+    const int wanted = int(std::lround(xs * std::pow(1.25, -steps)));
+    const int zoomedXs = std::clamp(wanted == xs ? xs - (steps > 0 ? 1 : -1) : wanted,
+                                    form.qxscale->minimum(), form.qxscale->maximum());
     ChartGeometry::ChartScale zoomed = scale;
-    zoomed.xs = std::clamp(wanted == scale.xs ? scale.xs - (steps > 0 ? 1 : -1) : wanted,
-                           form.qxscale->minimum(), form.qxscale->maximum());
+    zoomed.xs = zoomedXs;
     setAxis(
-        zoomed.xs,
+        zoomedXs,
         ChartGeometry::leftBorderFor(zoomed, ChartGeometry::axisDistance(scale, column), column));
 }
 
 void ChartGestures::pan(int from, int to)
 {
     const ChartGeometry::ChartScale scale = chart->input().scale;
-    setAxis(scale.xs,
+    setAxis(form.qxscale->value(),
             ChartGeometry::leftBorderFor(scale, ChartGeometry::axisDistance(scale, from), to));
 }
 

@@ -39,12 +39,14 @@ void CompareActions::matchDepthOfField(int target)
     const std::array<CameraSetup, 2> cameras = source();
     const Matching::Result match = Matching::depthOfField(cameras.at(std::size_t(target)),
                                                           cameras.at(std::size_t(1 - target)));
-    if (std::isnan(match.wanted) || std::isnan(match.achieved))
-        return refuse(target,
-                      std::isnan(match.wanted)
-                          ? tr("Camera %1 unchanged: Camera %2 has no depth of field to match.")
-                          : tr("Camera %1 unchanged: it has no depth of field at any f-number "
-                               "from f/0.7 to f/64."));
+    if (std::isnan(match.wanted))
+        return refuse(tr("Camera %1 unchanged: Camera %2 has no depth of field to match.")
+                          .arg(target + 1)
+                          .arg(2 - target));
+    if (std::isnan(match.achieved))
+        return refuse(tr("Camera %1 unchanged: it has no depth of field at any f-number "
+                         "from f/0.7 to f/64.")
+                          .arg(target + 1));
     const QLocale locale;
     setApature(target, match.apature,
                match.reached ? QString()
@@ -63,13 +65,13 @@ void CompareActions::matchBackgroundBlur(int target)
     const Matching::Result match = Matching::backgroundBlur(cameras.at(std::size_t(target)),
                                                             cameras.at(std::size_t(1 - target)));
     // The blur at infinity needs a focus beyond the focal length.
-    if (std::isnan(match.wanted) || std::isnan(match.achieved))
-        return refuse(target,
-                      std::isnan(match.wanted)
-                          ? tr("Camera %1 unchanged: Camera %2 focuses at or inside "
-                               "its focal length.")
-                          : tr("Camera %1 unchanged: it focuses at or inside its focal "
-                               "length."));
+    if (std::isnan(match.wanted))
+        return refuse(tr("Camera %1 unchanged: Camera %2 focuses at or inside its focal length.")
+                          .arg(target + 1)
+                          .arg(2 - target));
+    if (std::isnan(match.achieved))
+        return refuse(
+            tr("Camera %1 unchanged: it focuses at or inside its focal length.").arg(target + 1));
     const auto share = [](double value) {
         return std::isnan(value) ? tr("none")
                                  : QLocale().toString(100 * value, 'f', 2) + QStringLiteral(" %");
@@ -80,9 +82,9 @@ void CompareActions::matchBackgroundBlur(int target)
                                    .arg(share(match.achieved), share(match.wanted)));
 }
 
-void CompareActions::refuse(int target, const QString &why)
+void CompareActions::refuse(const QString &why)
 {
-    bar->showMessage(why.arg(target + 1).arg(2 - target), 10000);
+    bar->showMessage(why, 10000);
 }
 
 void CompareActions::copyCamera(int target)

@@ -36,8 +36,8 @@ public:
 
 private:
     void setApature(int target, double apature, const QString &shortfall);
-    // Leaves the target as it is, saying why (%1 the target, %2 the other).
-    void refuse(int target, const QString &why);
+    // Leaves the target as it is, saying why.
+    void refuse(const QString &why);
 
     const FormBinding &form;
     const ViewOptions &view;

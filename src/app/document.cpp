@@ -157,6 +157,36 @@ void Document::drop(const QMimeData *data)
         openChosen(path);
 }
 
+bool Document::keepUnsaved(const QString &copy) const
+{
+    const CameraSettings settings = current();
+    return settings.toBytes() != saved && SettingsFile::write(copy, settings, nullptr);
+}
+
+void Document::restoreUnsaved(const QString &copy, const QString &fileName)
+{
+    QString error;
+    const std::optional<CameraSettings> settings = SettingsFile::read(copy, &error);
+    if (!settings) {
+        prompts->reportFailure(
+            window,
+            QCoreApplication::translate("mainWin", "Could not restore the changes from %1.\n%2"),
+            copy, error);
+        return;
+    }
+    // Compared with the file as it is now; a new document keeps its start values.
+    if (!fileName.isEmpty()) {
+        const std::optional<CameraSettings> file = SettingsFile::read(fileName, nullptr);
+        saved = file ? file->toBytes() : QByteArray();
+    }
+    setFileName(fileName);
+    form.write(*settings);
+    newerValues = settings->newerValues;
+    newerVersion = settings->newerVersion;
+    emit replaced();
+    showModified();
+}
+
 bool Document::saveFile(bool askForName)
 {
     QString path = askForName

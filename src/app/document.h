@@ -47,6 +47,13 @@ public:
     static bool accepts(const QMimeData *data);
     void drop(const QMimeData *data);
 
+    // Writes the unsaved changes, if any, to a file of their own; false
+    // where there are none or they could not be written.
+    bool keepUnsaved(const QString &copy) const;
+    // Puts changes kept so back in the form as unsaved changes to the named
+    // file (none: a new document).
+    void restoreUnsaved(const QString &copy, const QString &fileName);
+
     // What the form holds now is what the file holds.
     void markSaved();
     // After every recalculation: the title marks a form that differs from its file.

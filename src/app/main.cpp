@@ -1,5 +1,6 @@
 #include "mainwin.h"
 #include "product.h"
+#include "terminationsignals.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -42,7 +43,12 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sharpa.Sharpa"));
     installTranslations(app, QLocale());
     mainWin window;
+    const TerminationSignals ending;
+    QObject::connect(&ending, &TerminationSignals::received, &window, &mainWin::endWithoutAsking);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     &mainWin::keepUnsavedChanges);
     window.show();
+    window.offerRecovery();
     // "sharpa -- FILE" names the file as "sharpa FILE" does; "sharpa --" none.
     if (argc != 6 && parser.positionalArguments().size() == 1)
         window.openFile(parser.positionalArguments().constFirst());

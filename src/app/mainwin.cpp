@@ -13,6 +13,7 @@
 #include "product.h"
 #include "prompts.h"
 #include "readout.h"
+#include "recovery.h"
 #include "viewoptions.h"
 
 #include <QCloseEvent>
@@ -43,6 +44,7 @@ mainWin::mainWin()
     , details(new DetailsPanel(this))
     , compareActions(
           new CompareActions(*this, form, *view, [this] { return form.setups(cameras); }))
+    , recovery(std::make_unique<Recovery>(this, *document, prompts))
 {
     setWindowIcon(applicationIcon());
     chart->setSource([this] { return chartInput(); });
@@ -199,14 +201,34 @@ void mainWin::quit()
     if (!document->mayDiscardChanges())
         return;
     preferences->saveWindow();
+    recovery->discard();
     std::exit(0);
+}
+
+void mainWin::offerRecovery()
+{
+    recovery->offer();
+}
+
+void mainWin::keepUnsavedChanges()
+{
+    recovery->keep();
+}
+
+void mainWin::endWithoutAsking()
+{
+    recovery->keep();
+    preferences->saveWindow();
+    QCoreApplication::exit(0);
 }
 
 void mainWin::closeEvent(QCloseEvent *event)
 {
     event->setAccepted(document->mayDiscardChanges());
-    if (event->isAccepted())
+    if (event->isAccepted()) {
         preferences->saveWindow();
+        recovery->discard();
+    }
 }
 
 void mainWin::dragEnterEvent(QDragEnterEvent *event)

@@ -17,6 +17,7 @@ class DetailsPanel;
 class Document;
 class Preferences;
 class Prompts;
+class Recovery;
 class StatusReadout;
 class ViewOptions;
 class graph;
@@ -43,6 +44,8 @@ struct ChartInput;
 //   recent files among it;
 // - Information (information.h): the user guide, the about box and the
 //   version page;
+// - Recovery (recovery.h): unsaved changes kept when the program is ended
+//   without asking, and offered at the next start;
 // - Prompts (prompts.h): every dialog, replaced by tests.
 class mainWin : public QMainWindow, public Ui_mainWin
 {
@@ -59,6 +62,13 @@ public:
 
     // Replaces the file dialogs and warning boxes, as tests do.
     void setPrompts(std::unique_ptr<Prompts> replacement);
+
+    // Offers the unsaved changes that an earlier run kept, once.
+    void offerRecovery();
+    // Keeps the unsaved changes for the next start, as the session ends.
+    void keepUnsavedChanges();
+    // Keeps them and ends without asking, as on SIGTERM.
+    void endWithoutAsking();
 
 public slots:
     // The order of these slots is the window's public slot table.
@@ -98,6 +108,7 @@ private:
     Preferences *preferences;
     DetailsPanel *details;
     CompareActions *compareActions;
+    std::unique_ptr<Recovery> recovery;
 };
 
 #endif // MAINWIN_H

@@ -1,17 +1,14 @@
 #include "prompts.h"
 
+#include "figuresizedialog.h"
 #include "pathtext.h"
 #include "product.h"
 #include "safefile.h"
 
 #include <QCoreApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QMessageBox>
-#include <QSpinBox>
 
 Prompts::~Prompts() = default;
 
@@ -47,28 +44,11 @@ QMessageBox::StandardButton Prompts::ask(QWidget *parent, const QString &title, 
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
 }
 
-QSize Prompts::figureSize(QWidget *parent, const QString &unit, const QSize &proposed)
+QSize Prompts::figureSize(QWidget *parent, const QString &unit, const QSize &proposed,
+                          const QSize &minimum, const QSize &maximum)
 {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("figureSize"));
-    dialog.setWindowTitle(QCoreApplication::translate("mainWin", "Figure Size"));
-    auto *form = new QFormLayout(&dialog);
-    std::array<QSpinBox *, 2> sides{};
-    for (std::size_t k = 0; k < sides.size(); ++k) {
-        sides[k] = new QSpinBox(&dialog);
-        sides[k]->setRange(40, 20000);
-        sides[k]->setSuffix(QLatin1Char(' ') + unit);
-        sides[k]->setValue(k == 0 ? proposed.width() : proposed.height());
-        form->addRow(k == 0 ? QCoreApplication::translate("mainWin", "Width:")
-                            : QCoreApplication::translate("mainWin", "Height:"),
-                     sides[k]);
-    }
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    form->addRow(buttons);
-    return dialog.exec() == QDialog::Accepted ? QSize(sides[0]->value(), sides[1]->value())
-                                              : QSize();
+    FigureSizeDialog dialog(parent, unit, proposed, minimum, maximum);
+    return dialog.exec() == QDialog::Accepted ? dialog.size() : QSize();
 }
 
 void Prompts::reportFailure(QWidget *parent, const QString &message, const QString &path,

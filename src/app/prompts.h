@@ -26,9 +26,10 @@ public:
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton);
 
-    // The size of a figure, in the unit named ("pixels", "points"), starting
-    // from the proposed one; an empty size where the user cancels.
-    virtual QSize figureSize(QWidget *parent, const QString &unit, const QSize &proposed);
+    // The size of a figure, in the unit named ("px", "pt"), starting from the
+    // proposed one and within the range; an empty size where the user cancels.
+    virtual QSize figureSize(QWidget *parent, const QString &unit, const QSize &proposed,
+                             const QSize &minimum, const QSize &maximum);
 
     // A warning that message, with the file as %1 and the reason as %2, failed.
     void reportFailure(QWidget *parent, const QString &message, const QString &path,

@@ -1,5 +1,6 @@
 #include "chartexport.h"
 
+#include "chartinput.h"
 #include "chartpainter.h"
 
 #include <QBuffer>
@@ -22,6 +23,8 @@ constexpr int swatch = 10;            // the side of a camera's colour square
 constexpr int textLeft = swatch + 12; // where the legend's text starts
 constexpr int gapAbove = 8;           // clear of the credit's descenders
 constexpr int gapRight = 4; // the axis title's last glyph may reach past the chart's width
+// The smallest chart whose ticks, titles and credit stay apart.
+constexpr QSize smallestChart(260, 160);
 
 QFont legendFont()
 {
@@ -57,11 +60,16 @@ void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &inpu
     // The legend is laid out with the device's own metrics, so that none of it is cut.
     const QVector<QRect> rects
         = legendRects(page.legend, page.size.width(), QFontMetrics(legendFont(), &device));
-    const int chartHeight = page.size.height() - heightOf(rects);
+    const QSize chart(page.size.width() - gapRight, page.size.height() - heightOf(rects));
+    // The linear axis spans the distances shown on screen, whatever the figure's width.
+    ChartInput same = input;
+    const int columns = ChartGeometry::ChartFrame{chart.width(), chart.height()}.plotWidth();
+    if (input.scale.columns > 1 && columns > 1)
+        same.scale.xs = input.scale.xs * (input.scale.columns - 1) / (columns - 1);
     painter.save();
-    ChartPainter::paint(painter, QSize(page.size.width() - gapRight, chartHeight), input);
+    ChartPainter::paint(painter, chart, same);
     painter.restore();
-    painter.translate(0, chartHeight);
+    painter.translate(0, chart.height());
     painter.setFont(legendFont());
     for (qsizetype k = 0; k < page.legend.size(); ++k) {
         const QColor colour(ChartPainter::cameraColours.at(std::size_t(page.legend[k].camera)));
@@ -80,6 +88,12 @@ void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &inpu
 int legendHeight(const QVector<LegendEntry> &legend, int width)
 {
     return heightOf(legendRects(legend, width, QFontMetrics(legendFont())));
+}
+
+QSize minimumSize(const QVector<LegendEntry> &legend)
+{
+    const int width = smallestChart.width() + gapRight;
+    return {width, smallestChart.height() + legendHeight(legend, width)};
 }
 
 QStringList fileFilters()
@@ -104,6 +118,8 @@ QImage image(const Page &page, const ChartInput &input)
 {
     QImage picture(page.pixels.isEmpty() ? page.size * page.ratio : page.pixels,
                    QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
     picture.setDevicePixelRatio(page.ratio);
     const int dotsPerMetre = qRound(page.dpi / 0.0254);
     picture.setDotsPerMeterX(dotsPerMetre);
@@ -118,7 +134,10 @@ QByteArray encode(Format format, const Page &page, const ChartInput &input)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (format == Format::Png) {
-        image(page, input).save(&buffer, "PNG");
+        const QImage picture = image(page, input);
+        if (picture.isNull())
+            return {};
+        picture.save(&buffer, "PNG");
     } else if (format == Format::Svg) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);

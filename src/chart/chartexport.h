@@ -42,6 +42,9 @@ struct Page
 // The height that the legend takes under a chart of the given width, on screen.
 int legendHeight(const QVector<LegendEntry> &legend, int width);
 
+// The smallest figure, in logical pixels, whose chart and legend can be read.
+QSize minimumSize(const QVector<LegendEntry> &legend);
+
 // File dialog filters in the order of Format.
 QStringList fileFilters();
 
@@ -49,8 +52,11 @@ QStringList fileFilters();
 // format of the chosen filter and its suffix.
 std::pair<QString, Format> target(const QString &name, int filterIndex);
 
-// On white, at the size times the device pixel ratio.
+// On white, at the size times the device pixel ratio; null where the
+// image cannot be had. The linear axis spans the distances of the input's
+// columns.
 QImage image(const Page &page, const ChartInput &input);
+// Empty where the figure cannot be made. Safe to call off the GUI thread.
 QByteArray encode(Format format, const Page &page, const ChartInput &input);
 
 } // namespace ChartExport

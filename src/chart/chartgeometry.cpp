@@ -42,7 +42,7 @@ QLocale numbers()
 // The distance at a column of the linear axis, mm.
 qint64 linearDistance(const ChartScale &scale, int column)
 {
-    const qint64 along = qint64(column) * scale.xs;
+    const auto along = qint64(std::floor(column * scale.xs));
     return scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
 }
 
@@ -101,12 +101,12 @@ qint64 hundredths(qint64 mm, LengthUnit unit)
 
 // A label's text, centred under its tick. Measuring a text costs more than
 // the rest of the axis together, so each one is measured once for the
-// metrics last used; the chart is drawn on one thread only.
+// metrics last used on its thread.
 QRect labelRect(const ChartFrame &frame, int column, const QString &text,
                 const QFontMetrics &metrics)
 {
-    static std::optional<QFontMetrics> measuredWith;
-    static QHash<QString, QRect> measured;
+    thread_local std::optional<QFontMetrics> measuredWith;
+    thread_local QHash<QString, QRect> measured;
     if (measuredWith != metrics || measured.size() > 2000) {
         measuredWith = metrics;
         measured.clear();
@@ -260,7 +260,7 @@ QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
     return lines;
 }
 
-TickRule tickRule(int xs, LengthUnit unit)
+TickRule tickRule(double xs, LengthUnit unit)
 {
     if (unit == LengthUnit::Feet) {
         if (xs <= 1)
@@ -295,7 +295,7 @@ qint64 leftBorderFor(const ChartScale &scale, double distance, int column)
         const int last = scale.columns - 1;
         return last > 0 ? std::llround(distance * (last - column) / last) : scale.leftBorder;
     }
-    const qint64 along = qint64(column) * scale.xs;
+    const qint64 along = std::llround(column * scale.xs);
     const auto mm = qint64(std::llround(distance));
     return scale.fromCamera ? mm - along : along - mm;
 }

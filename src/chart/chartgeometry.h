@@ -35,7 +35,7 @@ struct ChartFrame
 // What the chart's controls say, read at paint time.
 struct ChartScale
 {
-    int xs = 10;            // millimetres of distance per column
+    double xs = 10;         // millimetres of distance per column; whole on screen
     int ys = 10;            // pixels per unit of U
     qint64 leftBorder = 0;  // distance at column 0, mm
     bool fromCamera = true; // false: each curve is sampled around its focus plane
@@ -89,7 +89,7 @@ struct Curve
 double gridStep(int ys);
 QVector<GridLine> gridLines(const ChartFrame &frame, int ys);
 
-TickRule tickRule(int xs, LengthUnit unit);
+TickRule tickRule(double xs, LengthUnit unit);
 // The distance that the axis reads at a column, mm: from the camera, or in
 // focus-plane mode signed from the focus plane; infinite at the last column
 // of the axis to infinity.

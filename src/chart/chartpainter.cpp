@@ -112,7 +112,7 @@ void drawLabel(QPainter &painter, const QRect &rect, int flags, const QString &t
         QPoint offset; // of the image from the rectangle's top left
         QImage image;
     };
-    static QHash<LabelKey, Drawn> drawn; // painting happens on one thread only
+    thread_local QHash<LabelKey, Drawn> drawn; // figures are drawn off the GUI thread
     const int dpi = painter.device()->logicalDpiY();
     const LabelKey key{
         text, painter.font(), rect.size(), flags, scale, dpi, painter.pen().color().rgba()};

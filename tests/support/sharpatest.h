@@ -44,6 +44,7 @@ struct FakePrompts : Prompts
     QString directory; // where the last file dialog started
     QString filter;    // chosen in the next save dialog that offers a choice
     QSize size;        // answered in the next size dialog; empty: the size proposed
+    QSize smallest;    // offered by the last size dialog
     QList<QMessageBox::StandardButton> decisions; // none left: Discard
 
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
@@ -58,11 +59,14 @@ struct FakePrompts : Prompts
             *selected = this->filter;
         return directory = folder, ask("save|" + caption + '|' + filter);
     }
-    QSize figureSize(QWidget *, const QString &unit, const QSize &proposed) override
+    QSize figureSize(QWidget *, const QString &unit, const QSize &proposed, const QSize &minimum,
+                     const QSize &) override
     {
+        smallest = minimum;
         questions
             << QString("size|%1|%2x%3").arg(unit).arg(proposed.width()).arg(proposed.height());
-        return std::exchange(size, {}).isEmpty() ? proposed : size;
+        const QSize answer = std::exchange(size, {});
+        return answer.isEmpty() ? proposed : answer;
     }
     void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
     QMessageBox::StandardButton ask(QWidget *, const QString &, const QString &text,
