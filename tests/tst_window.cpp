@@ -622,7 +622,7 @@ void tst_Window::figureSpansTheScreensDistances()
     const auto [near, far] = crossings(figure, figure.width() / 2 - 4, 2, 20);
     QVERIFY(nearOnScreen > 0.05 && farOnScreen < 0.95 && nearOnScreen < farOnScreen);
     // Within a pixel of the figure's plot.
-    const double pixel = 1.0 / (figure.width() / 2 - 44);
+    const double pixel = 1.0 / (figure.width() / 2.0 - 44);
     QVERIFY2(
         qAbs(near - nearOnScreen) <= pixel + 0.002 && qAbs(far - farOnScreen) <= pixel + 0.002,
         qPrintable(
