@@ -63,9 +63,8 @@ void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &inpu
     const QSize chart(page.size.width() - gapRight, page.size.height() - heightOf(rects));
     // The linear axis spans the distances shown on screen, whatever the figure's width.
     ChartInput same = input;
-    const int columns = ChartGeometry::ChartFrame{chart.width(), chart.height()}.plotWidth();
-    if (input.scale.columns > 1 && columns > 1)
-        same.scale.xs = input.scale.xs * (input.scale.columns - 1) / (columns - 1);
+    same.scale = ChartGeometry::spanningColumns(
+        input.scale, ChartGeometry::ChartFrame{chart.width(), chart.height()}.plotWidth());
     painter.save();
     ChartPainter::paint(painter, chart, same);
     painter.restore();

@@ -287,6 +287,15 @@ double axisDistance(const ChartScale &scale, int column)
     return scale.toInfinity ? distanceAt(scale, 0, column) : double(linearDistance(scale, column));
 }
 
+ChartScale spanningColumns(const ChartScale &scale, int columns)
+{
+    ChartScale same = scale;
+    if (scale.columns > 1 && columns > 1)
+        same.xs = scale.xs * (scale.columns - 1) / (columns - 1);
+    same.columns = columns;
+    return same;
+}
+
 qint64 leftBorderFor(const ChartScale &scale, double distance, int column)
 {
     if (!std::isfinite(distance))

@@ -95,6 +95,10 @@ TickRule tickRule(double xs, LengthUnit unit);
 // of the axis to infinity.
 double axisDistance(const ChartScale &scale, int column);
 
+// The scale for a plot of another number of columns that spans the same
+// distances; the axis to infinity spans them at any width already.
+ChartScale spanningColumns(const ChartScale &scale, int columns);
+
 // The left border, mm, at which the axis reads distance at the column; the
 // present one for an infinite distance.
 qint64 leftBorderFor(const ChartScale &scale, double distance, int column);
