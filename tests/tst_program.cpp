@@ -13,6 +13,8 @@ class tst_Program : public QObject
 private slots:
     void run_data();
     void run();
+    void fitsEachScreen_data();
+    void fitsEachScreen();
 };
 
 namespace {
@@ -34,15 +36,43 @@ xcb_atom_t atom(xcb_connection_t *x, const QByteArray &name)
 }
 
 // How many pixels of the window, at 24 bits stored in 32, have the colour.
-int countColour(xcb_connection_t *x, xcb_window_t window, QRgb colour)
+int countColour(xcb_connection_t *x, xcb_window_t window, QRgb colour,
+                const QRect &area = QRect(0, 0, 800, 600))
 {
     const auto image = owned(xcb_get_image_reply(
-        x, xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, 800, 600, ~0u), nullptr));
+        x,
+        xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, qint16(area.x()), qint16(area.y()),
+                      quint16(area.width()), quint16(area.height()), ~0u),
+        nullptr));
     if (!image || image->depth != 24)
         return 0;
     const auto *pixels = reinterpret_cast<const quint32 *>(xcb_get_image_data(image.get()));
     return int(std::count_if(pixels, pixels + xcb_get_image_data_length(image.get()) / 4,
                              [colour](quint32 p) { return ((p ^ colour) & 0xffffffu) == 0; }));
+}
+
+QByteArray runXdotool(const QProcessEnvironment &environment, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start("xdotool", arguments);
+    tool.waitForFinished(20000);
+    return tool.readAllStandardOutput().trimmed();
+}
+
+// An X server of its own with one screen of that size; false where there is none.
+bool startXvfb(QProcess &xvfb, QProcessEnvironment &environment, const QString &screen)
+{
+    // -noreset: a client that connects while the server resets would fail.
+    xvfb.start("Xvfb",
+               {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0", screen + "x24"});
+    if (!xvfb.waitForStarted(10000))
+        return false;
+    for (QDeadlineTimer deadline(10000); !xvfb.canReadLine() && !deadline.hasExpired();)
+        xvfb.waitForReadyRead(100);
+    environment.insert("DISPLAY", ':' + xvfb.readLine().trimmed());
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    return true;
 }
 
 // The program's window in an X server: found, seen with both curves, then
@@ -52,11 +82,7 @@ void useRealWindow(const QProcessEnvironment &environment, QProcess &program, bo
                    bool terminate)
 {
     const auto xdotool = [&environment](const QStringList &arguments) {
-        QProcess tool;
-        tool.setProcessEnvironment(environment);
-        tool.start("xdotool", arguments);
-        tool.waitForFinished(20000);
-        return tool.readAllStandardOutput().trimmed();
+        return runXdotool(environment, arguments);
     };
     const QByteArray id = xdotool({"search", "--sync", "--onlyvisible", "--name", "^Sharpa$"});
     const auto window = xcb_window_t(id.toULong());
@@ -149,17 +175,8 @@ void tst_Program::run()
     const QTemporaryDir settings; // remembered between runs of this row only
     environment.insert("XDG_CONFIG_HOME", settings.filePath("config"));
     environment.insert("XDG_DATA_HOME", settings.filePath("data"));
-    if (window != 0) {
-        // -noreset: a client that connects while the server resets would fail.
-        xvfb.start(
-            "Xvfb",
-            {"-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0", "1280x720x24"});
-        if (!xvfb.waitForStarted(10000))
-            QSKIP("No X server here: Xvfb is not installed (make deps installs it)");
-        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 10000);
-        environment.insert("DISPLAY", ':' + xvfb.readLine().trimmed());
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-    }
+    if (window != 0 && !startXvfb(xvfb, environment, "1280x720"))
+        QSKIP("No X server here: Xvfb is not installed (make deps installs it)");
     if (!output.startsWith("init")) // these come before any window
         environment.insert("QT_QPA_PLATFORM", "no-such-platform");
     const auto stopXvfb = qScopeGuard([&xvfb] { xvfb.kill(), xvfb.waitForFinished(); });
@@ -184,6 +201,50 @@ void tst_Program::run()
     QCOMPARE(process.state() == QProcess::Running ? -1 : process.exitCode(), status);
     QVERIFY2(seen.startsWith(output.toLocal8Bit()), seen.constData());
     QCOMPARE(QFile::exists(settings.filePath("data/Sharpa/Sharpa/recovery.cbp")), window == 3);
+}
+
+void tst_Program::fitsEachScreen_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1280 x 720") << "1280x720" << 1.0;
+    QTest::newRow("1366 x 768") << "1366x768" << 1.0;
+    QTest::newRow("1920 x 1080 at 150 %") << "1920x1080" << 1.5;
+    QTest::newRow("2560 x 1440 at 200 %") << "2560x1440" << 2.0;
+}
+
+// The first window on a laptop's screen: whole on it, camera 2's depth of
+// field in the status bar's last rows.
+void tst_Program::fitsEachScreen()
+{
+    QFETCH(QString, screen);
+    QFETCH(double, scale);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QTemporaryDir settings;
+    environment.insert("XDG_CONFIG_HOME", settings.filePath("config"));
+    environment.insert("XDG_DATA_HOME", settings.filePath("data"));
+    environment.insert("QT_SCALE_FACTOR", QString::number(scale));
+    QProcess xvfb;
+    if (!startXvfb(xvfb, environment, screen))
+        QSKIP("No X server here: Xvfb is not installed (make deps installs it)");
+    const auto stopXvfb = qScopeGuard([&xvfb] { xvfb.kill(), xvfb.waitForFinished(); });
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(SHARPA_BINARY);
+    const auto stop = qScopeGuard([&program] { program.kill(), program.waitForFinished(); });
+    const auto window = xcb_window_t(
+        runXdotool(environment, {"search", "--sync", "--onlyvisible", "--name", "^Sharpa$"})
+            .toULong());
+    QVERIFY2(window, "no window named Sharpa");
+    xcb_connection_t *x = xcb_connect(qPrintable(environment.value("DISPLAY")), nullptr);
+    const auto disconnect = qScopeGuard([x] { xcb_disconnect(x); });
+    const auto geometry = owned(xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr));
+    QVERIFY(geometry);
+    const QRect placed(geometry->x, geometry->y, geometry->width, geometry->height);
+    const QSize size(screen.section('x', 0, 0).toInt(), screen.section('x', 1).toInt());
+    QVERIFY2(QRect(QPoint(), size).contains(placed), qPrintable(screen));
+    const QRect statusBar(0, placed.height() - int(20 * scale), placed.width(), int(20 * scale));
+    QTRY_VERIFY_WITH_TIMEOUT(countColour(x, window, qRgb(0, 0, 127), statusBar) > 20, 20000);
 }
 
 QTEST_GUILESS_MAIN(tst_Program)

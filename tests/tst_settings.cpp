@@ -1,5 +1,6 @@
 #include "app/preferences.h"
 #include "app/recovery.h"
+#include "app/windowplacement.h"
 #include "sharpatest.h"
 
 #include <QMimeData>
@@ -37,6 +38,8 @@ private slots:
     void saveAddsTheSuffix_data();
     void saveAddsTheSuffix();
     void rememberedBetweenRuns();
+    void rememberedGeometryBroughtBack_data();
+    void rememberedGeometryBroughtBack();
     void keptForTheNextStart_data();
     void keptForTheNextStart();
     void typedInFeetReadsBackInMetres();
@@ -425,7 +428,7 @@ void tst_Settings::rememberedBetweenRuns()
     write("r.cbp", atStart);
     prompts->answers << path("r.cbp") << path("s.cbp");
     act(*window, "actionOpen! actionSave_as! actionAxisToInfinity!");
-    window->move(37, 41);
+    window->setGeometry(37, 41, 600, 400);
     window->close();
 
     mainWin next; // the next run
@@ -459,6 +462,32 @@ void tst_Settings::rememberedBetweenRuns()
     write("a\nb.cbp", atStart);
     edited.openFile(path("a\nb.cbp"));
     QCOMPARE(edited.windowTitle(), "Sharpa " + path("a\\nb.cbp") + "[*]");
+}
+
+void tst_Settings::rememberedGeometryBroughtBack_data()
+{
+    QTest::addColumn<QRect>("left"); // the window as it was closed
+    QTest::addColumn<QSize>("size");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("inside: kept") << QRect(37, 41, 600, 400) << QSize(600, 400);
+    QTest::newRow("partly off: moved back")
+        << QRect(screen.right() - 100, -50, 600, 400) << QSize(600, 400);
+    QTest::newRow("from a larger screen: fitted anew")
+        << QRect(0, 0, 3000, 2000) << WindowPlacement::firstGeometry(screen, {}).size();
+}
+
+void tst_Settings::rememberedGeometryBroughtBack()
+{
+    QFETCH(QRect, left);
+    QFETCH(QSize, size);
+    window->setGeometry(left);
+    window->close();
+    mainWin next;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(next.geometry()));
+    QCOMPARE(next.size(), size);
+    if (screen.contains(left))
+        QCOMPARE(next.pos(), left.topLeft());
 }
 
 void tst_Settings::keptForTheNextStart_data()

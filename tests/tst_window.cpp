@@ -1,12 +1,16 @@
 #include "app/readout.h"
 #include "app/translations.h"
+#include "app/windowplacement.h"
 #include "chart/chartexport.h"
 #include "sharpatest.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTableView>
 #include <QTextBrowser>
@@ -23,6 +27,8 @@ private slots:
     void init() { QSettings().clear(); } // the view menu's choices are remembered
     void startsAsBuilt_data();
     void startsAsBuilt();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
     void everyInputRecalculatesItsCamera();
     void controls_data();
     void controls();
@@ -83,11 +89,18 @@ void tst_Window::startsAsBuilt()
     QCOMPARE(observe(window, "mainWin.windowTitle=Sharpa[*]; SB_leftBorder.maximum=1000"),
              "mainWin.windowTitle=Sharpa[*]; SB_leftBorder.maximum=1000");
     QCOMPARE(window.windowIcon().availableSizes().size(), 6);
+    // As it opens on a laptop's screen, the text cursor steady.
+    QApplication::setCursorFlashTime(0);
+    window.setGeometry(
+        WindowPlacement::firstGeometry(QRect(0, 0, 1366, 768), window.minimumSizeHint()));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     compareToReference(window.grab().toImage(), QTest::currentDataTag());
     // Every input control of the form and the chart explain themselves.
     for (const QWidget *control : window.centralWidget()->findChildren<QWidget *>()) {
         const auto *group = qobject_cast<const QGroupBox *>(control);
-        if (control->objectName().isEmpty() && !qobject_cast<const graph *>(control))
+        if ((control->objectName().isEmpty() && !qobject_cast<const graph *>(control))
+            || qobject_cast<const QTabBar *>(control->parentWidget()))
             continue; // parts of Qt's own widgets
         if (qobject_cast<const QAbstractSpinBox *>(control)
             || qobject_cast<const QComboBox *>(control)
@@ -118,6 +131,61 @@ void tst_Window::startsAsBuilt()
     });
     act(window, "c1_fdist=5 actionNew!");
     QVERIFY2(buttons.contains(words.section('|', 1)), qPrintable(buttons.join(' ')));
+}
+
+void tst_Window::fitsTheScreen_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QRect>("available"); // in logical pixels, a task bar below
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::newRow("1280 x 720, English") << english << QRect(0, 0, 1280, 690);
+    QTest::newRow("1280 x 720, German") << german << QRect(0, 0, 1280, 690);
+    QTest::newRow("1366 x 768, German") << german << QRect(0, 0, 1366, 738);
+    QTest::newRow("1920 x 1200, German") << german << QRect(0, 0, 1920, 1160);
+}
+
+void tst_Window::fitsTheScreen()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QRect, available);
+    QLocale::setDefault(locale);
+    installTranslations(*QCoreApplication::instance(), locale);
+    const auto restore = qScopeGuard([] {
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+        QLocale::setDefault(QLocale::c());
+    });
+    const CoutCapture quiet;
+    mainWin window;
+    window.setGeometry(WindowPlacement::firstGeometry(available, window.minimumSizeHint()));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(available.contains(window.geometry()));
+    // The chart first; the forms whole, without scrolling.
+    const QWidget *chart = window.frame->findChild<graph *>();
+    QVERIFY2(chart->height() >= 0.45 * window.height(),
+             qPrintable(QString::number(chart->height())));
+    const QScrollArea *forms = window.cameraScroll;
+    QVERIFY(!forms->horizontalScrollBar()->isVisible() && !forms->verticalScrollBar()->isVisible());
+    // Every title and number of the details whole.
+    const auto *table = window.findChild<QTableView *>("detailsTable");
+    const QFontMetrics metrics = table->fontMetrics();
+    QVERIFY(!table->horizontalScrollBar()->isVisible());
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        const QString title = table->model()->headerData(row, Qt::Vertical).toString();
+        QVERIFY2(metrics.horizontalAdvance(title) < table->verticalHeader()->width(),
+                 qPrintable(title));
+        for (int column = 0; column < 2; ++column) {
+            const QString text = table->model()->index(row, column).data().toString();
+            QVERIFY2(metrics.horizontalAdvance(text) + 6 < table->columnWidth(column),
+                     qPrintable(text));
+        }
+    }
+    QVERIFY(table->columnViewportPosition(1) + table->columnWidth(1) <= table->viewport()->width());
+    // The status bar's last label inside the window.
+    const auto *last = window.statusBar()->findChild<QLabel *>("readoutC2");
+    QVERIFY(last->isVisible());
+    QVERIFY(window.rect().contains(QRect(last->mapTo(&window, QPoint()), last->size())));
 }
 
 void tst_Window::everyInputRecalculatesItsCamera()
@@ -483,6 +551,7 @@ void tst_Window::exportAndCopy()
 
     const CoutCapture quiet;
     mainWin window;
+    window.resize(1100, 700); // the legend's lines unbroken
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QWidget *chart = window.frame->findChild<graph *>();

@@ -82,7 +82,8 @@ QVariant DetailsModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole)
+    // A cell too narrow for its text still tells it when pointed at.
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     return cell(cameras.at(index.column()), index.row());
 }

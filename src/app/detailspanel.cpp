@@ -4,23 +4,35 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLocale>
+#include <QScrollBar>
+#include <QSettings>
 #include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const QString shownKey = QStringLiteral("view/details");
+}
 
 DetailsPanel::DetailsPanel(QWidget *parent)
-    : QDockWidget(tr("Details"), parent)
+    : QWidget(parent)
     , model(new DetailsModel(this))
     , table(new QTableView(this))
+    , shown(new QAction(tr("Details"), this))
 {
-    setObjectName(QStringLiteral("detailsDock"));
+    setObjectName(QStringLiteral("detailsPanel"));
     table->setObjectName(QStringLiteral("detailsTable"));
     table->setModel(model);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // Wide enough for its numbers where the screen allows.
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    // Measuring the cells on every change would cost more than the rest of
-    // a recalculation: the columns share the width instead.
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->horizontalHeader()->setDefaultSectionSize(90);
+    // As wide as its titles and numbers, the chart taking the rest. Measuring
+    // the cells on every change would cost more than the rest of a
+    // recalculation: the columns are as wide as the widest likely number.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    const QFontMetrics metrics = table->fontMetrics();
+    const QString widest = QLocale().toString(88888.88, 'f', 2) + QStringLiteral(" mm");
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(widest)
+                                                     + 2 * metrics.averageCharWidth());
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     auto *copy = new QAction(tr("Copy"), table);
@@ -28,7 +40,32 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &DetailsPanel::copySelection);
     table->addAction(copy);
-    setWidget(table);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
+    layout->addWidget(table);
+
+    shown->setCheckable(true);
+    shown->setChecked(QSettings().value(shownKey, true).toBool());
+    setVisible(shown->isChecked());
+    connect(shown, &QAction::toggled, this, [this](bool on) {
+        setVisible(on);
+        QSettings().setValue(shownKey, on);
+    });
+}
+
+QSize DetailsPanel::sizeHint() const
+{
+    const int frame = 2 * table->frameWidth();
+    return {frame + table->verticalHeader()->sizeHint().width()
+                + 2 * table->horizontalHeader()->defaultSectionSize()
+                + table->verticalScrollBar()->sizeHint().width(),
+            frame + table->horizontalHeader()->sizeHint().height()
+                + model->rowCount() * table->verticalHeader()->defaultSectionSize()};
+}
+
+QAction *DetailsPanel::showAction() const
+{
+    return shown;
 }
 
 void DetailsPanel::setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,

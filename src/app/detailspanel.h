@@ -3,14 +3,15 @@
 
 #include "detailsmodel.h"
 
-#include <QDockWidget>
+#include <QWidget>
 
+class QAction;
 class QTableView;
 
-// View > Details: the details of the shown cameras beside the chart. Its
-// cells can be selected, and the platform's Copy key copies them with their
-// headers as tab-separated text.
-class DetailsPanel : public QDockWidget
+// View > Details: the details of the shown cameras beside the chart, shown
+// or hidden as last chosen. Its cells can be selected, and the platform's
+// Copy key copies them with their headers as tab-separated text.
+class DetailsPanel : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(mainWin)
 
@@ -20,10 +21,17 @@ public:
     void setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,
                     LengthUnit unit);
     void copySelection() const;
+    // The View menu's entry that shows and hides the panel.
+    QAction *showAction() const;
+
+    // Wide enough for both cameras whichever are shown, so that the chart
+    // beside it keeps its width.
+    QSize sizeHint() const override;
 
 private:
     DetailsModel *model;
     QTableView *table;
+    QAction *shown;
 };
 
 #endif // DETAILSPANEL_H

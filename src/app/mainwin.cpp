@@ -15,6 +15,7 @@
 #include "readout.h"
 #include "recovery.h"
 #include "viewoptions.h"
+#include "windowplacement.h"
 
 #include <QCloseEvent>
 #include <QMimeData>
@@ -41,6 +42,7 @@ mainWin::mainWin()
     , readout(new StatusReadout(statusBar(), chart))
     , chartActions(new ChartActions(chart, prompts))
     , preferences(new Preferences(this, menuOpenRecent, prompts))
+    , placement(new WindowPlacement(this, chartSplitter, frame))
     , details(new DetailsPanel(this))
     , compareActions(
           new CompareActions(*this, form, *view, [this] { return form.setups(cameras); }))
@@ -48,15 +50,19 @@ mainWin::mainWin()
 {
     setWindowIcon(applicationIcon());
     chart->setSource([this] { return chartInput(); });
-    (new QVBoxLayout(frame))->addWidget(chart);
+    auto *chartLayout = new QVBoxLayout(frame);
+    chartLayout->setContentsMargins({});
+    chartLayout->addWidget(chart);
     new ChartGestures(chart, *this, [this] { run(); });
     connectControls();
     addMenus();
-    addDockWidget(Qt::RightDockWidgetArea, details);
+    chartRow->addWidget(details);
+    // Narrower, the chart's own controls would be cut.
+    chartPane->setMinimumWidth(hboxLayout->sizeHint().width());
     connect(document, &Document::replaced, this, &mainWin::run);
     connect(view, &ViewOptions::changed, this, &mainWin::run);
     setAcceptDrops(true);
-    preferences->restoreWindow();
+    placement->restore();
     run();
     document->markSaved();
 }
@@ -123,7 +129,7 @@ void mainWin::addMenus()
     connect(document, &Document::fileNamed, preferences, &Preferences::addRecentFile);
     connect(actionExport_Chart, &QAction::triggered, chartActions, &ChartActions::exportChart);
     connect(actionCopy_Chart, &QAction::triggered, chartActions, &ChartActions::copyChart);
-    menuView->addAction(details->toggleViewAction());
+    menuView->addAction(details->showAction());
 }
 
 ChartInput mainWin::chartInput() const
@@ -200,7 +206,7 @@ void mainWin::quit()
 {
     if (!document->mayDiscardChanges())
         return;
-    preferences->saveWindow();
+    placement->save();
     recovery->discard();
     std::exit(0);
 }
@@ -218,7 +224,7 @@ void mainWin::keepUnsavedChanges()
 void mainWin::endWithoutAsking()
 {
     recovery->keep();
-    preferences->saveWindow();
+    placement->save();
     QCoreApplication::exit(0);
 }
 
@@ -226,7 +232,7 @@ void mainWin::closeEvent(QCloseEvent *event)
 {
     event->setAccepted(document->mayDiscardChanges());
     if (event->isAccepted()) {
-        preferences->saveWindow();
+        placement->save();
         recovery->discard();
     }
 }

@@ -20,6 +20,7 @@ class Prompts;
 class Recovery;
 class StatusReadout;
 class ViewOptions;
+class WindowPlacement;
 class graph;
 struct ChartInput;
 
@@ -40,8 +41,9 @@ struct ChartInput;
 //   cameras; CompareActions (compareactions.h): matching and copying them;
 // - ViewOptions (viewoptions.h): the distance axis, the units and the
 //   chart's scale;
-// - Preferences (preferences.h): what is remembered between runs, the
-//   recent files among it;
+// - Preferences (preferences.h): the recent files and the dialogs' folder;
+//   WindowPlacement (windowplacement.h): the window's size on the screen
+//   and the chart's share of it;
 // - Information (information.h): the user guide, the about box and the
 //   version page;
 // - Recovery (recovery.h): unsaved changes kept when the program is ended
@@ -106,6 +108,7 @@ private:
     StatusReadout *readout;
     ChartActions *chartActions;
     Preferences *preferences;
+    WindowPlacement *placement;
     DetailsPanel *details;
     CompareActions *compareActions;
     std::unique_ptr<Recovery> recovery;

@@ -10,12 +10,9 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
-#include <QScreen>
 #include <QSettings>
 
 namespace {
-const QString geometryKey = QStringLiteral("window/geometry");
-const QString stateKey = QStringLiteral("window/state");
 const QString recentKey = QStringLiteral("files/recent");
 const QString folderKey = QStringLiteral("files/folder");
 } // namespace
@@ -29,26 +26,6 @@ Preferences::Preferences(QMainWindow *mainWindow, QMenu *recentMenu,
 {
     // A hand-edited list may hold more than the menu keeps.
     setRecentFiles(recentFiles().mid(0, recentCount));
-}
-
-void Preferences::restoreWindow() const
-{
-    const QSettings settings;
-    // First time: as large as the form and the details like, never larger
-    // than the screen, never smaller than the form allows.
-    if (!window->restoreGeometry(settings.value(geometryKey).toByteArray()))
-        window->resize(window->size()
-                           .expandedTo(window->sizeHint())
-                           .boundedTo(window->screen()->availableSize())
-                           .expandedTo(window->minimumSizeHint()));
-    window->restoreState(settings.value(stateKey).toByteArray());
-}
-
-void Preferences::saveWindow() const
-{
-    QSettings settings;
-    settings.setValue(geometryKey, window->saveGeometry());
-    settings.setValue(stateKey, window->saveState());
 }
 
 QStringList Preferences::recentFiles()

@@ -11,9 +11,9 @@ class Prompts;
 class QMainWindow;
 class QMenu;
 
-// What Sharpa remembers between runs (QSettings): the window's geometry,
-// the files opened or saved last, listed in File > Open Recent, and the
-// folder where the file dialogs start.
+// What Sharpa remembers between runs (QSettings) of the files: those
+// opened or saved last, listed in File > Open Recent, and the folder where
+// the file dialogs start.
 class Preferences : public QObject
 {
     Q_OBJECT
@@ -24,10 +24,6 @@ public:
     // Lists the recent files in the menu. A vanished file chosen there is
     // removed, and the user told so.
     Preferences(QMainWindow *window, QMenu *recentMenu, const std::unique_ptr<Prompts> &prompts);
-
-    // The window's geometry, or a size that fits the screen, and the state of its docks.
-    void restoreWindow() const;
-    void saveWindow() const;
 
     static QStringList recentFiles();
     // First in the list, and its folder is where the dialogs start next.

@@ -23,8 +23,6 @@ constexpr int swatch = 10;            // the side of a camera's colour square
 constexpr int textLeft = swatch + 12; // where the legend's text starts
 constexpr int gapAbove = 8;           // clear of the credit's descenders
 constexpr int gapRight = 4; // the axis title's last glyph may reach past the chart's width
-// The smallest chart whose ticks, titles and credit stay apart.
-constexpr QSize smallestChart(260, 160);
 
 QFont legendFont()
 {
@@ -91,8 +89,8 @@ int legendHeight(const QVector<LegendEntry> &legend, int width)
 
 QSize minimumSize(const QVector<LegendEntry> &legend)
 {
-    const int width = smallestChart.width() + gapRight;
-    return {width, smallestChart.height() + legendHeight(legend, width)};
+    const int width = ChartGeometry::smallestChart.width() + gapRight;
+    return {width, ChartGeometry::smallestChart.height() + legendHeight(legend, width)};
 }
 
 QStringList fileFilters()

@@ -5,6 +5,7 @@
 #include <QLine>
 #include <QPainterPath>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QVector>
 
@@ -16,6 +17,9 @@ struct CameraOptics;
 // can be checked on its own. Columns are counted from the y axis (column 0)
 // and converted to pixels with ChartFrame::x().
 namespace ChartGeometry {
+
+// The smallest chart whose ticks, titles and credit stay apart.
+constexpr QSize smallestChart(260, 160);
 
 struct ChartFrame
 {

@@ -1,5 +1,6 @@
 #include "graph.h"
 
+#include "chartgeometry.h"
 #include "chartinput.h"
 #include "chartpainter.h"
 
@@ -28,6 +29,16 @@ graph::~graph() = default;
 void graph::setSource(Source newSource)
 {
     source = std::move(newSource);
+}
+
+QSize graph::minimumSizeHint() const
+{
+    return ChartGeometry::smallestChart;
+}
+
+QSize graph::sizeHint() const
+{
+    return ChartGeometry::smallestChart * 2.5;
 }
 
 ChartInput graph::input() const

@@ -26,6 +26,11 @@ public:
     // plot's columns at the widget's present size.
     ChartInput input() const;
 
+    // Readable at its smallest; beside other panels it asks for a
+    // comfortable share of the width.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 signals:
     // Columns counted from the y axis, as in the chart's geometry.
     void hovered(int column);

@@ -141,9 +141,12 @@ inline QString formSnapshot(const mainWin &w)
     QStringList values;
     for (const QDoubleSpinBox *box : w.centralWidget()->findChildren<QDoubleSpinBox *>())
         values << QString::number(box->minimum());
-    for (const QObject *control : w.centralWidget()->findChildren<QWidget *>())
+    for (const QObject *control : w.centralWidget()->findChildren<QWidget *>()) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+            continue; // where a scroll area or a tab widget shows its controls
         values << control->property("value").toString() + control->property("checked").toString()
                 + control->property("currentIndex").toString();
+    }
     return values.join(' ');
 }
 
