@@ -781,5 +781,33 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Width from %1 to %2 %5, height from %3 to %4 %5.</source>
         <translation>Breite von %1 bis %2 %5, Höhe von %3 bis %4 %5.</translation>
     </message>
+    <message>
+        <source>Set to Hyperfocal</source>
+        <translation>Auf hyperfokal setzen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoomen</translation>
+    </message>
+    <message>
+        <source>Move the Chart</source>
+        <translation>Diagramm verschieben</translation>
+    </message>
+    <message>
+        <source>Focus by Double-Click</source>
+        <translation>Fokus per Doppelklick</translation>
+    </message>
+    <message>
+        <source>Switch %1 On or Off</source>
+        <translation>%1 ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
 </context>
 </TS>

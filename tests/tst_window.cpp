@@ -32,6 +32,9 @@ private slots:
     void everyInputRecalculatesItsCamera();
     void controls_data();
     void controls();
+    void undoAndRedoEachKindOfStep_data();
+    void undoAndRedoEachKindOfStep();
+    void openStartsAFreshHistory();
     void newRestoresValuesAndRanges_data();
     void newRestoresValuesAndRanges();
     void details_data();
@@ -348,6 +351,111 @@ void tst_Window::controls()
     window.show();
     act(window, steps);
     QCOMPARE(observe(window, expected), expected);
+}
+
+void tst_Window::undoAndRedoEachKindOfStep_data()
+{
+    QTest::addColumn<QString>("before"); // a step of its own before the one undone
+    QTest::addColumn<QString>("steps"); // one user action; "wheel", "drag" and "click" on the chart
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a typed value") << ""
+                                   << "c1_fdist=5"
+                                   << "Camera 1: Focus";
+    QTest::newRow("arrow steps on one box")
+        << ""
+        << "c2_apature!stepUp c2_apature!stepUp c2_apature!stepUp"
+        << "Camera 2: Apature";
+    QTest::newRow("then another box") << "c1_coc=0.02"
+                                      << "c2_coc=0.03"
+                                      << "Camera 2: Circel of Confusion";
+    QTest::newRow("the left border") << ""
+                                     << "DSB_leftBorder=2"
+                                     << "Left Border";
+    QTest::newRow("a preset's input") << ""
+                                      << "comboBox_8=1"
+                                      << "Camera 1: Form Factor";
+    QTest::newRow("a preset") << ""
+                              << "c1_setCOCPS!"
+                              << "Set CoC by Pixelsize";
+    QTest::newRow("the hyperfocal button") << ""
+                                           << "c2_set_Hyper!"
+                                           << "Set to Hyperfocal";
+    QTest::newRow("a Compare action") << "c1_apature=4"
+                                      << "actionMatchDepthOfField2!"
+                                      << "Match Camera 2's Depth of Field to Camera 1";
+    QTest::newRow("a wheel run") << ""
+                                 << "wheel wheel wheel"
+                                 << "Zoom";
+    QTest::newRow("a drag") << ""
+                            << "drag drag"
+                            << "Move the Chart";
+    QTest::newRow("a double-click") << ""
+                                    << "click"
+                                    << "Focus by Double-Click";
+    QTest::newRow("a camera off") << ""
+                                  << "boxC2=0"
+                                  << "Switch Camera 2 On or Off";
+    QTest::newRow("New") << "c1_flength=50 qyscale=30"
+                         << "actionNew!"
+                         << "New";
+}
+
+void tst_Window::undoAndRedoEachKindOfStep()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, steps);
+    QFETCH(QString, text);
+    CoutCapture trace;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fakePrompts(window);
+    auto *chart = window.frame->findChild<graph *>();
+    const auto *undo = window.findChild<QAction *>("actionUndo");
+    const auto *redo = window.findChild<QAction *>("actionRedo");
+    act(window, before);
+    const QString start = formSnapshot(window);
+    for (const QString &step : steps.split(' ')) {
+        if (step == "wheel")
+            emit chart->wheeled(200, 1);
+        else if (step == "drag")
+            emit chart->dragged(200, 150);
+        else if (step == "click")
+            emit chart->doubleClicked(200, {});
+        else
+            act(window, step);
+    }
+    const QString done = formSnapshot(window);
+    QVERIFY(done != start);
+    QCOMPARE(undo->text(), "Undo " + text);
+    trace.clear();
+    QTest::keySequence(&window, QKeySequence::Undo);
+    QCOMPARE(formSnapshot(window), start);
+    QCOMPARE(trace.lines().filter("init").size(), 2); // one recalculation, both cameras
+    // Back to the file's values: nothing left to save.
+    QCOMPARE(window.isWindowModified(), !before.isEmpty());
+    QCOMPARE(redo->text(), "Redo " + text);
+    QTest::keySequence(&window, QKeySequence::Redo);
+    QCOMPARE(formSnapshot(window), done);
+    QVERIFY(window.isWindowModified() || steps == "actionNew!");
+}
+
+void tst_Window::openStartsAFreshHistory()
+{
+    const CoutCapture quiet;
+    mainWin window;
+    FakePrompts *prompts = fakePrompts(window);
+    const auto *undo = window.findChild<QAction *>("actionUndo");
+    QVERIFY(!undo->isEnabled());
+    // A view of the values is no step.
+    act(window, "actionUnitsFeet! actionAxisToInfinity!");
+    QVERIFY(!undo->isEnabled());
+    act(window, "c1_fdist=7");
+    QVERIFY(undo->isEnabled());
+    prompts->answers << SHARPA_TEST_DATA "/border.cbp";
+    act(window, "actionOpen!");
+    QCOMPARE(window.currentFileName(), SHARPA_TEST_DATA "/border.cbp");
+    QVERIFY(!undo->isEnabled());
 }
 
 void tst_Window::newRestoresValuesAndRanges_data()

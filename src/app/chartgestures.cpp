@@ -3,14 +3,17 @@
 #include "chart/chartinput.h"
 #include "chart/graph.h"
 #include "ui_mainwin.h"
+#include "undohistory.h"
 
 #include <algorithm>
 #include <cmath>
 
-ChartGestures::ChartGestures(graph *shown, const Ui_mainWin &ui, std::function<void()> run)
+ChartGestures::ChartGestures(graph *shown, const Ui_mainWin &ui, UndoHistory &steps,
+                             std::function<void()> run)
     : QObject(shown)
     , chart(shown)
     , form(ui)
+    , history(steps)
     , recalculate(std::move(run))
 {
     connect(chart, &graph::wheeled, this, &ChartGestures::zoom);
@@ -20,6 +23,7 @@ ChartGestures::ChartGestures(graph *shown, const Ui_mainWin &ui, std::function<v
 
 void ChartGestures::zoom(int column, int notches)
 {
+    const UndoHistory::Step step(history, UndoHistory::tr("Zoom"), true);
     // Beyond either end of the ranges long before this; a wild wheel stays finite.
     const int steps = std::clamp(notches, -50, 50);
     const ChartGeometry::ChartScale scale = chart->input().scale;
@@ -44,6 +48,7 @@ void ChartGestures::zoom(int column, int notches)
 
 void ChartGestures::pan(int from, int to)
 {
+    const UndoHistory::Step step(history, UndoHistory::tr("Move the Chart"), true);
     const ChartGeometry::ChartScale scale = chart->input().scale;
     setAxis(form.qxscale->value(),
             ChartGeometry::leftBorderFor(scale, ChartGeometry::axisDistance(scale, from), to));
@@ -51,6 +56,7 @@ void ChartGestures::pan(int from, int to)
 
 void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
 {
+    const UndoHistory::Step step(history, UndoHistory::tr("Focus by Double-Click"));
     const bool second = modifiers & Qt::ShiftModifier;
     const ChartInput input = chart->input();
     const double distance = ChartGeometry::sampleDistance(

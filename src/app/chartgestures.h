@@ -6,17 +6,20 @@
 #include <functional>
 
 class Ui_mainWin;
+class UndoHistory;
 class graph;
 
 // The mouse on the chart: the wheel zooms the distance axis about the
 // pointer (the distance under it stays put; on the axis to infinity it
 // moves the left border out or in), a drag with the left button
 // pans it, a double-click focuses camera 1 there, with Shift camera 2. Each
-// step changes the form's controls quietly and recalculates once.
+// step changes the form's controls quietly and recalculates once; a run of
+// wheel notches, a drag and a double-click are each one step to undo.
 class ChartGestures : public QObject
 {
 public:
-    ChartGestures(graph *chart, const Ui_mainWin &form, std::function<void()> recalculate);
+    ChartGestures(graph *chart, const Ui_mainWin &form, UndoHistory &history,
+                  std::function<void()> recalculate);
 
     void zoom(int column, int notches);
     void pan(int from, int to);
@@ -29,6 +32,7 @@ private:
 
     graph *chart;
     const Ui_mainWin &form;
+    UndoHistory &history;
     std::function<void()> recalculate;
 };
 

@@ -4,6 +4,7 @@
 #include "optics/matching.h"
 #include "readout.h"
 #include "ui_mainwin.h"
+#include "undohistory.h"
 #include "viewoptions.h"
 
 #include <QDoubleSpinBox>
@@ -11,7 +12,7 @@
 #include <QStatusBar>
 
 CompareActions::CompareActions(const Ui_mainWin &ui, const FormBinding &binding,
-                               const ViewOptions &options, Source cameras)
+                               const ViewOptions &options, UndoHistory &history, Source cameras)
     : QObject(ui.statusbar)
     , form(binding)
     , view(options)
@@ -29,8 +30,11 @@ CompareActions::CompareActions(const Ui_mainWin &ui, const FormBinding &binding,
         const auto act = k % 3 == 0 ? &CompareActions::matchDepthOfField
             : k % 3 == 1            ? &CompareActions::matchBackgroundBlur
                                     : &CompareActions::copyCamera;
-        connect(targets[k].first, &QAction::triggered, this,
-                [this, act, target] { (this->*act)(target); });
+        QAction *action = targets[k].first;
+        connect(action, &QAction::triggered, this, [this, act, target, action, &history] {
+            const UndoHistory::Step step(history, action->text());
+            (this->*act)(target);
+        });
     }
 }
 

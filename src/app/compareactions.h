@@ -11,6 +11,7 @@
 
 class FormBinding;
 class QStatusBar;
+class UndoHistory;
 class Ui_mainWin;
 class ViewOptions;
 
@@ -26,8 +27,9 @@ public:
 
     // Wires the form's Compare menu; source gives both cameras as the
     // window has them now, view the unit of the messages.
+    // Each action is one step of the history.
     CompareActions(const Ui_mainWin &ui, const FormBinding &form, const ViewOptions &view,
-                   Source source);
+                   UndoHistory &history, Source source);
 
     // Cameras counted from 0; the target takes the other's.
     void matchDepthOfField(int target);

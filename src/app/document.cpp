@@ -122,6 +122,7 @@ void Document::openFile(const QString &path)
     }
     saved = held.toBytes();
     showModified();
+    emit opened();
     if (!changes.isEmpty())
         prompts->warn(window, productName,
                       QCoreApplication::translate(
@@ -185,6 +186,7 @@ void Document::restoreUnsaved(const QString &copy, const QString &fileName)
     newerVersion = settings->newerVersion;
     emit replaced();
     showModified();
+    emit opened();
 }
 
 bool Document::saveFile(bool askForName)

@@ -64,6 +64,9 @@ signals:
     void replaced();
     // A file was opened or saved under this name.
     void fileNamed(const QString &path);
+    // A file's values, or changes kept from an earlier run, replaced the
+    // form's: what came before them cannot be undone.
+    void opened();
 
 private:
     bool saveFile(bool askForName);

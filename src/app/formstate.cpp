@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -48,4 +49,30 @@ void FormState::restore() const
     }
     for (const auto &[group, checked] : groups)
         group->setChecked(checked);
+}
+
+void FormState::restoreQuietly() const
+{
+    std::vector<QSignalBlocker> quiet;
+    quiet.reserve(doubleSpins.size() + spins.size() + sliders.size() + combos.size()
+                  + buttons.size() + groups.size());
+    for (const DoubleSpin &spin : doubleSpins)
+        quiet.emplace_back(spin.box);
+    for (const auto &spin : spins)
+        quiet.emplace_back(spin.first);
+    for (const auto &slider : sliders)
+        quiet.emplace_back(slider.first);
+    for (const auto &combo : combos)
+        quiet.emplace_back(combo.first);
+    for (const auto &button : buttons)
+        quiet.emplace_back(button.first);
+    for (const auto &group : groups)
+        quiet.emplace_back(group.first);
+    restore();
+}
+
+bool FormState::operator==(const FormState &other) const
+{
+    return doubleSpins == other.doubleSpins && spins == other.spins && sliders == other.sliders
+        && combos == other.combos && buttons == other.buttons && groups == other.groups;
 }

@@ -22,6 +22,11 @@ public:
     static FormState capture(const QWidget *root);
     // Each control emits its change signals as if the user had changed it.
     void restore() const;
+    // The same without a signal: the caller recalculates once.
+    void restoreQuietly() const;
+
+    bool operator==(const FormState &other) const;
+    bool operator!=(const FormState &other) const { return !(*this == other); }
 
 private:
     struct DoubleSpin
@@ -29,6 +34,10 @@ private:
         QDoubleSpinBox *box;
         double minimum;
         double value;
+        bool operator==(const DoubleSpin &other) const
+        {
+            return box == other.box && minimum == other.minimum && value == other.value;
+        }
     };
     std::vector<DoubleSpin> doubleSpins;
     std::vector<std::pair<QSpinBox *, int>> spins;

@@ -14,6 +14,7 @@
 #include "prompts.h"
 #include "readout.h"
 #include "recovery.h"
+#include "undohistory.h"
 #include "viewoptions.h"
 #include "windowplacement.h"
 
@@ -36,6 +37,8 @@ mainWin::mainWin()
     : version(productVersion)
     , prompts(std::make_unique<Prompts>())
     , form(builtForm(this))
+    , history(new UndoHistory(
+          centralwidget, [this] { run(); }, this))
     , view(new ViewOptions(*this))
     , document(new Document(this, form, prompts))
     , chart(new graph(frame))
@@ -45,7 +48,7 @@ mainWin::mainWin()
     , placement(new WindowPlacement(this, chartSplitter, frame))
     , details(new DetailsPanel(this))
     , compareActions(
-          new CompareActions(*this, form, *view, [this] { return form.setups(cameras); }))
+          new CompareActions(*this, form, *view, *history, [this] { return form.setups(cameras); }))
     , recovery(std::make_unique<Recovery>(this, *document, prompts))
 {
     setWindowIcon(applicationIcon());
@@ -53,18 +56,20 @@ mainWin::mainWin()
     auto *chartLayout = new QVBoxLayout(frame);
     chartLayout->setContentsMargins({});
     chartLayout->addWidget(chart);
-    new ChartGestures(chart, *this, [this] { run(); });
+    new ChartGestures(chart, *this, *history, [this] { run(); });
     connectControls();
     addMenus();
     chartRow->addWidget(details);
     // Narrower, the chart's own controls would be cut.
     chartPane->setMinimumWidth(hboxLayout->sizeHint().width());
     connect(document, &Document::replaced, this, &mainWin::run);
+    connect(document, &Document::opened, history, &UndoHistory::clear);
     connect(view, &ViewOptions::changed, this, &mainWin::run);
     setAcceptDrops(true);
     placement->restore();
     run();
     document->markSaved();
+    history->clear();
 }
 
 mainWin::~mainWin() = default;
@@ -88,8 +93,10 @@ void mainWin::connectControls()
 {
     using Numbers = std::initializer_list<QDoubleSpinBox *>;
     for (QDoubleSpinBox *input : Numbers{c1_fdist, c2_fdist, c1_apature, c2_apature, c1_flength,
-                                         c2_flength, c1_coc, c2_coc, DSB_leftBorder})
+                                         c2_flength, c1_coc, c2_coc, DSB_leftBorder}) {
         connect(input, &QDoubleSpinBox::valueChanged, this, &mainWin::run);
+        connect(input, &QDoubleSpinBox::editingFinished, history, &UndoHistory::close);
+    }
     for (QSlider *scale : {qxscale, qyscale})
         connect(scale, &QSlider::valueChanged, this, &mainWin::run);
     for (QAbstractButton *option :
@@ -102,13 +109,31 @@ void mainWin::connectControls()
         connect(camera, &QGroupBox::toggled, this, &mainWin::run);
     connect(c1_setCOCPS, &QPushButton::released, this, &mainWin::setC1CocPS);
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
-    for (int k = 0; k < 2; ++k)
-        connect(form.camera(k).setViewCoc, &QPushButton::clicked, this,
+    for (int k = 0; k < 2; ++k) {
+        const FormBinding::Camera &camera = form.camera(k);
+        connect(camera.setViewCoc, &QPushButton::clicked, this,
                 [this, k] { setCocFromViewDistance(k); });
+        // The presets' inputs change no result until applied, but are kept.
+        const auto changed = [this](QObject *input) {
+            document->showModified();
+            history->record(input);
+        };
+        for (QComboBox *box : {camera.crop, camera.quality, camera.pixelForm, camera.viewForm})
+            connect(box, &QComboBox::currentIndexChanged, this, [=] { changed(box); });
+        connect(camera.viewDistance, &QSpinBox::valueChanged, this,
+                [=] { changed(camera.viewDistance); });
+        connect(camera.printWidth, &QDoubleSpinBox::valueChanged, this,
+                [=] { changed(camera.printWidth); });
+        for (QAbstractSpinBox *box :
+             std::initializer_list<QAbstractSpinBox *>{camera.viewDistance, camera.printWidth})
+            connect(box, &QAbstractSpinBox::editingFinished, history, &UndoHistory::close);
+    }
 }
 
 void mainWin::addMenus()
 {
+    menuEdit->insertActions(actionCopy_Chart, {history->undoAction(), history->redoAction()});
+    menuEdit->insertSeparator(actionCopy_Chart);
     actionNew->setShortcut(QKeySequence::New);
     actionOpen->setShortcut(QKeySequence::Open);
     actionSave->setShortcut(QKeySequence::Save);
@@ -120,7 +145,7 @@ void mainWin::addMenus()
     connect(actionSave, &QAction::triggered, this, &mainWin::save);
     connect(actionSave_as, &QAction::triggered, this, &mainWin::saveAs);
     // Menu entries that the slot table leaves unbound.
-    connect(actionNew, &QAction::triggered, document, &Document::newDocument);
+    connect(actionNew, &QAction::triggered, this, &mainWin::newDocument);
     connect(actionUserGuide, &QAction::triggered, this, &mainWin::help);
     connect(actionHelp, &QAction::triggered, this, &mainWin::vcheck);
     connect(actionAbout, &QAction::triggered, this, &mainWin::about);
@@ -163,6 +188,8 @@ void mainWin::run()
     details->setCameras(form.setups(cameras), {boxC1->isChecked(), boxC2->isChecked()},
                         view->unit());
     document->showModified();
+    // The control that the user changed, if any, names the step.
+    history->record(sender());
 }
 
 void mainWin::setDist()
@@ -172,16 +199,20 @@ void mainWin::setDist()
 
 void mainWin::setC1CocPS()
 {
+    const UndoHistory::Step step(*history, c1_cocPresets->tabText(0));
     form.setCocFromPixelSize(0);
 }
 
 void mainWin::setC2CocPS()
 {
+    const UndoHistory::Step step(*history, c2_cocPresets->tabText(0));
     form.setCocFromPixelSize(1);
 }
 
 void mainWin::setCocFromViewDistance(int camera)
 {
+    const UndoHistory::Step step(*history,
+                                 (camera == 0 ? c1_cocPresets : c2_cocPresets)->tabText(1));
     const QString missing = form.setCocFromViewDistance(camera);
     if (!missing.isEmpty())
         statusBar()->showMessage(missing, 5000);
@@ -268,10 +299,18 @@ void mainWin::help()
 
 void mainWin::setC1Hyper()
 {
+    const UndoHistory::Step step(*history, tr("Set to Hyperfocal"));
     form.setHyperfocal(0, cameras[0]);
 }
 
 void mainWin::setC2Hyper()
 {
+    const UndoHistory::Step step(*history, tr("Set to Hyperfocal"));
     form.setHyperfocal(1, cameras[1]);
+}
+
+void mainWin::newDocument()
+{
+    const UndoHistory::Step step(*history, actionNew->text());
+    document->newDocument();
 }

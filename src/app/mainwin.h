@@ -19,6 +19,7 @@ class Preferences;
 class Prompts;
 class Recovery;
 class StatusReadout;
+class UndoHistory;
 class ViewOptions;
 class WindowPlacement;
 class graph;
@@ -46,6 +47,7 @@ struct ChartInput;
 //   and the chart's share of it;
 // - Information (information.h): the user guide, the about box and the
 //   version page;
+// - UndoHistory (undohistory.h): Edit > Undo and Redo, a step per action;
 // - Recovery (recovery.h): unsaved changes kept when the program is ended
 //   without asking, and offered at the next start;
 // - Prompts (prompts.h): every dialog, replaced by tests.
@@ -97,11 +99,13 @@ private:
     void connectControls();
     void addMenus();
     void setCocFromViewDistance(int camera);
+    void newDocument();
 
     std::array<CameraOptics, 2> cameras;
     QString version;
     std::unique_ptr<Prompts> prompts;
     FormBinding form;
+    UndoHistory *history;
     ViewOptions *view;
     Document *document;
     graph *chart;
