@@ -92,8 +92,7 @@ void useRealWindow(const QProcessEnvironment &environment, QProcess &program, bo
     QTRY_VERIFY_WITH_TIMEOUT(countColour(x, window, qRgb(0, 127, 0)) > 100
                                  && countColour(x, window, qRgb(0, 0, 127)) > 100,
                              20000);
-    // It fits a screen of 1280 x 720, though the form would like 724 rows, and
-    // keeps the plot at least 120 rows high.
+    // It fits a screen of 1280 x 720.
     const auto geometry = owned(xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr));
     QVERIFY(geometry && geometry->width <= 1280 && geometry->height <= 720);
     if (change) { // the left border, which has the focus, one step up; the title shows it

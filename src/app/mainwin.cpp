@@ -119,11 +119,11 @@ void mainWin::connectControls()
             history->record(input);
         };
         for (QComboBox *box : {camera.crop, camera.quality, camera.pixelForm, camera.viewForm})
-            connect(box, &QComboBox::currentIndexChanged, this, [=] { changed(box); });
+            connect(box, &QComboBox::currentIndexChanged, this, [changed, box] { changed(box); });
         connect(camera.viewDistance, &QSpinBox::valueChanged, this,
-                [=] { changed(camera.viewDistance); });
+                [changed, box = camera.viewDistance] { changed(box); });
         connect(camera.printWidth, &QDoubleSpinBox::valueChanged, this,
-                [=] { changed(camera.printWidth); });
+                [changed, box = camera.printWidth] { changed(box); });
         for (QAbstractSpinBox *box :
              std::initializer_list<QAbstractSpinBox *>{camera.viewDistance, camera.printWidth})
             connect(box, &QAbstractSpinBox::editingFinished, history, &UndoHistory::close);
