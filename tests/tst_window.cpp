@@ -185,6 +185,15 @@ void tst_Window::fitsTheScreen()
         }
     }
     QVERIFY(table->columnViewportPosition(1) + table->columnWidth(1) <= table->viewport()->width());
+    // The keyboard reaches camera 1's controls, its presets too, before camera 2's.
+    QStringList chain;
+    QWidget *w = window.c1_fdist;
+    do {
+        chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != window.c1_fdist);
+    for (const char *name : {"c1_coc", "c1_calcDef", "c1_crop", "c1_setCOCPS", "pushButton_4"})
+        QVERIFY2(chain.indexOf(name) >= 0 && chain.indexOf(name) < chain.indexOf("c2_fdist"), name);
     // The status bar's last label inside the window.
     const auto *last = window.statusBar()->findChild<QLabel *>("readoutC2");
     QVERIFY(last->isVisible());

@@ -5,6 +5,8 @@
 #include "ui_mainwin.h"
 #include "undohistory.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,7 +25,7 @@ ChartGestures::ChartGestures(graph *shown, const Ui_mainWin &ui, UndoHistory &st
 
 void ChartGestures::zoom(int column, int notches)
 {
-    const UndoHistory::Step step(history, UndoHistory::tr("Zoom"), true);
+    const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Zoom"), true);
     // Beyond either end of the ranges long before this; a wild wheel stays finite.
     const int steps = std::clamp(notches, -50, 50);
     const ChartGeometry::ChartScale scale = chart->input().scale;
@@ -48,7 +50,8 @@ void ChartGestures::zoom(int column, int notches)
 
 void ChartGestures::pan(int from, int to)
 {
-    const UndoHistory::Step step(history, UndoHistory::tr("Move the Chart"), true);
+    const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Move the Chart"),
+                                 true);
     const ChartGeometry::ChartScale scale = chart->input().scale;
     setAxis(form.qxscale->value(),
             ChartGeometry::leftBorderFor(scale, ChartGeometry::axisDistance(scale, from), to));
@@ -56,7 +59,8 @@ void ChartGestures::pan(int from, int to)
 
 void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
 {
-    const UndoHistory::Step step(history, UndoHistory::tr("Focus by Double-Click"));
+    const UndoHistory::Step step(history,
+                                 QCoreApplication::translate("mainWin", "Focus by Double-Click"));
     const bool second = modifiers & Qt::ShiftModifier;
     const ChartInput input = chart->input();
     const double distance = ChartGeometry::sampleDistance(

@@ -93,10 +93,8 @@ void mainWin::connectControls()
 {
     using Numbers = std::initializer_list<QDoubleSpinBox *>;
     for (QDoubleSpinBox *input : Numbers{c1_fdist, c2_fdist, c1_apature, c2_apature, c1_flength,
-                                         c2_flength, c1_coc, c2_coc, DSB_leftBorder}) {
+                                         c2_flength, c1_coc, c2_coc, DSB_leftBorder})
         connect(input, &QDoubleSpinBox::valueChanged, this, &mainWin::run);
-        connect(input, &QDoubleSpinBox::editingFinished, history, &UndoHistory::close);
-    }
     for (QSlider *scale : {qxscale, qyscale})
         connect(scale, &QSlider::valueChanged, this, &mainWin::run);
     for (QAbstractButton *option :
@@ -109,25 +107,13 @@ void mainWin::connectControls()
         connect(camera, &QGroupBox::toggled, this, &mainWin::run);
     connect(c1_setCOCPS, &QPushButton::released, this, &mainWin::setC1CocPS);
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
-    for (int k = 0; k < 2; ++k) {
-        const FormBinding::Camera &camera = form.camera(k);
-        connect(camera.setViewCoc, &QPushButton::clicked, this,
+    for (int k = 0; k < 2; ++k)
+        connect(form.camera(k).setViewCoc, &QPushButton::clicked, this,
                 [this, k] { setCocFromViewDistance(k); });
-        // The presets' inputs change no result until applied, but are kept.
-        const auto changed = [this](QObject *input) {
-            document->showModified();
-            history->record(input);
-        };
-        for (QComboBox *box : {camera.crop, camera.quality, camera.pixelForm, camera.viewForm})
-            connect(box, &QComboBox::currentIndexChanged, this, [changed, box] { changed(box); });
-        connect(camera.viewDistance, &QSpinBox::valueChanged, this,
-                [changed, box = camera.viewDistance] { changed(box); });
-        connect(camera.printWidth, &QDoubleSpinBox::valueChanged, this,
-                [changed, box = camera.printWidth] { changed(box); });
-        for (QAbstractSpinBox *box :
-             std::initializer_list<QAbstractSpinBox *>{camera.viewDistance, camera.printWidth})
-            connect(box, &QAbstractSpinBox::editingFinished, history, &UndoHistory::close);
-    }
+    // After the recalculations: a step is what they left. The presets'
+    // inputs change no result until applied, but the file keeps them.
+    history->watchControls();
+    connect(history, &UndoHistory::changed, document, &Document::showModified);
 }
 
 void mainWin::addMenus()
@@ -188,8 +174,6 @@ void mainWin::run()
     details->setCameras(form.setups(cameras), {boxC1->isChecked(), boxC2->isChecked()},
                         view->unit());
     document->showModified();
-    // The control that the user changed, if any, names the step.
-    history->record(sender());
 }
 
 void mainWin::setDist()

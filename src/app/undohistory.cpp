@@ -3,9 +3,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QBoxLayout>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTextDocumentFragment>
 #include <QUndoCommand>
 
@@ -109,16 +114,37 @@ QAction *UndoHistory::redoAction() const
     return redo;
 }
 
+void UndoHistory::watchControls()
+{
+    const auto follow = [this](auto *control, auto signal) {
+        connect(control, signal, this, [this, control] { record(control); });
+    };
+    for (QDoubleSpinBox *box : form->findChildren<QDoubleSpinBox *>())
+        follow(box, &QDoubleSpinBox::valueChanged);
+    for (QSpinBox *box : form->findChildren<QSpinBox *>())
+        follow(box, &QSpinBox::valueChanged);
+    for (QAbstractSpinBox *box : form->findChildren<QAbstractSpinBox *>())
+        connect(box, &QAbstractSpinBox::editingFinished, this, [this] { openChange = nullptr; });
+    for (QSlider *slider : form->findChildren<QSlider *>())
+        follow(slider, &QSlider::valueChanged);
+    for (QComboBox *box : form->findChildren<QComboBox *>())
+        follow(box, &QComboBox::currentIndexChanged);
+    for (QAbstractButton *button : form->findChildren<QAbstractButton *>()) {
+        if (button->isCheckable())
+            follow(button, &QAbstractButton::toggled);
+    }
+    for (QGroupBox *group : form->findChildren<QGroupBox *>()) {
+        if (group->isCheckable())
+            follow(group, &QGroupBox::toggled);
+    }
+}
+
 void UndoHistory::record(const QObject *source)
 {
+    emit changed();
     if (applying || stepDepth > 0)
         return;
     push(textFor(source), source, true);
-}
-
-void UndoHistory::close()
-{
-    openChange = nullptr;
 }
 
 void UndoHistory::clear()
@@ -161,15 +187,15 @@ QString UndoHistory::textFor(const QObject *source) const
 {
     const auto *control = qobject_cast<const QWidget *>(source);
     if (const auto *camera = qobject_cast<const QGroupBox *>(control))
-        return tr("Switch %1 On or Off").arg(camera->title());
+        return QCoreApplication::translate("mainWin", "Switch %1 On or Off").arg(camera->title());
     const QString label = control ? labelOf(control) : QString();
     for (const QWidget *above = control ? control->parentWidget() : nullptr; above;
          above = above->parentWidget()) {
         if (const auto *camera = qobject_cast<const QGroupBox *>(above);
             camera && camera->isCheckable())
-            return tr("%1: %2").arg(camera->title(), label);
+            return QCoreApplication::translate("mainWin", "%1: %2").arg(camera->title(), label);
     }
-    return label.isEmpty() ? tr("Change") : label;
+    return label.isEmpty() ? QCoreApplication::translate("mainWin", "Change") : label;
 }
 
 UndoHistory::Step::Step(UndoHistory &owner, const QString &text, bool joins)

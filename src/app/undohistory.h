@@ -3,7 +3,6 @@
 
 #include "formstate.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QUndoStack>
@@ -21,7 +20,7 @@ class QWidget;
 // are views of the values, not steps.
 class UndoHistory : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(mainWin)
+    Q_OBJECT
 
 public:
     // The changes between steps are read from the controls below form.
@@ -31,11 +30,15 @@ public:
     QAction *undoAction() const;
     QAction *redoAction() const;
 
-    // After every recalculation: what changed since the last step is the
-    // source's step, or joins its step a moment ago.
-    void record(const QObject *source);
-    // The step that the source had open takes no more changes.
-    void close();
+signals:
+    // A control's value changed, recalculated or not.
+    void changed();
+
+public:
+    // Follows every input control below the form, after the connections
+    // made before it: what a control's change left, once recalculated, is
+    // its step, or joins its step of a moment ago until its editing ends.
+    void watchControls();
     // A file was opened: nothing before it can be undone.
     void clear();
 
@@ -56,6 +59,7 @@ public:
 private:
     class Change;
 
+    void record(const QObject *source);
     void push(const QString &text, const void *key, bool joins);
     void apply(const FormState &state);
     QString textFor(const QObject *source) const;
