@@ -167,8 +167,12 @@ void tst_Settings::load_data()
     const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n").leftJustified(11840, 'x');
     QTest::newRow("each record value echoed, then set")
         << "" << with(with(with(atStart, 0, 2.5), 13, "%"), 19, 12345.678)
-        << "DSB_leftBorder=2.5 qxscale=37 c1_fdist=12345.678"
+        << "DSB_leftBorder=2.5 qxscale=37 c1_fdist=12345.68"
         << "2.5 | | 1 0 37 | | 10 1 12345.7 | | 2 85 0.0125 1 4 2 135 0.0125 | |";
+    // Taken as the boxes show them, in metres with two decimals.
+    QTest::newRow("more decimals than shown")
+        << "" << with(with(atStart, 0, 1.234), 19, 4.006) << "DSB_leftBorder=1.23 c1_fdist=4.01"
+        << "";
     QTest::newRow("extension block, version 1") << "" << extended(1, presetValues) << presets << "";
     QTest::newRow("version 2: its unknown tail skipped")
         << "" << extended(2, presetValues + "tail") << presets << "";

@@ -249,9 +249,12 @@ void tst_Window::controls_data()
     QTest::newRow("hyperfocal: one decimal, no grouping")
         << "c2_apature=1 c2_flength=1111.11 c2_coc=1 c1_set_Hyper!"
         << "c2_set_Hyper.text=Set to hyperfocal (1234.6m); c1_fdist.value=289; c2_fdist.value=4";
-    QTest::newRow("hyperfocal below 5 cm")
+    QTest::newRow("hyperfocal at f/2.8: as shown")
+        << "c1_apature=2.8 c1_set_Hyper!"
+        << "c1_set_Hyper.text=Set to hyperfocal (206.4m); c1_fdist.value=206.43";
+    QTest::newRow("hyperfocal below 5 cm: the box's 0.00 m")
         << "c2_apature=32 c2_flength=1 c2_coc=10 c2_set_Hyper!"
-        << "c2_set_Hyper.text=Set to hyperfocal (0.00313 mm); c2_fdist.value=3e-06";
+        << "c2_set_Hyper.text=Set to hyperfocal (0.00313 mm); c2_fdist.value=0";
     // From 1,210 ft on the far limit is infinite, not from the hyperfocal 948.2 ft.
     QTest::newRow("hyperfocal with diffraction, in feet")
         << "actionUnitsFeet! c1_calcDef=1 c1_set_Hyper!"
@@ -553,6 +556,12 @@ void tst_Window::mouse_data()
     QTest::newRow("with Shift camera 2") << ""
                                          << "shift"
                                          << "c1_fdist.value=4; c2_fdist.value=3.5";
+    QTest::newRow("double-click between centimetres, to infinity") << "actionAxisToInfinity!"
+                                                                   << "click"
+                                                                   << "c2_fdist.value=4";
+    QTest::newRow("the same in feet") << "actionUnitsFeet! actionAxisToInfinity!"
+                                      << "click"
+                                      << "c2_fdist.value=4";
 }
 
 void tst_Window::mouse()
@@ -583,6 +592,8 @@ void tst_Window::mouse()
     }
     QCOMPARE(observe(window, expected), expected);
     QCOMPARE(out.lines().filter("init - ").size(), 2); // one recalculation
+    // What the double-click set holds what it shows, in the unit shown.
+    QCOMPARE(window.c1_fdist->value(), window.c1_fdist->valueFromText(window.c1_fdist->text()));
 }
 
 void tst_Window::readoutAtColumn_data()

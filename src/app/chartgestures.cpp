@@ -66,7 +66,7 @@ void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
     const double distance = ChartGeometry::sampleDistance(
         input.scale, input.cameras[second ? 1 : 0].focusDistance(), column);
     if (std::isfinite(distance))
-        (second ? form.c2_fdist : form.c1_fdist)->setValue(distance / 1000);
+        (second ? form.c2_fdist : form.c1_fdist)->setShownValue(distance / 1000);
 }
 
 void ChartGestures::setAxis(int xs, qint64 leftBorder)
@@ -77,7 +77,7 @@ void ChartGestures::setAxis(int xs, qint64 leftBorder)
         const QSignalBlocker quietScale(form.qxscale);
         const QSignalBlocker quietBorder(form.DSB_leftBorder);
         form.qxscale->setValue(xs);
-        form.DSB_leftBorder->setValue(double(leftBorder) / 1000);
+        form.DSB_leftBorder->setShownValue(double(leftBorder) / 1000);
     }
     if (form.qxscale->value() != oldXs || form.DSB_leftBorder->value() != oldBorder)
         recalculate();

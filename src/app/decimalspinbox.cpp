@@ -14,6 +14,18 @@ void DecimalSpinBox::setDisplayUnit(double newFactor, const QString &suffix)
     setSuffix(suffix); // shows the value anew
 }
 
+double DecimalSpinBox::shownValue(double value, bool roundUp) const
+{
+    const double scale = std::pow(10.0, shown < 0 ? decimals() : shown);
+    const double inUnit = value * factor * scale;
+    return (roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale / factor;
+}
+
+void DecimalSpinBox::setShownValue(double value, bool roundUp)
+{
+    setValue(shownValue(value, roundUp));
+}
+
 void DecimalSpinBox::stepBy(int steps)
 {
     // Qt adds the step unrounded, so 4.00 up and down again would hold

@@ -8,11 +8,20 @@
 // separator. A distance box may show its value in another unit.
 class DecimalSpinBox : public QDoubleSpinBox
 {
+    Q_OBJECT
+
 public:
     using QDoubleSpinBox::QDoubleSpinBox;
 
+    // The value as the box would show it: to its shown decimals in the
+    // shown unit, up where a bound must not be undercut. Every value that
+    // the program sets goes through it, so that what the box holds, the
+    // recalculation uses and a file keeps is what it shows.
+    double shownValue(double value, bool roundUp = false) const;
+    void setShownValue(double value, bool roundUp = false);
+
     // Shows and takes the value times factor, with the suffix; value() and
-    // the range stay as they are. The box then holds four more decimals
+    // the range stay as they are. The box then keeps four more decimals
     // than it shows, so that a value typed in either unit reads back as
     // typed and switching the unit changes no value. Steps land on the
     // shown decimals of the shown unit.

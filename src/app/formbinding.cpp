@@ -1,6 +1,7 @@
 #include "formbinding.h"
 
 #include "chart/chartpainter.h"
+#include "decimalspinbox.h"
 #include "optics/presets.h"
 #include "readout.h"
 #include "ui_mainwin.h"
@@ -74,7 +75,10 @@ std::vector<std::size_t> FormBinding::write(const CameraSettings &settings)
         case SettingsField::Double:
             if (k < recordFields)
                 std::cout << value << '\n';
-            bound.property.write(bound.control, taken);
+            if (auto *box = qobject_cast<DecimalSpinBox *>(bound.control))
+                box->setShownValue(taken);
+            else
+                bound.property.write(bound.control, taken);
             break;
         case SettingsField::Bool:
             if (k < recordFields)
@@ -107,8 +111,7 @@ void FormBinding::setHyperfocal(int index, const CameraOptics &optics) const
     const double metres
         = hyperfocalFocus(optics, c.diffraction->isChecked()) / millimetresPer(LengthUnit::Metres);
     // Rounded up where the far limit must stay infinite.
-    const double scale = std::pow(10.0, c.fdist->decimals());
-    c.fdist->setValue(c.diffraction->isChecked() ? std::ceil(metres * scale) / scale : metres);
+    c.fdist->setShownValue(metres, c.diffraction->isChecked());
 }
 
 void FormBinding::restore(const FormState &state)
@@ -135,11 +138,12 @@ void FormBinding::copyCamera(int from, int to) const
 {
     const Camera &a = camera(from);
     const Camera &b = camera(to);
-    for (const auto &[source, target] : {std::pair{a.fdist, b.fdist},
-                                         {a.apature, b.apature},
-                                         {a.flength, b.flength},
-                                         {a.coc, b.coc},
-                                         {a.printWidth, b.printWidth}})
+    for (const auto &[source, target] :
+         {std::pair<QDoubleSpinBox *, QDoubleSpinBox *>{a.fdist, b.fdist},
+          {a.apature, b.apature},
+          {a.flength, b.flength},
+          {a.coc, b.coc},
+          {a.printWidth, b.printWidth}})
         target->setValue(source->value());
     for (const auto &[source, target] : {std::pair{a.crop, b.crop},
                                          {a.quality, b.quality},

@@ -11,6 +11,7 @@
 #include <array>
 #include <vector>
 
+class DecimalSpinBox;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -30,7 +31,7 @@ public:
     struct Camera
     {
         QGroupBox *box;
-        QDoubleSpinBox *fdist;
+        DecimalSpinBox *fdist;
         QDoubleSpinBox *apature;
         QDoubleSpinBox *flength;
         QDoubleSpinBox *coc;
@@ -95,7 +96,7 @@ private:
         double maximum;
     };
 
-    QDoubleSpinBox *leftBorder;
+    DecimalSpinBox *leftBorder;
     QScrollBar *leftBorderBar;
     double leftBorderFloor; // before any focal length raised it
     bool writing = false;   // a file's values are going in

@@ -178,7 +178,7 @@ void mainWin::run()
 
 void mainWin::setDist()
 {
-    DSB_leftBorder->setValue(SB_leftBorder->value() * millimetresPer(view->unit()) / 1000);
+    DSB_leftBorder->setShownValue(SB_leftBorder->value() * millimetresPer(view->unit()) / 1000);
 }
 
 void mainWin::setC1CocPS()
