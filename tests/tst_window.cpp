@@ -508,6 +508,12 @@ void tst_Window::details_data()
                                          "35 mm equivalent focal length\t136 mm\t135 mm",
                                          "35 mm equivalent f-number\tf/3.2\tf/2.0",
                                          "Horizontal angle of view\t15.1°\t15.2°"};
+    // Under a foot in inches; the depth in front of the focus is the smaller part.
+    QTest::newRow("in feet") << "actionUnitsFeet!"
+                             << QStringList{"Near limit\t12.95 ft\t13.05 ft",
+                                            "Total depth\t4.27 in\t1.67 in",
+                                            "In front of focus\t2.10 in\t0.831 in",
+                                            "Behind focus\t2.16 in\t0.839 in"};
     QTest::newRow("a change, camera 2 off")
         << "boxC2=0 c1_calcDef=1 c1_apature=32"
         << QStringList{"\tCamera 1",

@@ -2,6 +2,7 @@
 
 #include "chart/chartinput.h"
 #include "chart/graph.h"
+#include "optics/length.h"
 #include "ui_mainwin.h"
 #include "undohistory.h"
 
@@ -66,7 +67,8 @@ void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
     const double distance = ChartGeometry::sampleDistance(
         input.scale, input.cameras[second ? 1 : 0].focusDistance(), column);
     if (std::isfinite(distance))
-        (second ? form.c2_fdist : form.c1_fdist)->setShownValue(distance / 1000);
+        (second ? form.c2_fdist : form.c1_fdist)
+            ->setShownValue(Length::millimetres(distance).metres());
 }
 
 void ChartGestures::setAxis(int xs, qint64 leftBorder)
@@ -77,7 +79,7 @@ void ChartGestures::setAxis(int xs, qint64 leftBorder)
         const QSignalBlocker quietScale(form.qxscale);
         const QSignalBlocker quietBorder(form.DSB_leftBorder);
         form.qxscale->setValue(xs);
-        form.DSB_leftBorder->setShownValue(double(leftBorder) / 1000);
+        form.DSB_leftBorder->setShownValue(Length::millimetres(double(leftBorder)).metres());
     }
     if (form.qxscale->value() != oldXs || form.DSB_leftBorder->value() != oldBorder)
         recalculate();

@@ -2,7 +2,7 @@
 #define DETAILSMODEL_H
 
 #include "optics/cameraoptics.h"
-#include "optics/lengthunit.h"
+#include "optics/length.h"
 
 #include <QAbstractTableModel>
 #include <QCoreApplication>

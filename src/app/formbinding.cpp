@@ -109,7 +109,7 @@ void FormBinding::setHyperfocal(int index, const CameraOptics &optics) const
 {
     const Camera &c = camera(index);
     const double metres
-        = hyperfocalFocus(optics, c.diffraction->isChecked()) / millimetresPer(LengthUnit::Metres);
+        = Length::millimetres(hyperfocalFocus(optics, c.diffraction->isChecked())).metres();
     // Rounded up where the far limit must stay infinite.
     c.fdist->setShownValue(metres, c.diffraction->isChecked());
 }
@@ -165,10 +165,10 @@ void FormBinding::showHyperfocal(const std::array<CameraOptics, 2> &optics, Leng
         const double focus = hyperfocalFocus(optics[k], cameras[k].diffraction->isChecked());
         // Shorter than the caption's one decimal shows: in millimetres or inches.
         cameras[k].setHyper->setText(
-            focus / millimetresPer(unit) < 0.05
+            Length::millimetres(focus).in(unit) < 0.05
                 ? QCoreApplication::translate("mainWin", "Set to hyperfocal (%1)")
                       .arg(Readout::length(focus, locale, unit))
-                : caption.arg(locale.toString(focus / millimetresPer(unit), 'f', 1)));
+                : caption.arg(locale.toString(Length::millimetres(focus).in(unit), 'f', 1)));
     }
 }
 
@@ -180,7 +180,7 @@ bool FormBinding::raiseLeftBorderFloor()
     // recalculation that asked goes on with the new border.
     const QSignalBlocker quiet(leftBorder);
     for (const Camera &camera : cameras)
-        leftBorder->setMinimum(2 * camera.flength->value() / millimetresPer(LengthUnit::Metres));
+        leftBorder->setMinimum(Length::millimetres(2 * camera.flength->value()).metres());
     return leftBorder->value() != before;
 }
 
@@ -191,7 +191,7 @@ void FormBinding::updateLeftBorder(LengthUnit unit)
         raiseLeftBorderFloor();
     // Follows a typed border without writing back to it.
     const QSignalBlocker quiet(leftBorderBar);
-    const double shown = leftBorder->value() * 1000 / millimetresPer(unit);
+    const double shown = Length::metres(leftBorder->value()).in(unit);
     leftBorderBar->setValue(
         int(std::clamp(std::round(shown), 1.0, double(leftBorderBar->maximum()))));
 }

@@ -4,7 +4,7 @@
 #include "camerasettings.h"
 #include "formstate.h"
 #include "optics/cameraoptics.h"
-#include "optics/lengthunit.h"
+#include "optics/length.h"
 
 #include <QMetaProperty>
 

@@ -162,8 +162,8 @@ void mainWin::run()
 
     for (std::size_t k = 0; k < cameras.size(); ++k) {
         const FormBinding::Camera &c = form.camera(int(k));
-        cameras[k].init(c.fdist->value() * 1000, c.apature->value(), c.flength->value(),
-                        c.coc->value());
+        cameras[k].init(Length::metres(c.fdist->value()).millimetres(), c.apature->value(),
+                        c.flength->value(), c.coc->value());
     }
     form.showHyperfocal(cameras, view->unit());
     // Only the chart is repainted at once: the whole window takes several
@@ -178,7 +178,7 @@ void mainWin::run()
 
 void mainWin::setDist()
 {
-    DSB_leftBorder->setShownValue(SB_leftBorder->value() * millimetresPer(view->unit()) / 1000);
+    DSB_leftBorder->setShownValue(Length::in(SB_leftBorder->value(), view->unit()).metres());
 }
 
 void mainWin::setC1CocPS()

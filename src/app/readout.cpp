@@ -16,7 +16,7 @@ namespace {
 // " m" or " ft", as a distance ends.
 QString symbol(LengthUnit unit)
 {
-    return QLatin1Char(' ') + QLatin1String(symbolOf(unit));
+    return QLatin1Char(' ') + QLatin1String(Length::symbolOf(unit));
 }
 
 } // namespace
@@ -25,22 +25,22 @@ QString limit(double mm, const QLocale &locale, LengthUnit unit)
 {
     if (std::isinf(mm))
         return QStringLiteral("∞");
-    // Long distances in kilometres or miles.
-    const bool feet = unit == LengthUnit::Feet;
-    const double value = mm / millimetresPer(unit);
-    const double larger = feet ? 5280 : 1000;
+    const Length distance = Length::millimetres(mm);
+    const double value = distance.in(unit);
     // Too short for two decimals of the unit: in millimetres or inches.
     if (value != 0 && std::abs(value) < 0.005)
         return length(mm, locale, unit);
-    if (std::abs(value) >= larger)
-        return locale.toString(value / larger, 'f', 2)
-            + (feet ? QStringLiteral(" mi") : QStringLiteral(" km"));
+    // Long distances in kilometres or miles.
+    if (const double larger = distance.inLarger(unit); std::abs(larger) >= 1)
+        return locale.toString(larger, 'f', 2) + QLatin1Char(' ')
+            + QLatin1String(Length::largerSymbolOf(unit));
     return locale.toString(value, 'f', 2) + symbol(unit);
 }
 
 QString length(double mm, const QLocale &locale, LengthUnit unit)
 {
-    if (std::isinf(mm) || mm >= 1000000)
+    const Length distance = Length::millimetres(mm);
+    if (std::isinf(mm) || distance.inLarger(LengthUnit::Metres) >= 1)
         return limit(mm, locale, unit);
     const auto decimals = [](double value) {
         return std::max(2, 2 - int(std::floor(std::log10(value))));
@@ -49,9 +49,9 @@ QString length(double mm, const QLocale &locale, LengthUnit unit)
         return locale.toString(value, 'f', value > 0 ? decimals(value) : 2) + symbol;
     };
     if (unit == LengthUnit::Feet)
-        return mm < millimetresPer(unit) ? write(mm / 25.4, QStringLiteral(" in"))
-                                         : write(mm / millimetresPer(unit), symbol(unit));
-    return mm < 5 ? write(mm, QStringLiteral(" mm")) : write(mm / 1000, symbol(unit));
+        return distance.in(unit) < 1 ? write(distance.inches(), QStringLiteral(" in"))
+                                     : write(distance.in(unit), symbol(unit));
+    return mm < 5 ? write(mm, QStringLiteral(" mm")) : write(distance.metres(), symbol(unit));
 }
 
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale, LengthUnit unit)
@@ -93,7 +93,8 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale, boo
     const double distance = ChartGeometry::axisDistance(scale, column);
     const QString text = std::isinf(distance)
         ? QStringLiteral("∞")
-        : locale.toString(distance / millimetresPer(scale.unit), 'f', 2) + symbol(scale.unit);
+        : locale.toString(Length::millimetres(distance).in(scale.unit), 'f', 2)
+            + symbol(scale.unit);
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])

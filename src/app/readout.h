@@ -2,7 +2,7 @@
 #define READOUT_H
 
 #include "chart/graph.h"
-#include "optics/lengthunit.h"
+#include "optics/length.h"
 
 #include <QObject>
 #include <QString>

@@ -57,7 +57,7 @@ ChartGeometry::ChartScale ViewOptions::scale() const
     ChartGeometry::ChartScale scale;
     scale.xs = form.qxscale->value();
     scale.ys = form.qyscale->value();
-    scale.leftBorder = std::llround(form.DSB_leftBorder->value() * 1000);
+    scale.leftBorder = std::llround(Length::metres(form.DSB_leftBorder->value()).millimetres());
     scale.toInfinity = toInfinity();
     scale.fromCamera = form.distanceCam->isChecked();
     scale.unit = unit();
@@ -93,9 +93,9 @@ void ViewOptions::apply()
 
     const LengthUnit shown = unit();
     for (DecimalSpinBox *box : {form.c1_fdist, form.c2_fdist, form.DSB_leftBorder})
-        box->setDisplayUnit(1000 / millimetresPer(shown),
-                            QLatin1Char(' ') + QLatin1String(symbolOf(shown)));
+        box->setDisplayUnit(Length::metres(1).in(shown),
+                            QLatin1Char(' ') + QLatin1String(Length::symbolOf(shown)));
     // The scroll bar moves the border in whole units up to 1000 m; its range changes quietly.
     const QSignalBlocker quiet(form.SB_leftBorder);
-    form.SB_leftBorder->setRange(1, int(std::ceil(1000000 / millimetresPer(shown))));
+    form.SB_leftBorder->setRange(1, int(std::ceil(Length::metres(1000).in(shown))));
 }

@@ -2,7 +2,7 @@
 #define VIEWOPTIONS_H
 
 #include "chart/chartgeometry.h"
-#include "optics/lengthunit.h"
+#include "optics/length.h"
 
 #include <QObject>
 #include <QString>

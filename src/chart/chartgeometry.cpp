@@ -93,12 +93,6 @@ bool clipToRows(QPointF &a, QPointF &b, double top, double bottom)
     return true;
 }
 
-// Hundredths of the unit at or below a distance in mm; a foot is 3048/10 mm.
-qint64 hundredths(qint64 mm, LengthUnit unit)
-{
-    return unit == LengthUnit::Feet ? floorDiv(mm * 1000, 3048) : floorDiv(mm, 10);
-}
-
 // A label's text, centred under its tick. Measuring a text costs more than
 // the rest of the axis together, so each one is measured once for the
 // metrics last used on its thread.
@@ -127,9 +121,9 @@ QVector<Tick> linearTicks(const ChartFrame &frame, const ChartScale &scale,
     const TickRule rule = tickRule(scale.xs, scale.unit);
     const QLocale locale = numbers();
     // A tick falls on the first column at or past a multiple of the interval.
-    qint64 previous = hundredths(linearDistance(scale, 0), scale.unit);
+    qint64 previous = Length::hundredths(linearDistance(scale, 0), scale.unit);
     for (int i = 1; i < frame.plotWidth(); ++i) {
-        const qint64 d = hundredths(linearDistance(scale, i), scale.unit);
+        const qint64 d = Length::hundredths(linearDistance(scale, i), scale.unit);
         if (floorDiv(std::exchange(previous, d), rule.interval) == floorDiv(d, rule.interval))
             continue;
         Tick tick{i, {}, {}};
@@ -194,7 +188,7 @@ QVector<Tick> ticksToInfinity(const ChartFrame &frame, const ChartScale &scale,
     constexpr int closest = 4; // columns between ticks, so that grid lines stay apart
     const Tick infinity{last, QStringLiteral("∞"), infinityLabel(frame, metrics)};
     const double border = borderToInfinity(scale);
-    const double unit = millimetresPer(scale.unit);
+    const double unit = Length::in(1, scale.unit).millimetres();
     const QLocale locale = numbers();
     const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
     const int labelsEnd = std::min(titleLeft, infinity.labelRect.left()) - gap;

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QVector>
 
-#include "optics/lengthunit.h"
+#include "optics/length.h"
 
 struct CameraOptics;
 
