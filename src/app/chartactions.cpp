@@ -5,7 +5,7 @@
 #include "product.h"
 #include "prompts.h"
 #include "readout.h"
-#include "safefile.h"
+#include "settings/safefile.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 #include "document.h"
 
-#include "camerasettings.h"
+#include "settings/camerasettings.h"
 #include "formbinding.h"
 #include "pathtext.h"
 #include "preferences.h"
 #include "product.h"
 #include "prompts.h"
-#include "safefile.h"
+#include "settings/safefile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

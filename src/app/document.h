@@ -1,7 +1,7 @@
 #ifndef DOCUMENT_H
 #define DOCUMENT_H
 
-#include "camerasettings.h"
+#include "settings/camerasettings.h"
 #include "formstate.h"
 
 #include <QByteArray>

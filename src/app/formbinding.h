@@ -1,7 +1,7 @@
 #ifndef FORMBINDING_H
 #define FORMBINDING_H
 
-#include "camerasettings.h"
+#include "settings/camerasettings.h"
 #include "formstate.h"
 #include "optics/cameraoptics.h"
 #include "optics/length.h"

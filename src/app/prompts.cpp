@@ -3,7 +3,7 @@
 #include "figuresizedialog.h"
 #include "pathtext.h"
 #include "product.h"
-#include "safefile.h"
+#include "settings/safefile.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

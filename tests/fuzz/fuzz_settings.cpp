@@ -1,7 +1,7 @@
 // libFuzzer target for the settings file decoder: any bytes either decode
 // to finite values that encode back to the same record and values, or are
 // refused with a reason.
-#include "app/camerasettings.h"
+#include "settings/camerasettings.h"
 
 #include <algorithm>
 #include <cmath>
