@@ -124,9 +124,10 @@ int main(int argc, char *argv[])
     });
 
     graph chart;
-    chart.setSource([&window] { return window.chartInput(); });
+    chart.setScene(window.chartInput());
     const auto [paint, fill] = paintAndFill(chart);
     window.actionAxisToInfinity->trigger();
+    chart.setScene(window.chartInput());
     const auto [paintToInfinity, fillToInfinity] = paintAndFill(chart);
     window.actionAxisLinear->trigger();
 

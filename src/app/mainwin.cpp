@@ -52,7 +52,6 @@ mainWin::mainWin()
     , recovery(std::make_unique<Recovery>(this, *document, prompts))
 {
     setWindowIcon(applicationIcon());
-    chart->setSource([this] { return chartInput(); });
     auto *chartLayout = new QVBoxLayout(frame);
     chartLayout->setContentsMargins({});
     chartLayout->addWidget(chart);
@@ -169,7 +168,8 @@ void mainWin::run()
     // Only the chart is repainted at once: the whole window takes several
     // times longer, and the labels and buttons changed above repaint
     // themselves on the event loop's next pass.
-    frame->repaint();
+    chart->setScene(chartInput());
+    chart->repaint();
     readout->showDepthOfField();
     details->setCameras(form.setups(cameras), {boxC1->isChecked(), boxC2->isChecked()},
                         view->unit());

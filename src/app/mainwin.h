@@ -33,8 +33,8 @@ struct ChartInput;
 //   settings file keeps, the CoC presets;
 // - Document (document.h): the file's name and title, unsaved changes,
 //   New, Open, drop, Save, Save as, and the question before losing changes;
-// - graph (chart/graph.h): the chart, which asks chartInput() at every
-//   paint and reports the column under the mouse;
+// - graph (chart/graph.h): the chart, given chartInput() at every
+//   recalculation; it reports the column under the mouse;
 // - StatusReadout (readout.h): the depth of field and the hover readout;
 // - ChartActions (chartactions.h): Export Chart and Copy Chart;
 //   ChartGestures (chartgestures.h): zoom, pan and focus by mouse;

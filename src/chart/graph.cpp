@@ -26,9 +26,11 @@ graph::graph(QWidget *parent)
 
 graph::~graph() = default;
 
-void graph::setSource(Source newSource)
+void graph::setScene(const ChartInput &shown)
 {
-    source = std::move(newSource);
+    scene = shown;
+    hasScene = true;
+    update();
 }
 
 QSize graph::minimumSizeHint() const
@@ -43,14 +45,14 @@ QSize graph::sizeHint() const
 
 ChartInput graph::input() const
 {
-    ChartInput input = source ? source() : ChartInput();
+    ChartInput input = scene;
     input.scale.columns = ChartGeometry::ChartFrame{width(), height()}.plotWidth();
     return input;
 }
 
 void graph::paintEvent(QPaintEvent *)
 {
-    if (!source)
+    if (!hasScene)
         return;
     QPainter painter(this);
     ChartPainter::paint(painter, size(), input());

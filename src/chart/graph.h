@@ -1,14 +1,12 @@
 #ifndef GRAPH_H
 #define GRAPH_H
 
+#include "chartinput.h"
+
 #include <QWidget>
 
-#include <functional>
-
-struct ChartInput;
-
-// The blur chart on screen. It holds no chart settings of its own: every
-// paint asks its source for the form's settings and the camera records.
+// The blur chart on screen. It paints the scene it was last given, built
+// once per recalculation: no paint reads a control of the form.
 // It tells which plot column the mouse is over, and when the mouse leaves
 // the plot, so that others can read the chart there.
 class graph : public QWidget
@@ -16,14 +14,13 @@ class graph : public QWidget
     Q_OBJECT
 
 public:
-    using Source = std::function<ChartInput()>;
-
     explicit graph(QWidget *parent = nullptr);
     ~graph() override;
 
-    void setSource(Source source);
-    // What the chart shows now, as its next paint will read it, with the
-    // plot's columns at the widget's present size.
+    // Shows the scene from the next paint on.
+    void setScene(const ChartInput &scene);
+    // What the chart shows now, with the plot's columns at the widget's
+    // present size.
     ChartInput input() const;
 
     // Readable at its smallest; beside other panels it asks for a
@@ -54,7 +51,8 @@ private:
     // The plot column at a point, or -1 outside the plot.
     int columnAt(QPoint at) const;
 
-    Source source;
+    ChartInput scene;
+    bool hasScene = false;
     bool overPlot = false;
     int dragColumn = -1; // where the left button last held the plot
     int wheelAngle = 0;  // eighths of a degree not yet a whole notch
