@@ -1,11 +1,11 @@
 #include "document.h"
 
-#include "settings/camerasettings.h"
 #include "formbinding.h"
 #include "pathtext.h"
 #include "preferences.h"
 #include "product.h"
 #include "prompts.h"
+#include "settings/camerasettings.h"
 #include "settings/safefile.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #ifndef DOCUMENT_H
 #define DOCUMENT_H
 
-#include "settings/camerasettings.h"
 #include "formstate.h"
+#include "settings/camerasettings.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,10 +1,10 @@
 #ifndef FORMBINDING_H
 #define FORMBINDING_H
 
-#include "settings/camerasettings.h"
 #include "formstate.h"
 #include "optics/cameraoptics.h"
 #include "optics/length.h"
+#include "settings/camerasettings.h"
 
 #include <QMetaProperty>
 
