@@ -49,6 +49,8 @@ constexpr std::array<const char *, Rows> rowTitles{
 
 const QString nothing = QStringLiteral("–");
 
+static_assert(DetailsModel::depthRows == Behind + 1);
+
 } // namespace
 
 void DetailsModel::setCameras(const QVector<Camera> &shown, LengthUnit newUnit)
@@ -81,7 +83,9 @@ QVariant DetailsModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignRight | Qt::AlignVCenter);
+        return int(index.row() == NearLimit && nothingSharp(index.column())
+                       ? Qt::AlignLeft | Qt::AlignVCenter
+                       : Qt::AlignRight | Qt::AlignVCenter);
     // A cell too narrow for its text still tells it when pointed at.
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
@@ -107,9 +111,7 @@ QString DetailsModel::cell(const Camera &camera, int row) const
     if (row <= Behind && limits.state != DepthOfField::Sharp) {
         if (row != NearLimit)
             return nothing;
-        return limits.state == DepthOfField::DiffractionTooLarge
-            ? tr("nothing sharp: the diffraction disc reaches the CoC")
-            : tr("nothing sharp: focus at or inside the focal length");
+        return reasons().at(limits.state == DepthOfField::DiffractionTooLarge ? 0 : 1);
     }
     const double blur = backgroundBlur(optics, diffraction);
     const auto number = [&locale](double value, int decimals, const QString &unit) {
@@ -149,6 +151,18 @@ QString DetailsModel::cell(const Camera &camera, int row) const
         break;
     }
     return {};
+}
+
+QStringList DetailsModel::reasons()
+{
+    return {tr("nothing sharp: the diffraction disc reaches the CoC"),
+            tr("nothing sharp: focus at or inside the focal length")};
+}
+
+bool DetailsModel::nothingSharp(int column) const
+{
+    const CameraSetup &setup = cameras.at(column).setup;
+    return depthOfField(setup.optics, setup.diffraction).state != DepthOfField::Sharp;
 }
 
 QString DetailsModel::text(const QModelIndexList &cells) const

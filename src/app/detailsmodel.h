@@ -36,6 +36,12 @@ public:
     // The cells, with their row and column headers, as tab-separated lines.
     QString text(const QModelIndexList &cells) const;
 
+    // Rows of the depth of field, which say instead why nothing is sharp.
+    static constexpr int depthRows = 5;
+    bool nothingSharp(int column) const;
+    // What the first of those rows says then.
+    static QStringList reasons();
+
 private:
     QString cell(const Camera &camera, int row) const;
 

@@ -10,6 +10,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 const QString shownKey = QStringLiteral("view/details");
 }
@@ -29,10 +31,15 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     // recalculation: the columns are as wide as the widest likely number.
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     const QFontMetrics metrics = table->fontMetrics();
-    const QString widest = QLocale().toString(88888.88, 'f', 2) + QStringLiteral(" mm");
+    // Why nothing is sharp is wrapped at its words.
+    int widest
+        = metrics.horizontalAdvance(QLocale().toString(88888.88, 'f', 2) + QStringLiteral(" mm"));
+    for (const QString &reason : DetailsModel::reasons()) {
+        for (const QString &word : reason.split(QLatin1Char(' ')))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(widest)
-                                                     + 2 * metrics.averageCharWidth());
+    table->horizontalHeader()->setDefaultSectionSize(widest + 2 * metrics.averageCharWidth());
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     auto *copy = new QAction(tr("Copy"), table);
@@ -77,6 +84,12 @@ void DetailsPanel::setCameras(const std::array<CameraSetup, 2> &cameras, std::ar
             columns.append({int(k) + 1, cameras[k]});
     }
     model->setCameras(columns, unit);
+    // Why nothing is sharp takes the depth of field's rows, wrapped.
+    table->clearSpans();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (model->nothingSharp(column))
+            table->setSpan(0, column, DetailsModel::depthRows, 1);
+    }
 }
 
 void DetailsPanel::copySelection() const

@@ -40,7 +40,7 @@ QSize graph::minimumSizeHint() const
 
 QSize graph::sizeHint() const
 {
-    return ChartGeometry::smallestChart * 2.5;
+    return ChartGeometry::smallestChart * 2;
 }
 
 ChartInput graph::input() const
