@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChartPainter</name>
+    <message>
+        <source>Distance [m]</source>
+        <translation>Entfernung [m]</translation>
+    </message>
+    <message>
+        <source>Distance [ft]</source>
+        <translation>Entfernung [ft]</translation>
+    </message>
+</context>
+<context>
+    <name>graph</name>
+    <message>
+        <source>The blur U of a subject at each distance, in circles of confusion: the subject looks sharp where a camera&apos;s curve lies at or below the line U = 1, and that stretch, its depth of field, is shaded in the camera&apos;s colour.</source>
+        <translation>Die Unschärfe U eines Motivs in jeder Entfernung, in Zerstreuungskreisen: Das Motiv wirkt scharf, wo die Kurve einer Kamera auf oder unter der Linie U = 1 liegt; dieser Bereich, ihre Schärfentiefe, ist in der Farbe der Kamera hinterlegt.</translation>
+    </message>
+</context>
+<context>
     <name>mainWin</name>
     <message>
         <source>MainWindow</source>
@@ -222,6 +240,18 @@ p, li { white-space: pre-wrap; }
 %2</translation>
     </message>
     <message>
+        <source>It holds %1 bytes; a camera settings file holds %2.</source>
+        <translation>Sie enthält %1 Bytes; eine Kameradatei enthält %2.</translation>
+    </message>
+    <message>
+        <source>It holds a value that is not a number.</source>
+        <translation>Sie enthält einen Wert, der keine Zahl ist.</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written.</source>
+        <translation>Nur %1 von %2 Bytes konnten geschrieben werden.</translation>
+    </message>
+    <message>
         <source>%1
 Version %2
 Copyright (C) 2026 The %1 developers
@@ -252,6 +282,18 @@ Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
 %2</source>
         <translation>Das Diagramm konnte nicht nach %1 exportiert werden.
 %2</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source> cm</source>
@@ -296,6 +338,14 @@ Möchten Sie die Datei ersetzen?</translation>
 %1</translation>
     </message>
     <message>
+        <source>Camera %1, %2</source>
+        <translation>Kamera %1, %2</translation>
+    </message>
+    <message>
+        <source>Its extension block is damaged.</source>
+        <translation>Ihr Erweiterungsblock ist beschädigt.</translation>
+    </message>
+    <message>
         <source>%1: %2 became %3</source>
         <translation>%1: aus %2 wurde %3</translation>
     </message>
@@ -312,6 +362,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 no longer exists. It has been removed from the recent files.</source>
         <translation>%1 existiert nicht mehr und wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a regular file.</source>
+        <translation>Es ist ein Gerät, eine Pipe oder ein Socket, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Uz-Scale</source>
+        <translation>Uz-Skala</translation>
     </message>
     <message>
         <source>1.3</source>

@@ -1,6 +1,6 @@
 #include "compareactions.h"
 
-#include "formbinding.h"
+#include "cameraform.h"
 #include "optics/matching.h"
 #include "readout.h"
 #include "ui_mainwin.h"
@@ -11,7 +11,7 @@
 #include <QLocale>
 #include <QStatusBar>
 
-CompareActions::CompareActions(const Ui_mainWin &ui, const FormBinding &binding,
+CompareActions::CompareActions(const Ui_mainWin &ui, std::array<CameraForm, 2> &binding,
                                const ViewOptions &options, UndoHistory &history, Source cameras)
     : QObject(ui.statusbar)
     , form(binding)
@@ -93,13 +93,13 @@ void CompareActions::refuse(const QString &why)
 
 void CompareActions::copyCamera(int target)
 {
-    form.copyCamera(1 - target, target);
+    form[std::size_t(target)].copy(form[std::size_t(1 - target)]);
     bar->showMessage(tr("Camera %1 copied to Camera %2").arg(2 - target).arg(target + 1), 5000);
 }
 
 void CompareActions::setApature(int target, double apature, const QString &shortfall)
 {
-    QDoubleSpinBox *box = form.camera(target).apature;
+    QDoubleSpinBox *box = form[std::size_t(target)].apature;
     // As the box shows them: f/16, f/5.6.
     const auto fNumber = [box](double value) {
         return box->prefix() + box->textFromValue(value);

@@ -9,7 +9,7 @@
 #include <array>
 #include <functional>
 
-class FormBinding;
+class CameraForm;
 class QStatusBar;
 class UndoHistory;
 class Ui_mainWin;
@@ -28,7 +28,7 @@ public:
     // Wires the form's Compare menu; source gives both cameras as the
     // window has them now, view the unit of the messages.
     // Each action is one step of the history.
-    CompareActions(const Ui_mainWin &ui, const FormBinding &form, const ViewOptions &view,
+    CompareActions(const Ui_mainWin &ui, std::array<CameraForm, 2> &form, const ViewOptions &view,
                    UndoHistory &history, Source source);
 
     // Cameras counted from 0; the target takes the other's.
@@ -41,7 +41,7 @@ private:
     // Leaves the target as it is, saying why.
     void refuse(const QString &why);
 
-    const FormBinding &form;
+    std::array<CameraForm, 2> &form;
     const ViewOptions &view;
     Source source;
     QStatusBar *bar;

@@ -26,6 +26,12 @@ void DecimalSpinBox::setShownValue(double value, bool roundUp)
     setValue(shownValue(value, roundUp));
 }
 
+void DecimalSpinBox::setKeptValue(double value)
+{
+    const double scale = std::pow(10.0, shown < 0 ? decimals() : shown);
+    setValue(std::round(value * scale) / scale);
+}
+
 void DecimalSpinBox::stepBy(int steps)
 {
     // Qt adds the step unrounded, so 4.00 up and down again would hold

@@ -19,6 +19,10 @@ public:
     // recalculation uses and a file keeps is what it shows.
     double shownValue(double value, bool roundUp = false) const;
     void setShownValue(double value, bool roundUp = false);
+    // A value as a file keeps it, in the box's own unit: to the decimals
+    // shown there, whatever unit is shown now, so that viewing a file in
+    // another unit changes none of its values.
+    void setKeptValue(double value);
 
     // Shows and takes the value times factor, with the suffix; value() and
     // the range stay as they are. The box then keeps four more decimals

@@ -1,12 +1,12 @@
 #include "document.h"
 
-#include "formbinding.h"
 #include "pathtext.h"
 #include "preferences.h"
 #include "product.h"
 #include "prompts.h"
 #include "settings/camerasettings.h"
 #include "settings/safefile.h"
+#include "settingsform.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -32,13 +32,13 @@ QString droppedFile(const QMimeData *data)
 
 } // namespace
 
-Document::Document(QWidget *parent, FormBinding &binding,
+Document::Document(QWidget *parent, SettingsForm &binding,
                    const std::unique_ptr<Prompts> &windowPrompts)
     : QObject(parent)
     , window(parent)
     , form(binding)
     , prompts(windowPrompts)
-    , initialForm(FormState::capture(parent))
+    , initial(binding.read())
 {
     setFileName({});
 }
@@ -73,7 +73,7 @@ void Document::newDocument()
 {
     if (!mayDiscardChanges())
         return;
-    form.restore(initialForm);
+    form.write(initial, false);
     newerValues.clear();
     setFileName({});
     emit replaced();
@@ -104,7 +104,7 @@ void Document::openFile(const QString &path)
     }
     setFileName(path);
     emit fileNamed(path);
-    const std::vector<std::size_t> adjusted = form.write(*settings);
+    const std::vector<std::size_t> adjusted = form.write(*settings, true);
     emit replaced();
     // What the controls took is what counts as saved, except where a value
     // had to be brought into range: there the form no longer equals its file.
@@ -181,7 +181,7 @@ void Document::restoreUnsaved(const QString &copy, const QString &fileName)
         saved = file ? file->toBytes() : QByteArray();
     }
     setFileName(fileName);
-    form.write(*settings);
+    form.write(*settings, true);
     newerValues = settings->newerValues;
     newerVersion = settings->newerVersion;
     emit replaced();

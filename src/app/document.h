@@ -1,7 +1,6 @@
 #ifndef DOCUMENT_H
 #define DOCUMENT_H
 
-#include "formstate.h"
 #include "settings/camerasettings.h"
 
 #include <QByteArray>
@@ -10,7 +9,7 @@
 
 #include <memory>
 
-class FormBinding;
+class SettingsForm;
 class Prompts;
 class QMimeData;
 class QWidget;
@@ -26,7 +25,7 @@ class Document : public QObject
 public:
     // Takes the form's start values for New; prompts is the window's,
     // looked up at each use because tests replace it.
-    Document(QWidget *window, FormBinding &form, const std::unique_ptr<Prompts> &prompts);
+    Document(QWidget *window, SettingsForm &form, const std::unique_ptr<Prompts> &prompts);
     ~Document() override;
 
     QString fileName() const;
@@ -77,9 +76,9 @@ private:
     void setFileName(const QString &path);
 
     QWidget *window;
-    FormBinding &form;
+    SettingsForm &form;
     const std::unique_ptr<Prompts> &prompts;
-    FormState initialForm;
+    CameraSettings initial; // the form's values as built, for New
     QString name;
     QByteArray saved; // the file's bytes as last loaded or saved
     // What the file last opened holds that only a newer version knows.

@@ -13,7 +13,7 @@ class QSpinBox;
 class QWidget;
 
 // The values of every input control below a widget, taken once and put
-// back on request: "File > New" returns the form to its state as built.
+// back on request: each step of Edit > Undo holds two of them.
 // Scroll bars are left alone: they follow what they scroll, and one put
 // back would set its control anew (the left border's, in the unit shown).
 class FormState

@@ -36,19 +36,20 @@ const Ui_mainWin &builtForm(mainWin *window)
 mainWin::mainWin()
     : version(productVersion)
     , prompts(std::make_unique<Prompts>())
-    , form(builtForm(this))
+    , form{CameraForm(builtForm(this), 0), CameraForm(*this, 1)}
+    , border(DSB_leftBorder, SB_leftBorder, {c1_flength, c2_flength})
+    , fileForm(centralwidget, border)
     , history(new UndoHistory(
           centralwidget, [this] { run(); }, this))
     , view(new ViewOptions(*this))
-    , document(new Document(this, form, prompts))
+    , document(new Document(this, fileForm, prompts))
     , chart(new graph(frame))
     , readout(new StatusReadout(statusBar(), chart))
     , chartActions(new ChartActions(chart, prompts))
     , preferences(new Preferences(this, menuOpenRecent, prompts))
     , placement(new WindowPlacement(this, chartSplitter, frame))
     , details(new DetailsPanel(this))
-    , compareActions(
-          new CompareActions(*this, form, *view, *history, [this] { return form.setups(cameras); }))
+    , compareActions(new CompareActions(*this, form, *view, *history, [this] { return setups(); }))
     , recovery(std::make_unique<Recovery>(this, *document, prompts))
 {
     setWindowIcon(applicationIcon());
@@ -107,7 +108,7 @@ void mainWin::connectControls()
     connect(c1_setCOCPS, &QPushButton::released, this, &mainWin::setC1CocPS);
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
     for (int k = 0; k < 2; ++k)
-        connect(form.camera(k).setViewCoc, &QPushButton::clicked, this,
+        connect(form[std::size_t(k)].setViewCoc, &QPushButton::clicked, this,
                 [this, k] { setCocFromViewDistance(k); });
     // After the recalculations: a step is what they left. The presets'
     // inputs change no result until applied, but the file keeps them.
@@ -155,24 +156,24 @@ ChartInput mainWin::chartInput() const
 
 void mainWin::run()
 {
-    form.updateLeftBorder(view->unit());
+    border.follow(view->unit());
     qxscaled->setText(QString::number(qxscale->value()));
     qyscaled->setText(QString::number(qyscale->value()));
 
     for (std::size_t k = 0; k < cameras.size(); ++k) {
-        const FormBinding::Camera &c = form.camera(int(k));
+        const CameraForm &c = form[k];
         cameras[k].init(Length::metres(c.fdist->value()).millimetres(), c.apature->value(),
                         c.flength->value(), c.coc->value());
     }
-    form.showHyperfocal(cameras, view->unit());
+    for (std::size_t k = 0; k < cameras.size(); ++k)
+        form[k].showHyperfocal(cameras[k], view->unit());
     // Only the chart is repainted at once: the whole window takes several
     // times longer, and the labels and buttons changed above repaint
     // themselves on the event loop's next pass.
     chart->setScene(chartInput());
     chart->repaint();
     readout->showDepthOfField();
-    details->setCameras(form.setups(cameras), {boxC1->isChecked(), boxC2->isChecked()},
-                        view->unit());
+    details->setCameras(setups(), {boxC1->isChecked(), boxC2->isChecked()}, view->unit());
     document->showModified();
 }
 
@@ -184,20 +185,20 @@ void mainWin::setDist()
 void mainWin::setC1CocPS()
 {
     const UndoHistory::Step step(*history, c1_cocPresets->tabText(0));
-    form.setCocFromPixelSize(0);
+    form[0].setCocFromPixelSize();
 }
 
 void mainWin::setC2CocPS()
 {
     const UndoHistory::Step step(*history, c2_cocPresets->tabText(0));
-    form.setCocFromPixelSize(1);
+    form[1].setCocFromPixelSize();
 }
 
 void mainWin::setCocFromViewDistance(int camera)
 {
     const UndoHistory::Step step(*history,
                                  (camera == 0 ? c1_cocPresets : c2_cocPresets)->tabText(1));
-    const QString missing = form.setCocFromViewDistance(camera);
+    const QString missing = form[std::size_t(camera)].setCocFromViewDistance();
     if (!missing.isEmpty())
         statusBar()->showMessage(missing, 5000);
 }
@@ -284,13 +285,18 @@ void mainWin::help()
 void mainWin::setC1Hyper()
 {
     const UndoHistory::Step step(*history, tr("Set to Hyperfocal"));
-    form.setHyperfocal(0, cameras[0]);
+    form[0].setHyperfocal(cameras[0]);
 }
 
 void mainWin::setC2Hyper()
 {
     const UndoHistory::Step step(*history, tr("Set to Hyperfocal"));
-    form.setHyperfocal(1, cameras[1]);
+    form[1].setHyperfocal(cameras[1]);
+}
+
+std::array<CameraSetup, 2> mainWin::setups() const
+{
+    return {form[0].setup(cameras[0]), form[1].setup(cameras[1])};
 }
 
 void mainWin::newDocument()

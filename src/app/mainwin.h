@@ -1,8 +1,10 @@
 #ifndef MAINWIN_H
 #define MAINWIN_H
 
-#include "formbinding.h"
+#include "cameraform.h"
+#include "leftborder.h"
 #include "optics/cameraoptics.h"
+#include "settingsform.h"
 #include "ui_mainwin.h"
 
 #include <QMainWindow>
@@ -29,8 +31,10 @@ struct ChartInput;
 // delegates to them. The form (Ui_mainWin) holds every control by name;
 // their change signals run run(), which re-initialises the two camera
 // records and repaints. Where each job lives:
-// - FormBinding (formbinding.h): each camera's controls, the values a
-//   settings file keeps, the CoC presets;
+// - CameraForm (cameraform.h): each camera's controls, its setup, its
+//   hyperfocal button and CoC presets; LeftBorder (leftborder.h): the
+//   border's floor and scroll bar; SettingsForm (settingsform.h): the values
+//   a settings file keeps, between the file and the form;
 // - Document (document.h): the file's name and title, unsaved changes,
 //   New, Open, drop, Save, Save as, and the question before losing changes;
 // - graph (chart/graph.h): the chart, given chartInput() at every
@@ -100,11 +104,15 @@ private:
     void addMenus();
     void setCocFromViewDistance(int camera);
     void newDocument();
+    // Both cameras' setups with the optics of the last recalculation.
+    std::array<CameraSetup, 2> setups() const;
 
     std::array<CameraOptics, 2> cameras;
     QString version;
     std::unique_ptr<Prompts> prompts;
-    FormBinding form;
+    std::array<CameraForm, 2> form;
+    LeftBorder border;
+    SettingsForm fileForm;
     UndoHistory *history;
     ViewOptions *view;
     Document *document;
