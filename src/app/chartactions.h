@@ -17,6 +17,8 @@ class Prompts;
 // points); Copy copies the figure at twice the widget's pixels.
 class ChartActions : public QObject
 {
+    Q_OBJECT
+
 public:
     // prompts is the window's, looked up at each use because tests replace it.
     ChartActions(graph *chart, const std::unique_ptr<Prompts> &prompts);

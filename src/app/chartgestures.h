@@ -17,6 +17,8 @@ class graph;
 // wheel notches, a drag and a double-click are each one step to undo.
 class ChartGestures : public QObject
 {
+    Q_OBJECT
+
 public:
     ChartGestures(graph *chart, const Ui_mainWin &form, UndoHistory &history,
                   std::function<void()> recalculate);

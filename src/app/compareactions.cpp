@@ -7,6 +7,7 @@
 #include "undohistory.h"
 #include "viewoptions.h"
 
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QLocale>
 #include <QStatusBar>
@@ -44,22 +45,27 @@ void CompareActions::matchDepthOfField(int target)
     const Matching::Result match = Matching::depthOfField(cameras.at(std::size_t(target)),
                                                           cameras.at(std::size_t(1 - target)));
     if (std::isnan(match.wanted))
-        return refuse(tr("Camera %1 unchanged: Camera %2 has no depth of field to match.")
-                          .arg(target + 1)
-                          .arg(2 - target));
+        return refuse(
+            QCoreApplication::translate(
+                "mainWin", "Camera %1 unchanged: Camera %2 has no depth of field to match.")
+                .arg(target + 1)
+                .arg(2 - target));
     if (std::isnan(match.achieved))
-        return refuse(tr("Camera %1 unchanged: it has no depth of field at any f-number "
-                         "from f/0.7 to f/64.")
+        return refuse(QCoreApplication::translate(
+                          "mainWin",
+                          "Camera %1 unchanged: it has no depth of field at any f-number "
+                          "from f/0.7 to f/64.")
                           .arg(target + 1));
     const QLocale locale;
     setApature(target, match.apature,
                match.reached ? QString()
-                             : tr("its depth of field is still %1 against %2")
+                             : QCoreApplication::translate(
+                                   "mainWin", "its depth of field is still %1 against %2")
                                    .arg(std::isnan(match.achieved)
-                                            ? tr("none")
+                                            ? QCoreApplication::translate("mainWin", "none")
                                             : Readout::length(match.achieved, locale, view.unit()),
                                         std::isnan(match.wanted)
-                                            ? tr("none")
+                                            ? QCoreApplication::translate("mainWin", "none")
                                             : Readout::length(match.wanted, locale, view.unit())));
 }
 
@@ -70,20 +76,26 @@ void CompareActions::matchBackgroundBlur(int target)
                                                             cameras.at(std::size_t(1 - target)));
     // The blur at infinity needs a focus beyond the focal length.
     if (std::isnan(match.wanted))
-        return refuse(tr("Camera %1 unchanged: Camera %2 focuses at or inside its focal length.")
-                          .arg(target + 1)
-                          .arg(2 - target));
+        return refuse(
+            QCoreApplication::translate(
+                "mainWin", "Camera %1 unchanged: Camera %2 focuses at or inside its focal length.")
+                .arg(target + 1)
+                .arg(2 - target));
     if (std::isnan(match.achieved))
         return refuse(
-            tr("Camera %1 unchanged: it focuses at or inside its focal length.").arg(target + 1));
+            QCoreApplication::translate(
+                "mainWin", "Camera %1 unchanged: it focuses at or inside its focal length.")
+                .arg(target + 1));
     const auto share = [](double value) {
-        return std::isnan(value) ? tr("none")
+        return std::isnan(value) ? QCoreApplication::translate("mainWin", "none")
                                  : QLocale().toString(100 * value, 'f', 2) + QStringLiteral(" %");
     };
     setApature(target, match.apature,
-               match.reached ? QString()
-                             : tr("its background blur is still %1 of the width against %2")
-                                   .arg(share(match.achieved), share(match.wanted)));
+               match.reached
+                   ? QString()
+                   : QCoreApplication::translate(
+                         "mainWin", "its background blur is still %1 of the width against %2")
+                         .arg(share(match.achieved), share(match.wanted)));
 }
 
 void CompareActions::refuse(const QString &why)
@@ -94,7 +106,10 @@ void CompareActions::refuse(const QString &why)
 void CompareActions::copyCamera(int target)
 {
     form[std::size_t(target)].copy(form[std::size_t(1 - target)]);
-    bar->showMessage(tr("Camera %1 copied to Camera %2").arg(2 - target).arg(target + 1), 5000);
+    bar->showMessage(QCoreApplication::translate("mainWin", "Camera %1 copied to Camera %2")
+                         .arg(2 - target)
+                         .arg(target + 1),
+                     5000);
 }
 
 void CompareActions::setApature(int target, double apature, const QString &shortfall)
@@ -106,9 +121,12 @@ void CompareActions::setApature(int target, double apature, const QString &short
     };
     const double before = box->value();
     box->setValue(apature);
-    bar->showMessage(
-        shortfall.isEmpty()
-            ? tr("Camera %1: %2 → %3").arg(target + 1).arg(fNumber(before), fNumber(apature))
-            : tr("Camera %1 set to %2; %3").arg(target + 1).arg(fNumber(apature), shortfall),
-        10000);
+    bar->showMessage(shortfall.isEmpty()
+                         ? QCoreApplication::translate("mainWin", "Camera %1: %2 → %3")
+                               .arg(target + 1)
+                               .arg(fNumber(before), fNumber(apature))
+                         : QCoreApplication::translate("mainWin", "Camera %1 set to %2; %3")
+                               .arg(target + 1)
+                               .arg(fNumber(apature), shortfall),
+                     10000);
 }

@@ -20,7 +20,7 @@ class ViewOptions;
 // status bar says what changed, or how near a match came.
 class CompareActions : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(mainWin)
+    Q_OBJECT
 
 public:
     using Source = std::function<std::array<CameraSetup, 2>()>;

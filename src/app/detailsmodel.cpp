@@ -95,11 +95,14 @@ QVariant DetailsModel::data(const QModelIndex &index, int role) const
 QVariant DetailsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Vertical)
-        return role == Qt::DisplayRole ? tr(rowTitles.at(std::size_t(section))) : QVariant();
+        return role == Qt::DisplayRole
+            ? QCoreApplication::translate("mainWin", rowTitles.at(std::size_t(section)))
+            : QVariant();
     const int number = cameras.at(section).number;
     if (role == Qt::ForegroundRole)
         return QColor(ChartPainter::cameraColours.at(std::size_t(number - 1)));
-    return role == Qt::DisplayRole ? tr("Camera %1").arg(number) : QVariant();
+    return role == Qt::DisplayRole ? QCoreApplication::translate("mainWin", "Camera %1").arg(number)
+                                   : QVariant();
 }
 
 QString DetailsModel::cell(const Camera &camera, int row) const
@@ -155,8 +158,10 @@ QString DetailsModel::cell(const Camera &camera, int row) const
 
 QStringList DetailsModel::reasons()
 {
-    return {tr("nothing sharp: the diffraction disc reaches the CoC"),
-            tr("nothing sharp: focus at or inside the focal length")};
+    return {QCoreApplication::translate("mainWin",
+                                        "nothing sharp: the diffraction disc reaches the CoC"),
+            QCoreApplication::translate("mainWin",
+                                        "nothing sharp: focus at or inside the focal length")};
 }
 
 bool DetailsModel::nothingSharp(int column) const

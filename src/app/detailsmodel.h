@@ -13,7 +13,7 @@
 // column per shown camera, one row per quantity, in the user's locale.
 class DetailsModel : public QAbstractTableModel
 {
-    Q_DECLARE_TR_FUNCTIONS(mainWin)
+    Q_OBJECT
 
 public:
     struct Camera

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLocale>
@@ -20,7 +21,7 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     : QWidget(parent)
     , model(new DetailsModel(this))
     , table(new QTableView(this))
-    , shown(new QAction(tr("Details"), this))
+    , shown(new QAction(QCoreApplication::translate("mainWin", "Details"), this))
 {
     setObjectName(QStringLiteral("detailsPanel"));
     table->setObjectName(QStringLiteral("detailsTable"));
@@ -42,7 +43,7 @@ DetailsPanel::DetailsPanel(QWidget *parent)
     table->horizontalHeader()->setDefaultSectionSize(widest + 2 * metrics.averageCharWidth());
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    auto *copy = new QAction(tr("Copy"), table);
+    auto *copy = new QAction(QCoreApplication::translate("mainWin", "Copy"), table);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &DetailsPanel::copySelection);

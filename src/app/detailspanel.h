@@ -13,7 +13,7 @@ class QTableView;
 // Copy key copies them with their headers as tab-separated text.
 class DetailsPanel : public QWidget
 {
-    Q_DECLARE_TR_FUNCTIONS(mainWin)
+    Q_OBJECT
 
 public:
     explicit DetailsPanel(QWidget *parent);

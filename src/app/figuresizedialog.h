@@ -15,6 +15,8 @@ class QPushButton;
 // so that nothing typed is changed behind the user's back.
 class FigureSizeDialog : public QDialog
 {
+    Q_OBJECT
+
 public:
     FigureSizeDialog(QWidget *parent, const QString &unit, const QSize &proposed,
                      const QSize &minimum, const QSize &maximum);

@@ -45,6 +45,8 @@ QString atColumn(const ChartInput &input, int column, const QLocale &locale, boo
 // camera's colour, or while the mouse is over the plot the chart read there.
 class StatusReadout : public QObject
 {
+    Q_OBJECT
+
 public:
     // Reads what the chart shows and follows the mouse over it.
     StatusReadout(QStatusBar *bar, const graph *chart);

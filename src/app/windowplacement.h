@@ -16,6 +16,8 @@ class QWidget;
 // gains.
 class WindowPlacement : public QObject
 {
+    Q_OBJECT
+
 public:
     WindowPlacement(QMainWindow *window, QSplitter *split, QWidget *chart);
 
