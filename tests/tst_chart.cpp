@@ -24,6 +24,8 @@ private slots:
     void matchIsTheBestOnTheGrid_data();
     void matchIsTheBestOnTheGrid();
     void labelsNeverCollide();
+    void tickStepsAtTheScalesBoundaries_data();
+    void tickStepsAtTheScalesBoundaries();
     void band_data();
     void band();
     void pictures_data();
@@ -199,14 +201,65 @@ void tst_Chart::labelsNeverCollide()
                                 || qAbs(values.last() - values[values.size() - 2] - values[1]
                                         + values[0])
                                     < 1e-6);
+                // At least a space between two labels.
                 QVERIFY2(tick.labelRect.left() >= free
                              && (tick.labelRect.right() < 540 || tick.label == "∞")
                              && tick.labelRect.width() - metrics.horizontalAdvance(tick.label) <= 2,
                          qPrintable(QStringLiteral("%1 at XS %2").arg(tick.label).arg(scale.xs)));
-                free = tick.labelRect.right() + 1;
+                free = tick.labelRect.right() + 1 + metrics.horizontalAdvance(' ');
             }
             QCOMPARE(scale.toInfinity, std::isinf(values.value(values.size() - 1)));
         }
+    }
+}
+
+void tst_Chart::tickStepsAtTheScalesBoundaries_data()
+{
+    QTest::addColumn<double>("xs"); // mm per column
+    QTest::addColumn<LengthUnit>("unit");
+    QTest::addColumn<int>("step"); // between ticks, in hundredths of the unit
+    const auto row = [](double xs, LengthUnit unit, int step) {
+        QTest::addRow("%s, %g mm per column", unit == LengthUnit::Feet ? "ft" : "m", xs)
+            << xs << unit << step;
+    };
+    for (const auto &[xs, step] : {std::pair{1.0, 5},
+                                   {2.0, 20},
+                                   {4.0, 20},
+                                   {5.0, 50},
+                                   {11.0, 50},
+                                   {12.0, 100},
+                                   {30.0, 100},
+                                   {31.0, 200},
+                                   {60.0, 200},
+                                   {61.0, 500}})
+        row(xs, LengthUnit::Feet, step);
+    for (const auto &[xs, step] :
+         {std::pair{1.0, 1}, {2.0, 10}, {5.0, 10}, {6.0, 50}, {11.0, 50}, {12.0, 100}})
+        row(xs, LengthUnit::Metres, step);
+}
+
+// Consecutive ticks lie one step apart, to within the distance of a column.
+void tst_Chart::tickStepsAtTheScalesBoundaries()
+{
+    QFETCH(double, xs);
+    QFETCH(LengthUnit, unit);
+    QFETCH(int, step);
+    ChartScale scale;
+    scale.columns = frame.plotWidth();
+    scale.xs = xs;
+    scale.unit = unit;
+    scale.leftBorder = 1000;
+    const QImage device(1, 1, QImage::Format_RGB32);
+    const QVector<Tick> ticks
+        = distanceTicks(frame, scale, QFontMetrics(QFont("Arial", 8), &device), 10000);
+    QVERIFY(ticks.size() >= 3);
+    const double perColumn = 100 * Length::millimetres(xs).in(unit);
+    for (qsizetype k = 1; k < ticks.size(); ++k) {
+        const double apart = 100
+            * Length::millimetres(axisDistance(scale, ticks[k].column)
+                                  - axisDistance(scale, ticks[k - 1].column))
+                  .in(unit);
+        QVERIFY2(qAbs(apart - step) <= perColumn, qPrintable(QString::number(apart)));
     }
 }
 
