@@ -25,6 +25,8 @@ private slots:
     void matchIsTheBestOnTheGrid();
     void labelsNeverCollide();
     void tickStepsAtTheScalesBoundaries_data();
+    void axisRoundTrip_data();
+    void axisRoundTrip();
     void tickStepsAtTheScalesBoundaries();
     void band_data();
     void band();
@@ -184,9 +186,11 @@ void tst_Chart::labelsNeverCollide()
         distanceTicks(frame, scale, large, 540);
         for (const qint64 border : {0, 270, 9990, 99500, 999000, 9999900, 99999000}) {
             scale.leftBorder = border;
-            scale.fromCamera = xs % 2 == 0; // both modes across the scales
             scale.unit = xs % 3 == 0 ? LengthUnit::Feet : LengthUnit::Metres;
-            scale.toInfinity = xs % 5 == 0;
+            // Every mode across the scales.
+            scale.mode = xs % 5 == 0 ? AxisMode::ToInfinity
+                : xs % 2 == 0        ? AxisMode::FromCamera
+                                     : AxisMode::FromFocusPlane;
             int free = 0;
             QList<double> values; // one stride all along: equal steps; or 1, 2, 5 to infinity
             for (const Tick &tick : distanceTicks(frame, scale, metrics, 540)) {
@@ -195,9 +199,10 @@ void tst_Chart::labelsNeverCollide()
                 values << (tick.label == "∞" ? qInf() : tick.label.toDouble());
                 const double mantissa
                     = values.last() / std::pow(10, std::floor(std::log10(values.last())));
-                QVERIFY(scale.toInfinity ? std::isinf(values.last()) || qAbs(mantissa - 1) < 1e-9
+                QVERIFY(scale.mode == AxisMode::ToInfinity
+                            ? std::isinf(values.last()) || qAbs(mantissa - 1) < 1e-9
                                 || qAbs(mantissa - 2) < 1e-9 || qAbs(mantissa - 5) < 1e-9
-                                         : values.size() < 3
+                            : values.size() < 3
                                 || qAbs(values.last() - values[values.size() - 2] - values[1]
                                         + values[0])
                                     < 1e-6);
@@ -208,7 +213,8 @@ void tst_Chart::labelsNeverCollide()
                          qPrintable(QStringLiteral("%1 at XS %2").arg(tick.label).arg(scale.xs)));
                 free = tick.labelRect.right() + 1 + metrics.horizontalAdvance(' ');
             }
-            QCOMPARE(scale.toInfinity, std::isinf(values.value(values.size() - 1)));
+            QCOMPARE(scale.mode == AxisMode::ToInfinity,
+                     std::isinf(values.value(values.size() - 1)));
         }
     }
 }
@@ -261,6 +267,40 @@ void tst_Chart::tickStepsAtTheScalesBoundaries()
                   .in(unit);
         QVERIFY2(qAbs(apart - step) <= perColumn, qPrintable(QString::number(apart)));
     }
+}
+
+void tst_Chart::axisRoundTrip_data()
+{
+    QTest::addColumn<AxisMode>("mode");
+    QTest::addColumn<int>("column");
+    const int last = frame.plotWidth() - 1;
+    for (const auto &[mode, name] : {std::pair{AxisMode::FromCamera, "from the camera"},
+                                     {AxisMode::FromFocusPlane, "from the focus plane"},
+                                     {AxisMode::ToInfinity, "to infinity"}}) {
+        for (const int column : {0, last / 2, last})
+            QTest::addRow("%s, column %d", name, column) << mode << column;
+    }
+}
+
+// Column to distance and back: the border that keeps a column's distance
+// under it is the one that put it there, and a zoom keeps it there.
+void tst_Chart::axisRoundTrip()
+{
+    QFETCH(AxisMode, mode);
+    QFETCH(int, column);
+    ChartScale scale;
+    scale.columns = frame.plotWidth();
+    scale.xs = 7;
+    scale.leftBorder = 1234;
+    scale.mode = mode;
+    const double distance = axisDistance(scale, column);
+    QCOMPARE(leftBorderFor(scale, distance, column), scale.leftBorder);
+    ChartScale zoomed = scale;
+    zoomed.xs = 3;
+    zoomed.leftBorder = leftBorderFor(zoomed, distance, column);
+    const double kept = axisDistance(zoomed, column);
+    QVERIFY2(std::isinf(distance) ? std::isinf(kept) : qAbs(kept - distance) <= 1,
+             qPrintable(QString::number(kept)));
 }
 
 void tst_Chart::band_data()

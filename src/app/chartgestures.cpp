@@ -30,7 +30,7 @@ void ChartGestures::zoom(int column, int notches)
     // Beyond either end of the ranges long before this; a wild wheel stays finite.
     const int steps = std::clamp(notches, -50, 50);
     const ChartGeometry::ChartScale scale = chart->input().scale;
-    if (scale.toInfinity) {
+    if (scale.mode == ChartGeometry::AxisMode::ToInfinity) {
         // Distances on this axis grow with the border alone: a quarter
         // farther out or nearer per notch, from at least a centimetre.
         setAxis(form.qxscale->value(),

@@ -58,8 +58,10 @@ ChartGeometry::ChartScale ViewOptions::scale() const
     scale.xs = form.qxscale->value();
     scale.ys = form.qyscale->value();
     scale.leftBorder = std::llround(Length::metres(form.DSB_leftBorder->value()).millimetres());
-    scale.toInfinity = toInfinity();
-    scale.fromCamera = form.distanceCam->isChecked();
+    using ChartGeometry::AxisMode;
+    scale.mode = toInfinity()           ? AxisMode::ToInfinity
+        : form.distanceCam->isChecked() ? AxisMode::FromCamera
+                                        : AxisMode::FromFocusPlane;
     scale.unit = unit();
     return scale;
 }

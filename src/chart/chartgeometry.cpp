@@ -43,7 +43,7 @@ QLocale numbers()
 qint64 linearDistance(const ChartScale &scale, int column)
 {
     const auto along = qint64(std::floor(column * scale.xs));
-    return scale.fromCamera ? scale.leftBorder + along : along - scale.leftBorder;
+    return scale.mode == AxisMode::FromCamera ? scale.leftBorder + along : along - scale.leftBorder;
 }
 
 // The axis to infinity starts at least a millimetre out, where 1/distance is finite.
@@ -55,7 +55,7 @@ double borderToInfinity(const ChartScale &scale)
 // The distance at a column or between two, mm; unrounded.
 double distanceAt(const ChartScale &scale, double focusDistance, double column)
 {
-    if (scale.toInfinity) {
+    if (scale.mode == AxisMode::ToInfinity) {
         const int last = scale.columns - 1;
         const double border = borderToInfinity(scale);
         if (last <= 0)
@@ -63,8 +63,8 @@ double distanceAt(const ChartScale &scale, double focusDistance, double column)
         return column >= last ? qInf() : border * last / (last - column);
     }
     const double along = column * scale.xs;
-    return scale.fromCamera ? double(scale.leftBorder) + along
-                            : focusDistance - double(scale.leftBorder) + along;
+    return scale.mode == AxisMode::FromCamera ? double(scale.leftBorder) + along
+                                              : focusDistance - double(scale.leftBorder) + along;
 }
 
 // The row of a blur value, unrounded, clamped; NaN counts as above the top.
@@ -278,7 +278,8 @@ TickRule tickRule(double xs, LengthUnit unit)
 
 double axisDistance(const ChartScale &scale, int column)
 {
-    return scale.toInfinity ? distanceAt(scale, 0, column) : double(linearDistance(scale, column));
+    return scale.mode == AxisMode::ToInfinity ? distanceAt(scale, 0, column)
+                                              : double(linearDistance(scale, column));
 }
 
 ChartScale spanningColumns(const ChartScale &scale, int columns)
@@ -294,13 +295,13 @@ qint64 leftBorderFor(const ChartScale &scale, double distance, int column)
 {
     if (!std::isfinite(distance))
         return scale.leftBorder;
-    if (scale.toInfinity) {
+    if (scale.mode == AxisMode::ToInfinity) {
         const int last = scale.columns - 1;
         return last > 0 ? std::llround(distance * (last - column) / last) : scale.leftBorder;
     }
     const qint64 along = std::llround(column * scale.xs);
     const auto mm = qint64(std::llround(distance));
-    return scale.fromCamera ? mm - along : along - mm;
+    return scale.mode == AxisMode::FromCamera ? mm - along : along - mm;
 }
 
 QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)
@@ -311,8 +312,8 @@ QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)
 QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
                             const QFontMetrics &metrics, int titleLeft)
 {
-    return scale.toInfinity ? ticksToInfinity(frame, scale, metrics, titleLeft)
-                            : linearTicks(frame, scale, metrics, titleLeft);
+    return scale.mode == AxisMode::ToInfinity ? ticksToInfinity(frame, scale, metrics, titleLeft)
+                                              : linearTicks(frame, scale, metrics, titleLeft);
 }
 
 int rowOf(const ChartFrame &frame, double u, int ys)
@@ -323,7 +324,7 @@ int rowOf(const ChartFrame &frame, double u, int ys)
 double sampleDistance(const ChartScale &scale, double focusDistance, int column)
 {
     const double distance = distanceAt(scale, focusDistance, column);
-    return scale.fromCamera || scale.toInfinity ? distance : std::trunc(distance);
+    return scale.mode == AxisMode::FromFocusPlane ? std::trunc(distance) : distance;
 }
 
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,

@@ -36,16 +36,23 @@ struct ChartFrame
     int x(int column) const { return leftMargin + column; }
 };
 
-// What the chart's controls say, read at paint time.
+// How columns map to distances.
+enum class AxisMode {
+    FromCamera, // linear, from the camera
+    // Linear, signed from each camera's focus plane, around which each curve is sampled.
+    FromFocusPlane,
+    // Linear in 1/distance, from the left border to infinity at the last of
+    // the plot's columns; xs does not apply.
+    ToInfinity,
+};
+
+// What the chart's controls say, built once per recalculation.
 struct ChartScale
 {
-    double xs = 10;         // millimetres of distance per column; whole on screen
-    int ys = 10;            // pixels per unit of U
-    qint64 leftBorder = 0;  // distance at column 0, mm
-    bool fromCamera = true; // false: each curve is sampled around its focus plane
-    // Columns linear in 1/distance, from the left border to infinity at the
-    // last of the plot's columns; xs and fromCamera do not apply.
-    bool toInfinity = false;
+    double xs = 10;        // millimetres of distance per column; whole on screen
+    int ys = 10;           // pixels per unit of U
+    qint64 leftBorder = 0; // distance at column 0, mm
+    AxisMode mode = AxisMode::FromCamera;
     int columns = 0;                      // the plot's, which the axis to infinity spans
     LengthUnit unit = LengthUnit::Metres; // of the tick labels
 };

@@ -169,7 +169,7 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     const QFontMetrics metrics = painter.fontMetrics();
     int titleLeft = w - 60 - metrics.horizontalAdvance(title)
         + metrics.horizontalAdvance(QStringLiteral("Distance [m]"));
-    if (scale.toInfinity)
+    if (scale.mode == ChartGeometry::AxisMode::ToInfinity)
         titleLeft = std::min(titleLeft,
                              infinityLabel(frame, metrics).left()
                                  - metrics.horizontalAdvance(QStringLiteral(" ") + title));
