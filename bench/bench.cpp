@@ -4,8 +4,8 @@
 // and how paint time grows with width.
 #include "app/mainwin.h"
 #include "chart/chartexport.h"
-#include "chart/chartinput.h"
 #include "chart/graph.h"
+#include "chart/scene.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -124,10 +124,10 @@ int main(int argc, char *argv[])
     });
 
     graph chart;
-    chart.setScene(window.chartInput());
+    chart.setScene(window.scene());
     const auto [paint, fill] = paintAndFill(chart);
     window.actionAxisToInfinity->trigger();
-    chart.setScene(window.chartInput());
+    chart.setScene(window.scene());
     const auto [paintToInfinity, fillToInfinity] = paintAndFill(chart);
     window.actionAxisLinear->trigger();
 
@@ -142,7 +142,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     const QByteArray largest = ChartExport::encode(
-        ChartExport::Format::Png, {QSize(10000, 10000), 2, 96, {}, {}, {}}, window.chartInput());
+        ChartExport::Format::Png, {QSize(10000, 10000), 2, 96, {}, {}, {}}, window.scene());
     const double largestSeconds = double(clock.nsecsElapsed()) / 1e9;
     std::cout.rdbuf(stdoutBuffer);
 

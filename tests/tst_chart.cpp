@@ -179,27 +179,27 @@ void tst_Chart::labelsNeverCollide()
     const QFontMetrics metrics(QFont("Arial", 8), &device);
     // Measured alternately with another font, so that no label keeps a size of the other's.
     const QFontMetrics large(QFont("Arial", 12), &device);
-    ChartScale scale;
-    scale.columns = frame.plotWidth();
+    Axis axis;
+    axis.columns = frame.plotWidth();
     for (int xs = 1; xs <= 99; ++xs) {
-        scale.xs = xs % 4 == 1 ? xs + 0.37 : xs; // a figure's scale need not be whole
-        distanceTicks(frame, scale, large, 540);
+        axis.xs = xs % 4 == 1 ? xs + 0.37 : xs; // a figure's scale need not be whole
+        distanceTicks(frame, axis, large, 540);
         for (const qint64 border : {0, 270, 9990, 99500, 999000, 9999900, 99999000}) {
-            scale.leftBorder = border;
-            scale.unit = xs % 3 == 0 ? LengthUnit::Feet : LengthUnit::Metres;
+            axis.leftBorder = border;
+            axis.unit = xs % 3 == 0 ? LengthUnit::Feet : LengthUnit::Metres;
             // Every mode across the scales.
-            scale.mode = xs % 5 == 0 ? AxisMode::ToInfinity
-                : xs % 2 == 0        ? AxisMode::FromCamera
-                                     : AxisMode::FromFocusPlane;
+            axis.mode = xs % 5 == 0 ? AxisMode::ToInfinity
+                : xs % 2 == 0       ? AxisMode::FromCamera
+                                    : AxisMode::FromFocusPlane;
             int free = 0;
             QList<double> values; // one stride all along: equal steps; or 1, 2, 5 to infinity
-            for (const Tick &tick : distanceTicks(frame, scale, metrics, 540)) {
+            for (const Tick &tick : distanceTicks(frame, axis, metrics, 540)) {
                 if (tick.label.isEmpty())
                     continue;
                 values << (tick.label == "∞" ? qInf() : tick.label.toDouble());
                 const double mantissa
                     = values.last() / std::pow(10, std::floor(std::log10(values.last())));
-                QVERIFY(scale.mode == AxisMode::ToInfinity
+                QVERIFY(axis.mode == AxisMode::ToInfinity
                             ? std::isinf(values.last()) || qAbs(mantissa - 1) < 1e-9
                                 || qAbs(mantissa - 2) < 1e-9 || qAbs(mantissa - 5) < 1e-9
                             : values.size() < 3
@@ -210,10 +210,10 @@ void tst_Chart::labelsNeverCollide()
                 QVERIFY2(tick.labelRect.left() >= free
                              && (tick.labelRect.right() < 540 || tick.label == "∞")
                              && tick.labelRect.width() - metrics.horizontalAdvance(tick.label) <= 2,
-                         qPrintable(QStringLiteral("%1 at XS %2").arg(tick.label).arg(scale.xs)));
+                         qPrintable(QStringLiteral("%1 at XS %2").arg(tick.label).arg(axis.xs)));
                 free = tick.labelRect.right() + 1 + metrics.horizontalAdvance(' ');
             }
-            QCOMPARE(scale.mode == AxisMode::ToInfinity,
+            QCOMPARE(axis.mode == AxisMode::ToInfinity,
                      std::isinf(values.value(values.size() - 1)));
         }
     }
@@ -250,20 +250,20 @@ void tst_Chart::tickStepsAtTheScalesBoundaries()
     QFETCH(double, xs);
     QFETCH(LengthUnit, unit);
     QFETCH(int, step);
-    ChartScale scale;
-    scale.columns = frame.plotWidth();
-    scale.xs = xs;
-    scale.unit = unit;
-    scale.leftBorder = 1000;
+    Axis axis;
+    axis.columns = frame.plotWidth();
+    axis.xs = xs;
+    axis.unit = unit;
+    axis.leftBorder = 1000;
     const QImage device(1, 1, QImage::Format_RGB32);
     const QVector<Tick> ticks
-        = distanceTicks(frame, scale, QFontMetrics(QFont("Arial", 8), &device), 10000);
+        = distanceTicks(frame, axis, QFontMetrics(QFont("Arial", 8), &device), 10000);
     QVERIFY(ticks.size() >= 3);
     const double perColumn = 100 * Length::millimetres(xs).in(unit);
     for (qsizetype k = 1; k < ticks.size(); ++k) {
         const double apart = 100
-            * Length::millimetres(axisDistance(scale, ticks[k].column)
-                                  - axisDistance(scale, ticks[k - 1].column))
+            * Length::millimetres(axis.distanceAt(ticks[k].column)
+                                  - axis.distanceAt(ticks[k - 1].column))
                   .in(unit);
         QVERIFY2(qAbs(apart - step) <= perColumn, qPrintable(QString::number(apart)));
     }
@@ -288,17 +288,17 @@ void tst_Chart::axisRoundTrip()
 {
     QFETCH(AxisMode, mode);
     QFETCH(int, column);
-    ChartScale scale;
-    scale.columns = frame.plotWidth();
-    scale.xs = 7;
-    scale.leftBorder = 1234;
-    scale.mode = mode;
-    const double distance = axisDistance(scale, column);
-    QCOMPARE(leftBorderFor(scale, distance, column), scale.leftBorder);
-    ChartScale zoomed = scale;
+    Axis axis;
+    axis.columns = frame.plotWidth();
+    axis.xs = 7;
+    axis.leftBorder = 1234;
+    axis.mode = mode;
+    const double distance = axis.distanceAt(column);
+    QCOMPARE(axis.borderFor(distance, column), axis.leftBorder);
+    Axis zoomed = axis;
     zoomed.xs = 3;
-    zoomed.leftBorder = leftBorderFor(zoomed, distance, column);
-    const double kept = axisDistance(zoomed, column);
+    zoomed.leftBorder = zoomed.borderFor(distance, column);
+    const double kept = zoomed.distanceAt(column);
     QVERIFY2(std::isinf(distance) ? std::isinf(kept) : qAbs(kept - distance) <= 1,
              qPrintable(QString::number(kept)));
 }
@@ -349,10 +349,10 @@ void tst_Chart::band()
     CameraOptics camera;
     camera.init(fdist, 2, flength, 1);
     camera.init(fdist, 2, flength, coc > 0 ? coc : camera.dif);
-    ChartScale scale;
-    scale.leftBorder = leftBorder;
-    scale.xs = xs;
-    const Curve curve = traceCurve(camera, diffraction, frame, scale);
+    Axis axis;
+    axis.leftBorder = leftBorder;
+    axis.xs = xs;
+    const Curve curve = traceCurve(camera, diffraction, frame, axis, 10);
     // From the last column in front of the near limit to the last one before the far limit.
     const DepthOfField limits = depthOfField(camera, diffraction);
     first = first == -2 ? int(std::floor((limits.nearLimit - leftBorder) / xs)) : first;
@@ -475,10 +475,10 @@ void tst_Chart::oneDevicePixelPerLine()
     painter.setPen(QPen(QColor(200, 200, 200), 0));
     for (const GridLine &line : gridLines(frame, 10))
         painter.drawLine(27, line.row, 585, line.row);
-    ChartScale scale;
-    scale.leftBorder = 1000;
+    Axis axis;
+    axis.leftBorder = 1000;
     painter.setFont(QFont("Arial", 8));
-    const QVector<Tick> ticks = distanceTicks(frame, scale, painter.fontMetrics(), 540);
+    const QVector<Tick> ticks = distanceTicks(frame, axis, painter.fontMetrics(), 540);
     for (const Tick &tick : ticks)
         painter.drawLine(frame.x(tick.column), 373, frame.x(tick.column), 10);
     painter.setPen(QPen(Qt::black, 0));

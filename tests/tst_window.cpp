@@ -646,8 +646,8 @@ void tst_Window::readoutAtColumn()
     const CoutCapture quiet;
     mainWin window;
     act(window, steps);
-    ChartInput input = window.chartInput();
-    input.scale.columns = 501;
+    Scene input = window.scene();
+    input.axis.columns = 501;
     QCOMPARE(Readout::atColumn(input, column, QLocale::c()), expected);
 }
 
@@ -778,7 +778,7 @@ void tst_Window::exportAndCopy()
     for (int y = int((chart->height() - 22) * ratio); y < int((chart->height() - 8) * ratio); ++y)
         QCOMPARE(qGray(image.pixel(image.width() - 1, y)), 255);
     const QByteArray twice = ChartExport::encode(
-        ChartExport::Format::Png, {QSize(300, 200), 2, 96, {}, {}, {}}, window.chartInput());
+        ChartExport::Format::Png, {QSize(300, 200), 2, 96, {}, {}, {}}, window.scene());
     const QImage big = QImage::fromData(twice);
     // Device pixels, drawn at that scale: the x axis one device row thick.
     QCOMPARE(big.size(), QSize(600, 400));

@@ -1,6 +1,6 @@
 #include "chartactions.h"
 
-#include "chart/chartinput.h"
+#include "chart/scene.h"
 #include "preferences.h"
 #include "product.h"
 #include "prompts.h"
@@ -103,7 +103,7 @@ void ChartActions::exportChart()
 std::optional<QByteArray> ChartActions::encodeWhileWaiting(ChartExport::Format format,
                                                            const ChartExport::Page &page) const
 {
-    const ChartInput input = chart->input();
+    const Scene input = chart->input();
     QFutureWatcher<QByteArray> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
@@ -146,7 +146,7 @@ void ChartActions::copyChart()
 
 ChartExport::Page ChartActions::figure() const
 {
-    const ChartInput input = chart->input();
+    const Scene input = chart->input();
     const QLocale locale;
     ChartExport::Page page{chart->size(), 2, qreal(chart->logicalDpiY()), productName, {}, {}};
     for (std::size_t k = 0; k < input.cameras.size(); ++k) {
@@ -156,8 +156,8 @@ ChartExport::Page ChartActions::figure() const
         page.legend.append(
             {int(k),
              Readout::depthOfField(int(k), depthOfField(camera, input.diffraction[k]), locale,
-                                   input.scale.unit),
-             Readout::settings(camera, input.diffraction[k], locale, input.scale.unit)});
+                                   input.axis.unit),
+             Readout::settings(camera, input.diffraction[k], locale, input.axis.unit)});
     }
     page.size.rheight() += ChartExport::legendHeight(page.legend, page.size.width());
     return page;

@@ -1,7 +1,7 @@
 #include "chartgestures.h"
 
-#include "chart/chartinput.h"
 #include "chart/graph.h"
+#include "chart/scene.h"
 #include "optics/length.h"
 #include "ui_mainwin.h"
 #include "undohistory.h"
@@ -29,12 +29,12 @@ void ChartGestures::zoom(int column, int notches)
     const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Zoom"), true);
     // Beyond either end of the ranges long before this; a wild wheel stays finite.
     const int steps = std::clamp(notches, -50, 50);
-    const ChartGeometry::ChartScale scale = chart->input().scale;
-    if (scale.mode == ChartGeometry::AxisMode::ToInfinity) {
+    const ChartGeometry::Axis axis = chart->input().axis;
+    if (axis.mode == ChartGeometry::AxisMode::ToInfinity) {
         // Distances on this axis grow with the border alone: a quarter
         // farther out or nearer per notch, from at least a centimetre.
         setAxis(form.qxscale->value(),
-                std::llround(std::max(double(scale.leftBorder), 10.0) * std::pow(1.25, steps)));
+                std::llround(std::max(double(axis.leftBorder), 10.0) * std::pow(1.25, steps)));
         return;
     }
     // A quarter more or less distance per notch, at least one step of the scale.
@@ -42,20 +42,17 @@ void ChartGestures::zoom(int column, int notches)
     const int wanted = int(std::lround(xs * std::pow(1.25, -steps)));
     const int zoomedXs = std::clamp(wanted == xs ? xs - (steps > 0 ? 1 : -1) : wanted,
                                     form.qxscale->minimum(), form.qxscale->maximum());
-    ChartGeometry::ChartScale zoomed = scale;
+    ChartGeometry::Axis zoomed = axis;
     zoomed.xs = zoomedXs;
-    setAxis(
-        zoomedXs,
-        ChartGeometry::leftBorderFor(zoomed, ChartGeometry::axisDistance(scale, column), column));
+    setAxis(zoomedXs, zoomed.borderFor(axis.distanceAt(column), column));
 }
 
 void ChartGestures::pan(int from, int to)
 {
     const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Move the Chart"),
                                  true);
-    const ChartGeometry::ChartScale scale = chart->input().scale;
-    setAxis(form.qxscale->value(),
-            ChartGeometry::leftBorderFor(scale, ChartGeometry::axisDistance(scale, from), to));
+    const ChartGeometry::Axis axis = chart->input().axis;
+    setAxis(form.qxscale->value(), axis.borderFor(axis.distanceAt(from), to));
 }
 
 void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
@@ -63,9 +60,9 @@ void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
     const UndoHistory::Step step(history,
                                  QCoreApplication::translate("mainWin", "Focus by Double-Click"));
     const bool second = modifiers & Qt::ShiftModifier;
-    const ChartInput input = chart->input();
-    const double distance = ChartGeometry::sampleDistance(
-        input.scale, input.cameras[second ? 1 : 0].focusDistance(), column);
+    const Scene input = chart->input();
+    const double distance
+        = input.axis.sampleAt(input.cameras[second ? 1 : 0].focusDistance(), column);
     if (std::isfinite(distance))
         (second ? form.c2_fdist : form.c1_fdist)
             ->setShownValue(Length::millimetres(distance).metres());

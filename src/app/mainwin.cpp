@@ -1,8 +1,8 @@
 #include "mainwin.h"
 
 #include "appicon.h"
-#include "chart/chartinput.h"
 #include "chart/graph.h"
+#include "chart/scene.h"
 #include "chartactions.h"
 #include "chartgestures.h"
 #include "compareactions.h"
@@ -143,10 +143,11 @@ void mainWin::addMenus()
     menuView->addAction(details->showAction());
 }
 
-ChartInput mainWin::chartInput() const
+Scene mainWin::scene() const
 {
-    ChartInput input;
-    input.scale = view->scale();
+    Scene input;
+    input.axis = view->axis();
+    input.ys = qyscale->value();
     input.cameras = cameras;
     input.shown = {boxC1->isChecked(), boxC2->isChecked()};
     input.diffraction = {c1_calcDef->isChecked(), c2_calcDef->isChecked()};
@@ -170,7 +171,7 @@ void mainWin::run()
     // Only the chart is repainted at once: the whole window takes several
     // times longer, and the labels and buttons changed above repaint
     // themselves on the event loop's next pass.
-    chart->setScene(chartInput());
+    chart->setScene(scene());
     chart->repaint();
     readout->showDepthOfField();
     details->setCameras(setups(), {boxC1->isChecked(), boxC2->isChecked()}, view->unit());

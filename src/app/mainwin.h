@@ -25,7 +25,7 @@ class UndoHistory;
 class ViewOptions;
 class WindowPlacement;
 class graph;
-struct ChartInput;
+struct Scene;
 
 // The main window wires the form to the rooms that do the work and
 // delegates to them. The form (Ui_mainWin) holds every control by name;
@@ -37,7 +37,7 @@ struct ChartInput;
 //   a settings file keeps, between the file and the form;
 // - Document (document.h): the file's name and title, unsaved changes,
 //   New, Open, drop, Save, Save as, and the question before losing changes;
-// - graph (chart/graph.h): the chart, given chartInput() at every
+// - graph (chart/graph.h): the chart, given scene() at every
 //   recalculation; it reports the column under the mouse;
 // - StatusReadout (readout.h): the depth of field and the hover readout;
 // - ChartActions (chartactions.h): Export Chart and Copy Chart;
@@ -63,7 +63,8 @@ public:
     mainWin();
     ~mainWin() override;
 
-    ChartInput chartInput() const;
+    // What the chart shows, built from the form at each recalculation.
+    Scene scene() const;
     QString currentFileName() const;
     // As File > Open would, after its dialog.
     void openFile(const QString &path);

@@ -1,7 +1,7 @@
 #include "readout.h"
 
-#include "chart/chartinput.h"
 #include "chart/chartpainter.h"
+#include "chart/scene.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -87,20 +87,19 @@ QString settings(const CameraOptics &camera, bool diffraction, const QLocale &lo
                          : QCoreApplication::translate("mainWin", "off"));
 }
 
-QString atColumn(const ChartInput &input, int column, const QLocale &locale, bool coloured)
+QString atColumn(const Scene &input, int column, const QLocale &locale, bool coloured)
 {
-    const ChartGeometry::ChartScale &scale = input.scale;
-    const double distance = ChartGeometry::axisDistance(scale, column);
+    const ChartGeometry::Axis &axis = input.axis;
+    const double distance = axis.distanceAt(column);
     const QString text = std::isinf(distance)
         ? QStringLiteral("∞")
-        : locale.toString(Length::millimetres(distance).in(scale.unit), 'f', 2)
-            + symbol(scale.unit);
+        : locale.toString(Length::millimetres(distance).in(axis.unit), 'f', 2) + symbol(axis.unit);
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
             continue;
         const CameraOptics &camera = input.cameras[k];
-        const double x = ChartGeometry::sampleDistance(scale, camera.focusDistance(), column);
+        const double x = axis.sampleAt(camera.focusDistance(), column);
         const double u = camera.relativeBlur(x, input.diffraction[k]);
         // A subject there has no real image, so no blur to state.
         const QString part = x <= camera.flength
@@ -143,13 +142,13 @@ StatusReadout::StatusReadout(QStatusBar *statusBar, const graph *shown)
 
 void StatusReadout::showDepthOfField()
 {
-    const ChartInput input = chart->input();
+    const Scene input = chart->input();
     for (std::size_t k = 0; k < labels.size(); ++k) {
         labels[k]->setVisible(input.shown[k] && !hovering);
         if (input.shown[k])
             labels[k]->setText(
                 Readout::depthOfField(int(k), depthOfField(input.cameras[k], input.diffraction[k]),
-                                      QLocale(), input.scale.unit));
+                                      QLocale(), input.axis.unit));
     }
 }
 

@@ -37,7 +37,7 @@ QString settings(const CameraOptics &camera, bool diffraction, const QLocale &lo
 // The distance under a column of the chart and each shown camera's U there:
 // "4.25 m — Camera 1: U 1.8 · Camera 2: U 3.1", each camera's part in its
 // colour where coloured (rich text).
-QString atColumn(const ChartInput &input, int column, const QLocale &locale, bool coloured = false);
+QString atColumn(const Scene &input, int column, const QLocale &locale, bool coloured = false);
 
 } // namespace Readout
 

@@ -52,18 +52,17 @@ bool ViewOptions::toInfinity() const
     return form.actionAxisToInfinity->isChecked();
 }
 
-ChartGeometry::ChartScale ViewOptions::scale() const
+ChartGeometry::Axis ViewOptions::axis() const
 {
-    ChartGeometry::ChartScale scale;
-    scale.xs = form.qxscale->value();
-    scale.ys = form.qyscale->value();
-    scale.leftBorder = std::llround(Length::metres(form.DSB_leftBorder->value()).millimetres());
+    ChartGeometry::Axis axis;
+    axis.xs = form.qxscale->value();
+    axis.leftBorder = std::llround(Length::metres(form.DSB_leftBorder->value()).millimetres());
     using ChartGeometry::AxisMode;
-    scale.mode = toInfinity()           ? AxisMode::ToInfinity
+    axis.mode = toInfinity()            ? AxisMode::ToInfinity
         : form.distanceCam->isChecked() ? AxisMode::FromCamera
                                         : AxisMode::FromFocusPlane;
-    scale.unit = unit();
-    return scale;
+    axis.unit = unit();
+    return axis;
 }
 
 void ViewOptions::choose()

@@ -24,7 +24,8 @@ public:
 
     LengthUnit unit() const;
     bool toInfinity() const;
-    ChartGeometry::ChartScale scale() const;
+    // The distance axis as the form sets it, its columns left to the chart.
+    ChartGeometry::Axis axis() const;
 
 signals:
     // After a choice has been applied to the form.

@@ -1,7 +1,7 @@
 #include "chartexport.h"
 
-#include "chartinput.h"
 #include "chartpainter.h"
+#include "scene.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -51,7 +51,7 @@ int heightOf(const QVector<QRect> &rects)
     return rects.isEmpty() ? 0 : rects.last().bottom() + 1 + 4;
 }
 
-void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &input)
+void paintOnWhite(QPaintDevice &device, const Page &page, const Scene &input)
 {
     QPainter painter(&device);
     painter.fillRect(QRect(QPoint(), page.size), Qt::white);
@@ -60,9 +60,9 @@ void paintOnWhite(QPaintDevice &device, const Page &page, const ChartInput &inpu
         = legendRects(page.legend, page.size.width(), QFontMetrics(legendFont(), &device));
     const QSize chart(page.size.width() - gapRight, page.size.height() - heightOf(rects));
     // The linear axis spans the distances shown on screen, whatever the figure's width.
-    ChartInput same = input;
-    same.scale = ChartGeometry::spanningColumns(
-        input.scale, ChartGeometry::ChartFrame{chart.width(), chart.height()}.plotWidth());
+    Scene same = input;
+    same.axis
+        = input.axis.spanning(ChartGeometry::ChartFrame{chart.width(), chart.height()}.plotWidth());
     painter.save();
     ChartPainter::paint(painter, chart, same);
     painter.restore();
@@ -111,7 +111,7 @@ std::pair<QString, Format> target(const QString &name, int filterIndex)
     return {name + QLatin1Char('.') + QLatin1String(suffixes[k]), Format(k)};
 }
 
-QImage image(const Page &page, const ChartInput &input)
+QImage image(const Page &page, const Scene &input)
 {
     QImage picture(page.pixels.isEmpty() ? page.size * page.ratio : page.pixels,
                    QImage::Format_RGB32);
@@ -125,7 +125,7 @@ QImage image(const Page &page, const ChartInput &input)
     return picture;
 }
 
-QByteArray encode(Format format, const Page &page, const ChartInput &input)
+QByteArray encode(Format format, const Page &page, const Scene &input)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -9,7 +9,7 @@
 
 #include <utility>
 
-struct ChartInput;
+struct Scene;
 
 // The chart as a picture or a document, drawn by the same routine as on screen.
 namespace ChartExport {
@@ -55,9 +55,9 @@ std::pair<QString, Format> target(const QString &name, int filterIndex);
 // On white, at the size times the device pixel ratio; null where the
 // image cannot be had. The linear axis spans the distances of the input's
 // columns.
-QImage image(const Page &page, const ChartInput &input);
+QImage image(const Page &page, const Scene &input);
 // Empty where the figure cannot be made. Safe to call off the GUI thread.
-QByteArray encode(Format format, const Page &page, const ChartInput &input);
+QByteArray encode(Format format, const Page &page, const Scene &input);
 
 } // namespace ChartExport
 

@@ -40,31 +40,31 @@ QLocale numbers()
 }
 
 // The distance at a column of the linear axis, mm.
-qint64 linearDistance(const ChartScale &scale, int column)
+qint64 linearDistance(const Axis &axis, int column)
 {
-    const auto along = qint64(std::floor(column * scale.xs));
-    return scale.mode == AxisMode::FromCamera ? scale.leftBorder + along : along - scale.leftBorder;
+    const auto along = qint64(std::floor(column * axis.xs));
+    return axis.mode == AxisMode::FromCamera ? axis.leftBorder + along : along - axis.leftBorder;
 }
 
 // The axis to infinity starts at least a millimetre out, where 1/distance is finite.
-double borderToInfinity(const ChartScale &scale)
+double borderToInfinity(const Axis &axis)
 {
-    return std::max(double(scale.leftBorder), 1.0);
+    return std::max(double(axis.leftBorder), 1.0);
 }
 
 // The distance at a column or between two, mm; unrounded.
-double distanceAt(const ChartScale &scale, double focusDistance, double column)
+double exactDistance(const Axis &axis, double focusDistance, double column)
 {
-    if (scale.mode == AxisMode::ToInfinity) {
-        const int last = scale.columns - 1;
-        const double border = borderToInfinity(scale);
+    if (axis.mode == AxisMode::ToInfinity) {
+        const int last = axis.columns - 1;
+        const double border = borderToInfinity(axis);
         if (last <= 0)
             return border;
         return column >= last ? qInf() : border * last / (last - column);
     }
-    const double along = column * scale.xs;
-    return scale.mode == AxisMode::FromCamera ? double(scale.leftBorder) + along
-                                              : focusDistance - double(scale.leftBorder) + along;
+    const double along = column * axis.xs;
+    return axis.mode == AxisMode::FromCamera ? double(axis.leftBorder) + along
+                                             : focusDistance - double(axis.leftBorder) + along;
 }
 
 // The row of a blur value, unrounded, clamped; NaN counts as above the top.
@@ -113,17 +113,17 @@ QRect labelRect(const ChartFrame &frame, int column, const QString &text,
     return rect->translated(frame.x(column) - 15, frame.axisRow() + 5);
 }
 
-QVector<Tick> linearTicks(const ChartFrame &frame, const ChartScale &scale,
-                          const QFontMetrics &metrics, int titleLeft)
+QVector<Tick> linearTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
+                          int titleLeft)
 {
     QVector<Tick> ticks;
     QVector<qint64> values; // each tick's label in multiples of the rule's labelEvery
-    const TickRule rule = tickRule(scale.xs, scale.unit);
+    const TickRule rule = tickRule(axis.xs, axis.unit);
     const QLocale locale = numbers();
     // A tick falls on the first column at or past a multiple of the interval.
-    qint64 previous = Length::hundredths(linearDistance(scale, 0), scale.unit);
+    qint64 previous = Length::hundredths(linearDistance(axis, 0), axis.unit);
     for (int i = 1; i < frame.plotWidth(); ++i) {
-        const qint64 d = Length::hundredths(linearDistance(scale, i), scale.unit);
+        const qint64 d = Length::hundredths(linearDistance(axis, i), axis.unit);
         if (floorDiv(std::exchange(previous, d), rule.interval) == floorDiv(d, rule.interval))
             continue;
         Tick tick{i, {}, {}};
@@ -178,7 +178,7 @@ QVector<Tick> linearTicks(const ChartFrame &frame, const ChartScale &scale,
 // the left for as long as each fits clear of the one before and of the
 // title and the "∞"; after the first that does not, none follows, so that
 // the labels never skip irregularly.
-QVector<Tick> ticksToInfinity(const ChartFrame &frame, const ChartScale &scale,
+QVector<Tick> ticksToInfinity(const ChartFrame &frame, const Axis &axis,
                               const QFontMetrics &metrics, int titleLeft)
 {
     QVector<Tick> ticks;
@@ -187,8 +187,8 @@ QVector<Tick> ticksToInfinity(const ChartFrame &frame, const ChartScale &scale,
         return ticks;
     constexpr int closest = 4; // columns between ticks, so that grid lines stay apart
     const Tick infinity{last, QStringLiteral("∞"), infinityLabel(frame, metrics)};
-    const double border = borderToInfinity(scale);
-    const double unit = Length::in(1, scale.unit).millimetres();
+    const double border = borderToInfinity(axis);
+    const double unit = Length::in(1, axis.unit).millimetres();
     const QLocale locale = numbers();
     const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
     const int labelsEnd = std::min(titleLeft, infinity.labelRect.left()) - gap;
@@ -276,32 +276,32 @@ TickRule tickRule(double xs, LengthUnit unit)
     return {100, 100};
 }
 
-double axisDistance(const ChartScale &scale, int column)
+double Axis::distanceAt(int column) const
 {
-    return scale.mode == AxisMode::ToInfinity ? distanceAt(scale, 0, column)
-                                              : double(linearDistance(scale, column));
+    return mode == AxisMode::ToInfinity ? exactDistance(*this, 0, column)
+                                        : double(linearDistance(*this, column));
 }
 
-ChartScale spanningColumns(const ChartScale &scale, int columns)
+Axis Axis::spanning(int otherColumns) const
 {
-    ChartScale same = scale;
-    if (scale.columns > 1 && columns > 1)
-        same.xs = scale.xs * (scale.columns - 1) / (columns - 1);
-    same.columns = columns;
+    Axis same = *this;
+    if (columns > 1 && otherColumns > 1)
+        same.xs = xs * (columns - 1) / (otherColumns - 1);
+    same.columns = otherColumns;
     return same;
 }
 
-qint64 leftBorderFor(const ChartScale &scale, double distance, int column)
+qint64 Axis::borderFor(double distance, int column) const
 {
     if (!std::isfinite(distance))
-        return scale.leftBorder;
-    if (scale.mode == AxisMode::ToInfinity) {
-        const int last = scale.columns - 1;
-        return last > 0 ? std::llround(distance * (last - column) / last) : scale.leftBorder;
+        return leftBorder;
+    if (mode == AxisMode::ToInfinity) {
+        const int last = columns - 1;
+        return last > 0 ? std::llround(distance * (last - column) / last) : leftBorder;
     }
-    const qint64 along = std::llround(column * scale.xs);
+    const qint64 along = std::llround(column * xs);
     const auto mm = qint64(std::llround(distance));
-    return scale.mode == AxisMode::FromCamera ? mm - along : along - mm;
+    return mode == AxisMode::FromCamera ? mm - along : along - mm;
 }
 
 QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)
@@ -309,11 +309,11 @@ QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)
     return labelRect(frame, frame.plotWidth() - 1, QStringLiteral("∞"), metrics);
 }
 
-QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
-                            const QFontMetrics &metrics, int titleLeft)
+QVector<Tick> distanceTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
+                            int titleLeft)
 {
-    return scale.mode == AxisMode::ToInfinity ? ticksToInfinity(frame, scale, metrics, titleLeft)
-                                              : linearTicks(frame, scale, metrics, titleLeft);
+    return axis.mode == AxisMode::ToInfinity ? ticksToInfinity(frame, axis, metrics, titleLeft)
+                                             : linearTicks(frame, axis, metrics, titleLeft);
 }
 
 int rowOf(const ChartFrame &frame, double u, int ys)
@@ -321,14 +321,14 @@ int rowOf(const ChartFrame &frame, double u, int ys)
     return int(exactRow(frame, u, ys));
 }
 
-double sampleDistance(const ChartScale &scale, double focusDistance, int column)
+double Axis::sampleAt(double focusDistance, int column) const
 {
-    const double distance = distanceAt(scale, focusDistance, column);
-    return scale.mode == AxisMode::FromFocusPlane ? std::trunc(distance) : distance;
+    const double distance = exactDistance(*this, focusDistance, column);
+    return mode == AxisMode::FromFocusPlane ? std::trunc(distance) : distance;
 }
 
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                 const ChartScale &scale)
+                 const Axis &axis, int ys)
 {
     Curve curve;
     const int columns = frame.plotWidth();
@@ -340,21 +340,21 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
     // A subject at or inside the focal length has no real image and no
     // blur: the curve starts beyond it. Distance grows with the column.
     int start = 0;
-    while (start < columns && !(sampleDistance(scale, focus, start) > camera.flength))
+    while (start < columns && !(axis.sampleAt(focus, start) > camera.flength))
         ++start;
     if (start == columns)
         return curve;
-    const double first = sampleDistance(scale, focus, start);
+    const double first = axis.sampleAt(focus, start);
     double previousU = camera.relativeBlur(first, withDiffraction);
-    curve.points.append(QPoint(frame.x(start), rowOf(frame, previousU, scale.ys)));
+    curve.points.append(QPoint(frame.x(start), rowOf(frame, previousU, ys)));
     if (previousU <= 1)
         curve.band.entry = start;
     double previousX = first;
     int focusColumn = -1;
     for (int i = start + 1; i < columns; ++i) {
-        const double x = sampleDistance(scale, focus, i);
+        const double x = axis.sampleAt(focus, i);
         const double u = camera.relativeBlur(x, withDiffraction);
-        curve.points.append(QPoint(frame.x(i), rowOf(frame, u, scale.ys)));
+        curve.points.append(QPoint(frame.x(i), rowOf(frame, u, ys)));
         // Later crossings win; comparisons with NaN are false on purpose.
         if (previousU > 1 && u <= 1)
             curve.band.entry = i - 1;
@@ -374,16 +374,16 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
 }
 
 QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                         const ChartScale &scale, int perColumn)
+                         const Axis &axis, int ys, int perColumn)
 {
     QPainterPath path;
     const int samples = (frame.plotWidth() - 1) * perColumn;
     const auto distance = [&](int k) {
-        return distanceAt(scale, camera.focusDistance(), double(k) / perColumn);
+        return exactDistance(axis, camera.focusDistance(), double(k) / perColumn);
     };
     const auto point = [&](int k) {
         const double u = camera.relativeBlur(distance(k), withDiffraction);
-        return QPointF(frame.x(0) + double(k) / perColumn, exactRow(frame, u, scale.ys));
+        return QPointF(frame.x(0) + double(k) / perColumn, exactRow(frame, u, ys));
     };
     // Beyond the focal length only, as on screen.
     int start = 0;

@@ -46,15 +46,28 @@ enum class AxisMode {
     ToInfinity,
 };
 
-// What the chart's controls say, built once per recalculation.
-struct ChartScale
+// The distance axis: columns to distances and back, in one of its three
+// modes, across the plot's columns.
+struct Axis
 {
     double xs = 10;        // millimetres of distance per column; whole on screen
-    int ys = 10;           // pixels per unit of U
     qint64 leftBorder = 0; // distance at column 0, mm
     AxisMode mode = AxisMode::FromCamera;
     int columns = 0;                      // the plot's, which the axis to infinity spans
     LengthUnit unit = LengthUnit::Metres; // of the tick labels
+
+    // The distance that the axis reads at a column, mm: from the camera, or
+    // in focus-plane mode signed from the focus plane; infinite at the last
+    // column of the axis to infinity.
+    double distanceAt(int column) const;
+    // Subject distance sampled for a column, mm: whole mm on the linear axis.
+    double sampleAt(double focusDistance, int column) const;
+    // The left border, mm, at which the axis reads distance at the column;
+    // the present one for an infinite distance.
+    qint64 borderFor(double distance, int column) const;
+    // The axis for a plot of another number of columns that spans the same
+    // distances; the axis to infinity spans them at any width already.
+    Axis spanning(int otherColumns) const;
 };
 
 struct GridLine
@@ -101,26 +114,14 @@ double gridStep(int ys);
 QVector<GridLine> gridLines(const ChartFrame &frame, int ys);
 
 TickRule tickRule(double xs, LengthUnit unit);
-// The distance that the axis reads at a column, mm: from the camera, or in
-// focus-plane mode signed from the focus plane; infinite at the last column
-// of the axis to infinity.
-double axisDistance(const ChartScale &scale, int column);
-
-// The scale for a plot of another number of columns that spans the same
-// distances; the axis to infinity spans them at any width already.
-ChartScale spanningColumns(const ChartScale &scale, int columns);
-
-// The left border, mm, at which the axis reads distance at the column; the
-// present one for an infinite distance.
-qint64 leftBorderFor(const ChartScale &scale, double distance, int column);
 
 // Ticks mark round distances in the scale's unit from the camera, or in
 // focus-plane mode signed distances from the focus plane; on the axis to
 // infinity 1, 2 and 5 of each decade, and infinity at the last column. A
 // label is kept only where its whole text fits in the widget, clear of the
 // previous label and of the axis title, whose left edge is titleLeft.
-QVector<Tick> distanceTicks(const ChartFrame &frame, const ChartScale &scale,
-                            const QFontMetrics &metrics, int titleLeft);
+QVector<Tick> distanceTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
+                            int titleLeft);
 
 // The "∞" label under the last column of the axis to infinity.
 QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics);
@@ -131,17 +132,15 @@ QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics);
 // as above the top edge.
 int rowOf(const ChartFrame &frame, double u, int ys);
 
-// Subject distance sampled for a column, mm: whole mm on the linear axis.
-double sampleDistance(const ChartScale &scale, double focusDistance, int column);
-
+// ys: pixels per unit of U.
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                 const ChartScale &scale);
+                 const Axis &axis, int ys);
 
 // The curve for devices that draw finer than a pixel (SVG, PDF): sampled
 // perColumn times per column at unrounded rows, and cut where it leaves the
 // widget's rows, so that no coordinate lies far outside the page.
 QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                         const ChartScale &scale, int perColumn);
+                         const Axis &axis, int ys, int perColumn);
 
 // The pixels that a one-pixel cosmetic pen sets for an axis-aligned line,
 // as a rectangle to fill: the same pixels at a fraction of the cost.

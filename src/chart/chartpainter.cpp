@@ -1,7 +1,7 @@
 #include "chartpainter.h"
 
 #include "chartgeometry.h"
-#include "chartinput.h"
+#include "scene.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -143,11 +143,11 @@ void drawLabel(QPainter &painter, const QRect &rect, int flags, const QString &t
 
 } // namespace
 
-void paint(QPainter &painter, const QSize &size, const ChartInput &input)
+void paint(QPainter &painter, const QSize &size, const Scene &input)
 {
     const ChartFrame frame{size.width(), size.height()};
-    ChartScale scale = input.scale;
-    scale.columns = frame.plotWidth();
+    Axis distances = input.axis;
+    distances.columns = frame.plotWidth();
     const int w = frame.width;
     const int h = frame.height;
     const int axis = frame.axisRow();
@@ -161,7 +161,7 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     painter.setFont(small);
     painter.drawText(0, 10, QStringLiteral("U  [-]"));
     painter.drawText(7, 12, QStringLiteral("z"));
-    const QString title = scale.unit == LengthUnit::Feet
+    const QString title = distances.unit == LengthUnit::Feet
         ? QCoreApplication::translate("ChartPainter", "Distance [ft]")
         : QCoreApplication::translate("ChartPainter", "Distance [m]");
     // A translated title ends where the English one always has; on the axis
@@ -169,7 +169,7 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     const QFontMetrics metrics = painter.fontMetrics();
     int titleLeft = w - 60 - metrics.horizontalAdvance(title)
         + metrics.horizontalAdvance(QStringLiteral("Distance [m]"));
-    if (scale.mode == ChartGeometry::AxisMode::ToInfinity)
+    if (distances.mode == ChartGeometry::AxisMode::ToInfinity)
         titleLeft = std::min(titleLeft,
                              infinityLabel(frame, metrics).left()
                                  - metrics.horizontalAdvance(QStringLiteral(" ") + title));
@@ -180,8 +180,8 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     painter.drawText(1, h - 1, input.credit);
     painter.setFont(small);
 
-    const QVector<GridLine> grid = gridLines(frame, scale.ys);
-    const QVector<Tick> ticks = distanceTicks(frame, scale, metrics, titleLeft);
+    const QVector<GridLine> grid = gridLines(frame, input.ys);
+    const QVector<Tick> ticks = distanceTicks(frame, distances, metrics, titleLeft);
     QVector<QLine> greyLines;
     for (const GridLine &line : grid)
         greyLines.append({left - 3, line.row, right - 5, line.row});
@@ -203,7 +203,7 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     drawStraightLines(painter,
                       {{left, axis, right, axis},
                        {left, axis, left, top},
-                       {left, axis - scale.ys, right - 5, axis - scale.ys}}, // U = 1
+                       {left, axis - input.ys, right - 5, axis - input.ys}}, // U = 1
                       axisColour);
     painter.setPen(cosmeticPen(axisColour));
     painter.drawLines(QVector<QLine>{{right, axis, right - 10, axis - 5},
@@ -216,12 +216,14 @@ void paint(QPainter &painter, const QSize &size, const ChartInput &input)
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
             continue;
-        const Curve curve = traceCurve(input.cameras[k], input.diffraction[k], frame, scale);
+        const Curve curve
+            = traceCurve(input.cameras[k], input.diffraction[k], frame, distances, input.ys);
         painter.setPen(cosmeticPen(cameraColour[k]));
         if (vector) {
             // A figure is looked at closer than a screen: no pixel staircase.
             painter.setBrush(Qt::NoBrush);
-            painter.drawPath(smoothCurve(input.cameras[k], input.diffraction[k], frame, scale, 4));
+            painter.drawPath(
+                smoothCurve(input.cameras[k], input.diffraction[k], frame, distances, input.ys, 4));
         } else {
             // Stretches wholly above or below the widget would set no pixel.
             QVector<QLine> segments = curveSegments(curve.points);

@@ -7,7 +7,7 @@
 
 class QPainter;
 class QSize;
-struct ChartInput;
+struct Scene;
 
 namespace ChartPainter {
 
@@ -17,7 +17,7 @@ constexpr int bandAlpha = 40;
 
 // Draws the chart in logical pixels of the given size onto any paint device:
 // a widget, an image at any device pixel ratio, SVG or PDF. Paints no background.
-void paint(QPainter &painter, const QSize &size, const ChartInput &input);
+void paint(QPainter &painter, const QSize &size, const Scene &input);
 
 } // namespace ChartPainter
 

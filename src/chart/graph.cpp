@@ -1,8 +1,8 @@
 #include "graph.h"
 
 #include "chartgeometry.h"
-#include "chartinput.h"
 #include "chartpainter.h"
+#include "scene.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -26,7 +26,7 @@ graph::graph(QWidget *parent)
 
 graph::~graph() = default;
 
-void graph::setScene(const ChartInput &shown)
+void graph::setScene(const Scene &shown)
 {
     scene = shown;
     hasScene = true;
@@ -43,10 +43,10 @@ QSize graph::sizeHint() const
     return ChartGeometry::smallestChart * 2;
 }
 
-ChartInput graph::input() const
+Scene graph::input() const
 {
-    ChartInput input = scene;
-    input.scale.columns = ChartGeometry::ChartFrame{width(), height()}.plotWidth();
+    Scene input = scene;
+    input.axis.columns = ChartGeometry::ChartFrame{width(), height()}.plotWidth();
     return input;
 }
 

@@ -1,7 +1,7 @@
 #ifndef GRAPH_H
 #define GRAPH_H
 
-#include "chartinput.h"
+#include "scene.h"
 
 #include <QWidget>
 
@@ -18,10 +18,10 @@ public:
     ~graph() override;
 
     // Shows the scene from the next paint on.
-    void setScene(const ChartInput &scene);
+    void setScene(const Scene &scene);
     // What the chart shows now, with the plot's columns at the widget's
     // present size.
-    ChartInput input() const;
+    Scene input() const;
 
     // Readable at its smallest; beside other panels it asks for a
     // comfortable share of the width.
@@ -51,7 +51,7 @@ private:
     // The plot column at a point, or -1 outside the plot.
     int columnAt(QPoint at) const;
 
-    ChartInput scene;
+    Scene scene;
     bool hasScene = false;
     bool overPlot = false;
     int dragColumn = -1; // where the left button last held the plot

@@ -5,9 +5,9 @@
 // driven and read by control names, the chart rendered, reference images.
 #include "app/mainwin.h"
 #include "app/prompts.h"
-#include "chart/chartinput.h"
 #include "chart/chartpainter.h"
 #include "chart/graph.h"
+#include "chart/scene.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -159,7 +159,7 @@ inline QImage renderChart(const mainWin &window, const QSize &size, qreal ratio 
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
     image.fill(Qt::white);
     QPainter painter(&image);
-    ChartPainter::paint(painter, size, window.chartInput());
+    ChartPainter::paint(painter, size, window.scene());
     return image;
 }
 
