@@ -473,16 +473,23 @@ void tst_Chart::oneDevicePixelPerLine()
     pens.fill(Qt::white);
     QPainter painter(&pens);
     painter.setPen(QPen(QColor(200, 200, 200), 0));
+    const int left = frame.x(0);
+    const int right = frame.width - frame.rightMargin;
+    const int lineEnd = right - ChartFrame::lineEndGap;
+    const int axisRow = frame.axisRow();
     for (const GridLine &line : gridLines(frame, 10))
-        painter.drawLine(27, line.row, 585, line.row);
+        painter.drawLine(left - ChartFrame::tickLength, line.row, lineEnd, line.row);
     Axis axis;
     axis.leftBorder = 1000;
     painter.setFont(QFont("Arial", 8));
     const QVector<Tick> ticks = distanceTicks(frame, axis, painter.fontMetrics(), 540);
     for (const Tick &tick : ticks)
-        painter.drawLine(frame.x(tick.column), 373, frame.x(tick.column), 10);
+        painter.drawLine(frame.x(tick.column), axisRow + ChartFrame::tickLength,
+                         frame.x(tick.column), frame.topMargin);
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawLines(QVector<QLine>{{30, 370, 590, 370}, {30, 370, 30, 10}, {30, 360, 585, 360}});
+    painter.drawLines(QVector<QLine>{{left, axisRow, right, axisRow},
+                                     {left, axisRow, left, frame.topMargin},
+                                     {left, axisRow - 10, lineEnd, axisRow - 10}}); // U = 1
     for (const GridLine &line : gridLines(frame, 10))
         painter.drawText(line.labelRect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
                          line.label);

@@ -30,6 +30,18 @@ struct ChartFrame
     int topMargin = 10;
     int bottomMargin = 30;
 
+    // Grid lines reach this far left of the y axis, ticks below the x axis.
+    static constexpr int tickLength = 3;
+    // Each axis ends in an arrow head this long and twice this wide.
+    static constexpr int arrowLength = 10;
+    static constexpr int arrowHalfWidth = 5;
+    // The grid lines and U = 1 end this far short of the x axis's tip.
+    static constexpr int lineEndGap = 5;
+    // The English axis title begins this far left of the right edge; its
+    // baseline lies this far above the bottom.
+    static constexpr int titleInset = 60;
+    static constexpr int titleBaseline = 12;
+
     int axisRow() const { return height - bottomMargin; }
     int plotWidth() const { return width - leftMargin - rightMargin; }
     int plotHeight() const { return height - bottomMargin - topMargin; }

@@ -154,6 +154,7 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     const int left = frame.leftMargin;
     const int right = w - frame.rightMargin;
     const int top = frame.topMargin;
+    const int lineEnd = right - ChartFrame::lineEndGap;
     const std::array<QColor, 2> cameraColour{QColor(cameraColours[0]), QColor(cameraColours[1])};
 
     // Axis titles keep the painter's initial pen, the widget's foreground.
@@ -167,13 +168,13 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     // A translated title ends where the English one always has; on the axis
     // to infinity it ends before the "∞".
     const QFontMetrics metrics = painter.fontMetrics();
-    int titleLeft = w - 60 - metrics.horizontalAdvance(title)
+    int titleLeft = w - ChartFrame::titleInset - metrics.horizontalAdvance(title)
         + metrics.horizontalAdvance(QStringLiteral("Distance [m]"));
     if (distances.mode == ChartGeometry::AxisMode::ToInfinity)
         titleLeft = std::min(titleLeft,
                              infinityLabel(frame, metrics).left()
                                  - metrics.horizontalAdvance(QStringLiteral(" ") + title));
-    painter.drawText(titleLeft, h - 12, title);
+    painter.drawText(titleLeft, h - ChartFrame::titleBaseline, title);
 
     painter.setFont(QFont(QStringLiteral("Arial"), 9));
     painter.setPen(cosmeticPen(cameraColour[0]));
@@ -184,9 +185,10 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     const QVector<Tick> ticks = distanceTicks(frame, distances, metrics, titleLeft);
     QVector<QLine> greyLines;
     for (const GridLine &line : grid)
-        greyLines.append({left - 3, line.row, right - 5, line.row});
+        greyLines.append({left - ChartFrame::tickLength, line.row, lineEnd, line.row});
     for (const Tick &tick : ticks)
-        greyLines.append({frame.x(tick.column), axis + 3, frame.x(tick.column), top});
+        greyLines.append(
+            {frame.x(tick.column), axis + ChartFrame::tickLength, frame.x(tick.column), top});
     drawStraightLines(painter, greyLines, gridColour);
 
     painter.setPen(cosmeticPen(axisColour));
@@ -203,13 +205,15 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     drawStraightLines(painter,
                       {{left, axis, right, axis},
                        {left, axis, left, top},
-                       {left, axis - input.ys, right - 5, axis - input.ys}}, // U = 1
+                       {left, axis - input.ys, lineEnd, axis - input.ys}}, // U = 1
                       axisColour);
     painter.setPen(cosmeticPen(axisColour));
-    painter.drawLines(QVector<QLine>{{right, axis, right - 10, axis - 5},
-                                     {right, axis, right - 10, axis + 5},
-                                     {left, top, left - 5, top + 10},
-                                     {left, top, left + 5, top + 10}});
+    constexpr int length = ChartFrame::arrowLength;
+    constexpr int half = ChartFrame::arrowHalfWidth;
+    painter.drawLines(QVector<QLine>{{right, axis, right - length, axis - half},
+                                     {right, axis, right - length, axis + half},
+                                     {left, top, left - half, top + length},
+                                     {left, top, left + half, top + length}});
 
     const QPaintEngine::Type engine = painter.paintEngine()->type();
     const bool vector = engine == QPaintEngine::SVG || engine == QPaintEngine::Pdf;
