@@ -1,6 +1,7 @@
 #include "app/preferences.h"
 #include "app/recovery.h"
 #include "app/windowplacement.h"
+#include "settingsbytes.h"
 #include "sharpatest.h"
 
 #include <QMimeData>
@@ -66,43 +67,6 @@ private:
 };
 
 namespace {
-// The form at start: left border, from camera, from focus plane, the two scales, then for
-// each camera in use, focus (m), f-number, focal length (mm), CoC (mm); big-endian.
-const QByteArray atStart = QByteArray::fromHex(
-    "3FF0000000000000 01 00 0000000A 0000000A 01 4010000000000000 4000000000000000 "
-    "4055400000000000 3F8999999999999A 01 4010000000000000 4000000000000000 "
-    "4060E00000000000 3F8999999999999A");
-
-QByteArray with(QByteArray bytes, int offset, double value)
-{
-    quint64 bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (int i = 0; i < 8; ++i)
-        bytes[offset + i] = char(bits >> (56 - 8 * i));
-    return bytes;
-}
-
-QByteArray with(QByteArray bytes, int offset, const QByteArray &replacement)
-{
-    return bytes.replace(offset, replacement.size(), replacement);
-}
-
-// Sharpa's extension block after the record at start: magic, version,
-// length, the values, CRC-16/X-25 of all before it.
-QByteArray extended(quint16 version, const QByteArray &values)
-{
-    QByteArray block = "Shrp";
-    QDataStream(&block, QIODevice::Append) << version << quint32(values.size());
-    block += values;
-    QDataStream(&block, QIODevice::Append) << qChecksum(block);
-    return atStart + block;
-}
-
-// Diffraction on for camera 1; camera 1's CoC presets: crop 1.0, 10 million
-// pixels, 4:3, from 40 cm on a 25.4 cm print, 4:3; camera 2's crop 1.6.
-const QByteArray presetValues
-    = QByteArray::fromHex("01 00 00000000 00000003 00000001 00000028 00000001 4039666666666666 "
-                          "00000002 00000000 00000000 00000000 00000000 0000000000000000");
 const QString presets = "c1_calcDef=1 c2_calcDef=0 c1_crop=0 c1_quality=3 comboBox_7=1 "
                         "spinBox_2=40 comboBox_8=1 doubleSpinBox_10=25.4 c2_crop=2 c2_quality=0 "
                         "comboBox_4=0 spinBox=0 comboBox_5=0 doubleSpinBox_7=0";
