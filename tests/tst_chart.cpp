@@ -148,16 +148,39 @@ void tst_Chart::matchIsTheBestOnTheGrid()
     };
     const CameraSetup mine = setup(target);
     const CameraSetup theirs = setup(other);
-    const bool toInfinity = std::isinf(depthOfField(theirs.optics, theirs.diffraction).farLimit);
-    // What the match compares, straight from the limits and the blur.
+    // Where the blur reaches one CoC between a sharp and a blurred distance,
+    // found on the blur itself rather than from the limits' formulas.
+    const auto crossing
+        = [](const CameraSetup &camera, const CameraOptics &optics, double sharp, double blurred) {
+              for (int k = 0; k < 200; ++k) {
+                  const double middle = (sharp + blurred) / 2;
+                  (optics.relativeBlur(middle, camera.diffraction) <= 1 ? sharp : blurred) = middle;
+              }
+              return sharp;
+          };
+    constexpr double farAway = 1e12; // mm, as good as infinity for these lenses
+    const auto farLimit = [&](const CameraSetup &camera, const CameraOptics &optics) {
+        return optics.relativeBlur(farAway, camera.diffraction) <= 1
+            ? qInf()
+            : crossing(camera, optics, optics.focusDistance(), farAway);
+    };
+    const bool toInfinity = std::isinf(farLimit(theirs, theirs.optics));
+    // What a match should bring alike: the depth of field, from the near
+    // limit when it reaches infinity, or the blur at infinity as a share of
+    // the sensor's width.
     const auto quantity = [&](const CameraSetup &camera, double apature) {
         const CameraOptics optics = camera.optics.atApature(apature);
-        const DepthOfField limits = depthOfField(optics, camera.diffraction);
         if (!depth)
-            return backgroundBlur(optics, camera.diffraction) / camera.sensorWidth;
-        if (limits.state != DepthOfField::Sharp || std::isinf(limits.farLimit) != toInfinity)
+            return optics.relativeBlur(farAway, camera.diffraction) * optics.coc
+                / camera.sensorWidth;
+        const double focus = optics.focusDistance();
+        if (!(optics.relativeBlur(focus, camera.diffraction) <= 1))
+            return qQNaN(); // nothing sharp
+        const double nearLimit = crossing(camera, optics, focus, optics.flength * 1.000001);
+        const double far = farLimit(camera, optics);
+        if (std::isinf(far) != toInfinity)
             return qQNaN();
-        return toInfinity ? limits.nearLimit : limits.farLimit - limits.nearLimit;
+        return toInfinity ? nearLimit : far - nearLimit;
     };
     const Matching::Result match
         = depth ? Matching::depthOfField(mine, theirs) : Matching::backgroundBlur(mine, theirs);
