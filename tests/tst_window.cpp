@@ -198,6 +198,9 @@ void tst_Window::fitsTheScreen()
         }
     }
     QVERIFY(table->columnViewportPosition(1) + table->columnWidth(1) <= table->viewport()->width());
+    // Sharp again, each limit in its own row.
+    act(window, "c1_calcDef=0 c1_apature=2 c2_fdist=4");
+    QVERIFY(table->rowSpan(0, 0) == 1 && table->rowSpan(0, 1) == 1);
     // The keyboard reaches camera 1's controls, its presets too, before camera 2's.
     QStringList chain;
     QWidget *w = window.c1_fdist;
@@ -452,6 +455,7 @@ void tst_Window::undoAndRedoEachKindOfStep()
     }
     const QString done = formSnapshot(window);
     QVERIFY(done != start);
+    QVERIFY(window.isWindowModified() || steps == "actionNew!");
     QCOMPARE(undo->text(), "Undo " + text);
     trace.clear();
     QTest::keySequence(&window, QKeySequence::Undo);

@@ -14,9 +14,14 @@ void DecimalSpinBox::setDisplayUnit(double newFactor, const QString &suffix)
     setSuffix(suffix); // shows the value anew
 }
 
+double DecimalSpinBox::shownScale() const
+{
+    return std::pow(10.0, shown < 0 ? decimals() : shown);
+}
+
 double DecimalSpinBox::shownValue(double value, bool roundUp) const
 {
-    const double scale = std::pow(10.0, shown < 0 ? decimals() : shown);
+    const double scale = shownScale();
     const double inUnit = value * factor * scale;
     return (roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale / factor;
 }
@@ -28,7 +33,7 @@ void DecimalSpinBox::setShownValue(double value, bool roundUp)
 
 void DecimalSpinBox::setKeptValue(double value)
 {
-    const double scale = std::pow(10.0, shown < 0 ? decimals() : shown);
+    const double scale = shownScale();
     setValue(std::round(value * scale) / scale);
 }
 
@@ -36,7 +41,7 @@ void DecimalSpinBox::stepBy(int steps)
 {
     // Qt adds the step unrounded, so 4.00 up and down again would hold
     // 3.9999999999999996; rounding to the decimals shown keeps what is shown.
-    const double scale = std::pow(10.0, shown < 0 ? decimals() : shown);
+    const double scale = shownScale();
     const double stepped = std::round(value() * factor * scale) / scale + steps * singleStep();
     setValue(std::round(stepped * scale) / scale / factor);
     selectAll();

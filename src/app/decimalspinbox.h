@@ -40,6 +40,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // 10 to the power of the decimals shown.
+    double shownScale() const;
     // The held value, or the bound that it reads as.
     double inRange(double held) const;
     // The number in the text, without prefix and suffix.

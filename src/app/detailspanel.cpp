@@ -85,11 +85,12 @@ void DetailsPanel::setCameras(const std::array<CameraSetup, 2> &cameras, std::ar
             columns.append({int(k) + 1, cameras[k]});
     }
     model->setCameras(columns, unit);
-    // Why nothing is sharp takes the depth of field's rows, wrapped.
-    table->clearSpans();
+    // Why nothing is sharp takes the depth of field's rows, wrapped; a span
+    // is set anew only where it changes, not at every recalculation.
     for (int column = 0; column < model->columnCount(); ++column) {
-        if (model->nothingSharp(column))
-            table->setSpan(0, column, DetailsModel::depthRows, 1);
+        const int rows = model->nothingSharp(column) ? DetailsModel::depthRows : 1;
+        if (table->rowSpan(0, column) != rows)
+            table->setSpan(0, column, rows, 1);
     }
 }
 

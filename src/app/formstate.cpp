@@ -30,6 +30,24 @@ FormState FormState::capture(const QWidget *root)
     return state;
 }
 
+FormState FormState::now() const
+{
+    FormState state = *this;
+    for (DoubleSpin &spin : state.doubleSpins)
+        spin = {spin.box, spin.box->minimum(), spin.box->value()};
+    for (auto &[box, value] : state.spins)
+        value = box->value();
+    for (auto &[slider, value] : state.sliders)
+        value = slider->value();
+    for (auto &[box, index] : state.combos)
+        index = box->currentIndex();
+    for (auto &[button, checked] : state.buttons)
+        checked = button->isChecked();
+    for (auto &[group, checked] : state.groups)
+        checked = group->isChecked();
+    return state;
+}
+
 void FormState::restore() const
 {
     for (const DoubleSpin &spin : doubleSpins) {

@@ -20,6 +20,8 @@ class FormState
 {
 public:
     static FormState capture(const QWidget *root);
+    // The same controls' values as they are now.
+    FormState now() const;
     // Each control emits its change signals as if the user had changed it.
     void restore() const;
     // The same without a signal: the caller recalculates once.

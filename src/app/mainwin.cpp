@@ -110,8 +110,9 @@ void mainWin::connectControls()
     for (int k = 0; k < 2; ++k)
         connect(form[std::size_t(k)].setViewCoc, &QPushButton::clicked, this,
                 [this, k] { setCocFromViewDistance(k); });
-    // After the recalculations: a step is what they left. The presets'
-    // inputs change no result until applied, but the file keeps them.
+    // After the recalculations: a step is what they left, and the title
+    // marks what differs from the file. The presets' inputs change no
+    // result until applied, but the file keeps them.
     history->watchControls();
     connect(history, &UndoHistory::changed, document, &Document::showModified);
 }
@@ -162,12 +163,11 @@ void mainWin::run()
     qyscaled->setText(QString::number(qyscale->value()));
 
     for (std::size_t k = 0; k < cameras.size(); ++k) {
-        const CameraForm &c = form[k];
+        CameraForm &c = form[k];
         cameras[k].init(Length::metres(c.fdist->value()).millimetres(), c.apature->value(),
                         c.flength->value(), c.coc->value());
+        c.showHyperfocal(cameras[k], view->unit());
     }
-    for (std::size_t k = 0; k < cameras.size(); ++k)
-        form[k].showHyperfocal(cameras[k], view->unit());
     // Only the chart is repainted at once: the whole window takes several
     // times longer, and the labels and buttons changed above repaint
     // themselves on the event loop's next pass.
@@ -175,7 +175,6 @@ void mainWin::run()
     chart->repaint();
     readout->showDepthOfField();
     details->setCameras(setups(), {boxC1->isChecked(), boxC2->isChecked()}, view->unit());
-    document->showModified();
 }
 
 void mainWin::setDist()

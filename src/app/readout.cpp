@@ -11,15 +11,6 @@
 #include <cmath>
 
 namespace Readout {
-namespace {
-
-// " m" or " ft", as a distance ends.
-QString symbol(LengthUnit unit)
-{
-    return QLatin1Char(' ') + QLatin1String(Length::symbolOf(unit));
-}
-
-} // namespace
 
 QString limit(double mm, const QLocale &locale, LengthUnit unit)
 {
@@ -34,7 +25,7 @@ QString limit(double mm, const QLocale &locale, LengthUnit unit)
     if (const double larger = distance.inLarger(unit); std::abs(larger) >= 1)
         return locale.toString(larger, 'f', 2) + QLatin1Char(' ')
             + QLatin1String(Length::largerSymbolOf(unit));
-    return locale.toString(value, 'f', 2) + symbol(unit);
+    return locale.toString(value, 'f', 2) + Length::suffixOf(unit);
 }
 
 QString length(double mm, const QLocale &locale, LengthUnit unit)
@@ -50,8 +41,9 @@ QString length(double mm, const QLocale &locale, LengthUnit unit)
     };
     if (unit == LengthUnit::Feet)
         return distance.in(unit) < 1 ? write(distance.inches(), QStringLiteral(" in"))
-                                     : write(distance.in(unit), symbol(unit));
-    return mm < 5 ? write(mm, QStringLiteral(" mm")) : write(distance.metres(), symbol(unit));
+                                     : write(distance.in(unit), Length::suffixOf(unit));
+    return mm < 5 ? write(mm, QStringLiteral(" mm"))
+                  : write(distance.metres(), Length::suffixOf(unit));
 }
 
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale, LengthUnit unit)
@@ -93,7 +85,8 @@ QString atColumn(const Scene &input, int column, const QLocale &locale, bool col
     const double distance = axis.distanceAt(column);
     const QString text = std::isinf(distance)
         ? QStringLiteral("∞")
-        : locale.toString(Length::millimetres(distance).in(axis.unit), 'f', 2) + symbol(axis.unit);
+        : locale.toString(Length::millimetres(distance).in(axis.unit), 'f', 2)
+            + Length::suffixOf(axis.unit);
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])

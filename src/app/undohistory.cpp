@@ -83,7 +83,6 @@ public:
     FormState before;
     FormState after;
     const void *source; // the control, or none for a named step
-    bool open = true;
     bool done = false;
 };
 
@@ -141,7 +140,6 @@ void UndoHistory::watchControls()
 
 void UndoHistory::record(const QObject *source)
 {
-    emit changed();
     if (applying || stepDepth > 0)
         return;
     push(textFor(source), source, true);
@@ -151,14 +149,15 @@ void UndoHistory::clear()
 {
     stack->clear();
     openChange = nullptr;
-    last = FormState::capture(form);
+    last = last.now();
 }
 
 void UndoHistory::push(const QString &text, const void *source, bool joins)
 {
-    const FormState now = FormState::capture(form);
+    const FormState now = last.now();
     if (now == last)
         return;
+    emit changed();
     const bool recent = sinceChange.isValid() && sinceChange.elapsed() < momentMs;
     sinceChange.start();
     if (openChange && joins && recent && openChange->source == source
@@ -179,8 +178,9 @@ void UndoHistory::apply(const FormState &state)
     state.restoreQuietly();
     recalculate();
     applying = false;
-    last = FormState::capture(form);
+    last = last.now();
     openChange = nullptr;
+    emit changed();
 }
 
 QString UndoHistory::textFor(const QObject *source) const

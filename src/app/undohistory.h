@@ -31,7 +31,7 @@ public:
     QAction *redoAction() const;
 
 signals:
-    // A control's value changed, recalculated or not.
+    // The form's values changed: by a step, or by Undo or Redo.
     void changed();
 
 public:

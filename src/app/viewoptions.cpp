@@ -94,8 +94,7 @@ void ViewOptions::apply()
 
     const LengthUnit shown = unit();
     for (DecimalSpinBox *box : {form.c1_fdist, form.c2_fdist, form.DSB_leftBorder})
-        box->setDisplayUnit(Length::metres(1).in(shown),
-                            QLatin1Char(' ') + QLatin1String(Length::symbolOf(shown)));
+        box->setDisplayUnit(Length::metres(1).in(shown), Length::suffixOf(shown));
     // The scroll bar moves the border in whole units up to 1000 m; its range changes quietly.
     const QSignalBlocker quiet(form.SB_leftBorder);
     form.SB_leftBorder->setRange(1, int(std::ceil(Length::metres(1000).in(shown))));

@@ -1,7 +1,7 @@
 #ifndef LENGTH_H
 #define LENGTH_H
 
-#include <QtGlobal>
+#include <QString>
 
 // The unit in which the user reads and types distances. Everything inside,
 // files included, stays in millimetres and metres.
@@ -37,6 +37,11 @@ public:
     static constexpr const char *symbolOf(LengthUnit unit)
     {
         return unit == LengthUnit::Feet ? "ft" : "m";
+    }
+    // " m" or " ft", as a distance's text ends.
+    static QString suffixOf(LengthUnit unit)
+    {
+        return QLatin1Char(' ') + QLatin1String(symbolOf(unit));
     }
     static constexpr const char *largerSymbolOf(LengthUnit unit)
     {
