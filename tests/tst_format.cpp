@@ -31,7 +31,7 @@ void tst_Format::fieldsInTheirPlaces_data()
         << QList<double>{2.5, 0, 1, 37, 10, 1, 4, 2, 85, 0.0125, 1, 4, 2, 135, 0.03}
         << int(recordFields) << QByteArray();
     QTest::newRow("the block's first values")
-        << extended(1, presetValues) << start + QList<double>{1, 0, 0, 3, 1, 40, 1, 25.4, 2}
+        << extended(1, presetValues) << start + QList<double>{1, 0, 0, 3, 1, 40, 0, 25.4, 2}
         << int(settingsFields.size()) << QByteArray();
     QTest::newRow("a newer block: its tail kept")
         << extended(2, presetValues + "tail") << start << int(settingsFields.size())

@@ -1,5 +1,6 @@
 #include "app/preferences.h"
 #include "app/recovery.h"
+#include "app/session.h"
 #include "app/windowplacement.h"
 #include "settingsbytes.h"
 #include "sharpatest.h"
@@ -68,7 +69,7 @@ private:
 
 namespace {
 const QString presets = "c1_calcDef=1 c2_calcDef=0 c1_crop=0 c1_quality=3 comboBox_7=1 "
-                        "spinBox_2=40 comboBox_8=1 doubleSpinBox_10=25.4 c2_crop=2 c2_quality=0 "
+                        "spinBox_2=40 comboBox_8=0 doubleSpinBox_10=25.4 c2_crop=2 c2_quality=0 "
                         "comboBox_4=0 spinBox=0 comboBox_5=0 doubleSpinBox_7=0";
 
 QByteArray everyNumber(double value, const QByteArray &scale)
@@ -482,7 +483,7 @@ void tst_Settings::keptForTheNextStart()
     prompts->answers << path("f.cbp");
     act(*window, steps);
     const QString named = window->currentFileName();
-    window->keepUnsavedChanges(); // as the session ends
+    window->endOfRun().keepUnsavedChanges(); // as the session ends
     if (closed)
         window->close();
     QCOMPARE(QFile::exists(Recovery::path()), answer != 0);
@@ -490,7 +491,7 @@ void tst_Settings::keptForTheNextStart()
     mainWin next;
     prompts = fakePrompts(next);
     prompts->decisions << QMessageBox::StandardButton(answer);
-    next.offerRecovery();
+    next.endOfRun().offerRecovery();
     QCOMPARE(prompts->questions,
              answer ? QStringList{"Sharpa was closed with unsaved changes. Restore them?"}
                     : QStringList());

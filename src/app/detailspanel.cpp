@@ -1,5 +1,7 @@
 #include "detailspanel.h"
 
+#include "ui_mainwin.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -17,8 +19,8 @@ namespace {
 const QString shownKey = QStringLiteral("view/details");
 }
 
-DetailsPanel::DetailsPanel(QWidget *parent)
-    : QWidget(parent)
+DetailsPanel::DetailsPanel(const Ui_mainWin &form)
+    : QWidget(form.centralwidget)
     , model(new DetailsModel(this))
     , table(new QTableView(this))
     , shown(new QAction(QCoreApplication::translate("mainWin", "Details"), this))
@@ -59,6 +61,8 @@ DetailsPanel::DetailsPanel(QWidget *parent)
         setVisible(on);
         QSettings().setValue(shownKey, on);
     });
+    form.chartRow->addWidget(this);
+    form.menuView->addAction(shown);
 }
 
 QSize DetailsPanel::sizeHint() const
@@ -69,11 +73,6 @@ QSize DetailsPanel::sizeHint() const
                 + table->verticalScrollBar()->sizeHint().width(),
             frame + table->horizontalHeader()->sizeHint().height()
                 + model->rowCount() * table->verticalHeader()->defaultSectionSize()};
-}
-
-QAction *DetailsPanel::showAction() const
-{
-    return shown;
 }
 
 void DetailsPanel::setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,

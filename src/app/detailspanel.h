@@ -7,6 +7,7 @@
 
 class QAction;
 class QTableView;
+class Ui_mainWin;
 
 // View > Details: the details of the shown cameras beside the chart, shown
 // or hidden as last chosen. Its cells can be selected, and the platform's
@@ -16,14 +17,12 @@ class DetailsPanel : public QWidget
     Q_OBJECT
 
 public:
-    explicit DetailsPanel(QWidget *parent);
+    // Beside the chart, its entry in the View menu.
+    explicit DetailsPanel(const Ui_mainWin &form);
 
     void setCameras(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,
                     LengthUnit unit);
     void copySelection() const;
-    // The View menu's entry that shows and hides the panel.
-    QAction *showAction() const;
-
     // Wide enough for both cameras whichever are shown, so that the chart
     // beside it keeps its width.
     QSize sizeHint() const override;

@@ -9,6 +9,7 @@
 #include "settingsform.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
@@ -41,6 +42,8 @@ Document::Document(QWidget *parent, SettingsForm &binding,
     , initial(binding.read())
 {
     setFileName({});
+    parent->setAcceptDrops(true);
+    parent->installEventFilter(this);
 }
 
 Document::~Document() = default;
@@ -140,22 +143,24 @@ bool Document::saveAs()
     return saveFile(true);
 }
 
-bool Document::accepts(const QMimeData *data)
-{
-    return !droppedFile(data).isEmpty();
-}
-
 void Document::openChosen(const QString &path)
 {
     if (mayDiscardChanges())
         openFile(path);
 }
 
-void Document::drop(const QMimeData *data)
+bool Document::eventFilter(QObject *watched, QEvent *event)
 {
-    const QString path = droppedFile(data);
-    if (!path.isEmpty())
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto *drag = static_cast<QDropEvent *>(event);
+    const QString path = droppedFile(drag->mimeData());
+    if (path.isEmpty())
+        return false;
+    drag->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
         openChosen(path);
+    return true;
 }
 
 bool Document::keepUnsaved(const QString &copy) const

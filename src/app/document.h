@@ -11,7 +11,6 @@
 
 class SettingsForm;
 class Prompts;
-class QMimeData;
 class QWidget;
 
 // The camera settings file that the window shows: its name in the title,
@@ -42,9 +41,6 @@ public:
 
     // A file chosen outside the dialog: dropped, or from the recent files.
     void openChosen(const QString &path);
-    // A drag is taken when it carries exactly one local file.
-    static bool accepts(const QMimeData *data);
-    void drop(const QMimeData *data);
 
     // Writes the unsaved changes, if any, to a file of their own; false
     // where there are none or they could not be written.
@@ -57,6 +53,11 @@ public:
     void markSaved();
     // After every recalculation: the title marks a form that differs from its file.
     void showModified();
+
+protected:
+    // The window takes a drag that carries exactly one local file, and
+    // opens it when dropped.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // The form took other values as a whole: a file's, or its start values.

@@ -38,11 +38,6 @@ bool LeftBorder::releaseFloor()
     return raiseToFloor();
 }
 
-const QObject *LeftBorder::control() const
-{
-    return box;
-}
-
 bool LeftBorder::raiseToFloor()
 {
     const double before = box->value();

@@ -6,7 +6,6 @@
 #include <array>
 
 class DecimalSpinBox;
-class QObject;
 class QDoubleSpinBox;
 class QScrollBar;
 
@@ -27,7 +26,6 @@ public:
     void holdFloor();
     // True where the border had to rise to the new floor.
     bool releaseFloor();
-    const QObject *control() const;
 
 private:
     bool raiseToFloor();

@@ -1,5 +1,6 @@
 #include "mainwin.h"
 #include "product.h"
+#include "session.h"
 #include "terminationsignals.h"
 #include "translations.h"
 
@@ -44,11 +45,12 @@ int main(int argc, char *argv[])
     installTranslations(app, QLocale());
     mainWin window;
     const TerminationSignals ending;
-    QObject::connect(&ending, &TerminationSignals::received, &window, &mainWin::endWithoutAsking);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     &mainWin::keepUnsavedChanges);
+    Session &session = window.endOfRun();
+    QObject::connect(&ending, &TerminationSignals::received, &session, &Session::endWithoutAsking);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &session,
+                     &Session::keepUnsavedChanges);
     window.show();
-    window.offerRecovery();
+    session.offerRecovery();
     // "sharpa -- FILE" names the file as "sharpa FILE" does; "sharpa --" none.
     if (argc != 6 && parser.positionalArguments().size() == 1)
         window.openFile(parser.positionalArguments().constFirst());

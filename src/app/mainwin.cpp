@@ -1,6 +1,7 @@
 #include "mainwin.h"
 
 #include "appicon.h"
+#include "camerabuttons.h"
 #include "chart/graph.h"
 #include "chart/scene.h"
 #include "chartactions.h"
@@ -13,32 +14,28 @@
 #include "product.h"
 #include "prompts.h"
 #include "readout.h"
-#include "recovery.h"
+#include "session.h"
 #include "undohistory.h"
 #include "viewoptions.h"
 #include "windowplacement.h"
 
 #include <QCloseEvent>
-#include <QMimeData>
-#include <QVBoxLayout>
 
 #include <cstdlib>
 
-namespace {
 // The form is built before the rooms that bind to it.
-const Ui_mainWin &builtForm(mainWin *window)
+static const Ui_mainWin &builtForm(mainWin *window)
 {
     window->setupUi(window);
     return *window;
 }
-} // namespace
 
 mainWin::mainWin()
     : version(productVersion)
     , prompts(std::make_unique<Prompts>())
     , form{CameraForm(builtForm(this), 0), CameraForm(*this, 1)}
     , border(DSB_leftBorder, SB_leftBorder, {c1_flength, c2_flength})
-    , fileForm(centralwidget, border)
+    , fileForm(*this, form, border)
     , history(new UndoHistory(
           centralwidget, [this] { run(); }, this))
     , view(new ViewOptions(*this))
@@ -48,24 +45,22 @@ mainWin::mainWin()
     , chartActions(new ChartActions(chart, prompts))
     , preferences(new Preferences(this, menuOpenRecent, prompts))
     , placement(new WindowPlacement(this, chartSplitter, frame))
-    , details(new DetailsPanel(this))
+    , details(new DetailsPanel(*this))
+    , buttons(
+          new CameraButtons(form, {c1_cocPresets, c2_cocPresets}, cameras, *history, statusBar()))
     , compareActions(new CompareActions(*this, form, *view, *history, [this] { return setups(); }))
-    , recovery(std::make_unique<Recovery>(this, *document, prompts))
+    , session(new Session(this, *document, *placement, prompts))
 {
     setWindowIcon(applicationIcon());
-    auto *chartLayout = new QVBoxLayout(frame);
-    chartLayout->setContentsMargins({});
     chartLayout->addWidget(chart);
     new ChartGestures(chart, *this, *history, [this] { run(); });
     connectControls();
     addMenus();
-    chartRow->addWidget(details);
     // Narrower, the chart's own controls would be cut.
     chartPane->setMinimumWidth(hboxLayout->sizeHint().width());
     connect(document, &Document::replaced, this, &mainWin::run);
     connect(document, &Document::opened, history, &UndoHistory::clear);
     connect(view, &ViewOptions::changed, this, &mainWin::run);
-    setAcceptDrops(true);
     placement->restore();
     run();
     document->markSaved();
@@ -107,9 +102,6 @@ void mainWin::connectControls()
         connect(camera, &QGroupBox::toggled, this, &mainWin::run);
     connect(c1_setCOCPS, &QPushButton::released, this, &mainWin::setC1CocPS);
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
-    for (int k = 0; k < 2; ++k)
-        connect(form[std::size_t(k)].setViewCoc, &QPushButton::clicked, this,
-                [this, k] { setCocFromViewDistance(k); });
     // After the recalculations: a step is what they left, and the title
     // marks what differs from the file. The presets' inputs change no
     // result until applied, but the file keeps them.
@@ -141,27 +133,23 @@ void mainWin::addMenus()
     connect(document, &Document::fileNamed, preferences, &Preferences::addRecentFile);
     connect(actionExport_Chart, &QAction::triggered, chartActions, &ChartActions::exportChart);
     connect(actionCopy_Chart, &QAction::triggered, chartActions, &ChartActions::copyChart);
-    menuView->addAction(details->showAction());
 }
 
 Scene mainWin::scene() const
 {
-    Scene input;
-    input.axis = view->axis();
-    input.ys = qyscale->value();
-    input.cameras = cameras;
-    input.shown = {boxC1->isChecked(), boxC2->isChecked()};
-    input.diffraction = {c1_calcDef->isChecked(), c2_calcDef->isChecked()};
-    input.credit = QStringLiteral("%1 %2").arg(productName, version);
-    return input;
+    return {view->axis(),
+            qyscale->value(),
+            cameras,
+            {boxC1->isChecked(), boxC2->isChecked()},
+            {c1_calcDef->isChecked(), c2_calcDef->isChecked()},
+            QStringLiteral("%1 %2").arg(productName, version)};
 }
 
 void mainWin::run()
 {
     border.follow(view->unit());
-    qxscaled->setText(QString::number(qxscale->value()));
-    qyscaled->setText(QString::number(qyscale->value()));
-
+    qxscaled->setNum(qxscale->value());
+    qyscaled->setNum(qyscale->value());
     for (std::size_t k = 0; k < cameras.size(); ++k) {
         CameraForm &c = form[k];
         cameras[k].init(Length::metres(c.fdist->value()).millimetres(), c.apature->value(),
@@ -184,23 +172,12 @@ void mainWin::setDist()
 
 void mainWin::setC1CocPS()
 {
-    const UndoHistory::Step step(*history, c1_cocPresets->tabText(0));
-    form[0].setCocFromPixelSize();
+    buttons->setCocFromPixelSize(0);
 }
 
 void mainWin::setC2CocPS()
 {
-    const UndoHistory::Step step(*history, c2_cocPresets->tabText(0));
-    form[1].setCocFromPixelSize();
-}
-
-void mainWin::setCocFromViewDistance(int camera)
-{
-    const UndoHistory::Step step(*history,
-                                 (camera == 0 ? c1_cocPresets : c2_cocPresets)->tabText(1));
-    const QString missing = form[std::size_t(camera)].setCocFromViewDistance();
-    if (!missing.isEmpty())
-        statusBar()->showMessage(missing, 5000);
+    buttons->setCocFromPixelSize(1);
 }
 
 void mainWin::load()
@@ -220,51 +197,18 @@ void mainWin::saveAs()
 
 void mainWin::quit()
 {
-    if (!document->mayDiscardChanges())
-        return;
-    placement->save();
-    recovery->discard();
-    std::exit(0);
+    if (session->mayEnd())
+        std::exit(0);
 }
 
-void mainWin::offerRecovery()
+Session &mainWin::endOfRun() const
 {
-    recovery->offer();
-}
-
-void mainWin::keepUnsavedChanges()
-{
-    recovery->keep();
-}
-
-void mainWin::endWithoutAsking()
-{
-    recovery->keep();
-    placement->save();
-    QCoreApplication::exit(0);
+    return *session;
 }
 
 void mainWin::closeEvent(QCloseEvent *event)
 {
-    event->setAccepted(document->mayDiscardChanges());
-    if (event->isAccepted()) {
-        placement->save();
-        recovery->discard();
-    }
-}
-
-void mainWin::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (Document::accepts(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void mainWin::dropEvent(QDropEvent *event)
-{
-    if (Document::accepts(event->mimeData())) {
-        event->acceptProposedAction();
-        document->drop(event->mimeData());
-    }
+    event->setAccepted(session->mayEnd());
 }
 
 void mainWin::about()
@@ -284,14 +228,12 @@ void mainWin::help()
 
 void mainWin::setC1Hyper()
 {
-    const UndoHistory::Step step(*history, tr("Set to Hyperfocal"));
-    form[0].setHyperfocal(cameras[0]);
+    buttons->setHyperfocal(0);
 }
 
 void mainWin::setC2Hyper()
 {
-    const UndoHistory::Step step(*history, tr("Set to Hyperfocal"));
-    form[1].setHyperfocal(cameras[1]);
+    buttons->setHyperfocal(1);
 }
 
 std::array<CameraSetup, 2> mainWin::setups() const

@@ -13,13 +13,14 @@
 #include <array>
 #include <memory>
 
+class CameraButtons;
 class ChartActions;
 class CompareActions;
 class DetailsPanel;
 class Document;
 class Preferences;
 class Prompts;
-class Recovery;
+class Session;
 class StatusReadout;
 class UndoHistory;
 class ViewOptions;
@@ -32,7 +33,8 @@ struct Scene;
 // their change signals run run(), which re-initialises the two camera
 // records and repaints. Where each job lives:
 // - CameraForm (cameraform.h): each camera's controls, its setup, its
-//   hyperfocal button and CoC presets; LeftBorder (leftborder.h): the
+//   hyperfocal button and CoC presets; CameraButtons (camerabuttons.h):
+//   those buttons as steps of the history; LeftBorder (leftborder.h): the
 //   border's floor and scroll bar; SettingsForm (settingsform.h): the values
 //   a settings file keeps, between the file and the form;
 // - Document (document.h): the file's name and title, unsaved changes,
@@ -52,8 +54,8 @@ struct Scene;
 // - Information (information.h): the user guide, the about box and the
 //   version page;
 // - UndoHistory (undohistory.h): Edit > Undo and Redo, a step per action;
-// - Recovery (recovery.h): unsaved changes kept when the program is ended
-//   without asking, and offered at the next start;
+// - Session (session.h): the end of a run, asked or not, and the unsaved
+//   changes kept when it is not, offered at the next start;
 // - Prompts (prompts.h): every dialog, replaced by tests.
 class mainWin : public QMainWindow, public Ui_mainWin
 {
@@ -72,12 +74,8 @@ public:
     // Replaces the file dialogs and warning boxes, as tests do.
     void setPrompts(std::unique_ptr<Prompts> replacement);
 
-    // Offers the unsaved changes that an earlier run kept, once.
-    void offerRecovery();
-    // Keeps the unsaved changes for the next start, as the session ends.
-    void keepUnsavedChanges();
-    // Keeps them and ends without asking, as on SIGTERM.
-    void endWithoutAsking();
+    // How the run ends, and what an earlier one kept.
+    Session &endOfRun() const;
 
 public slots:
     // The order of these slots is the window's public slot table.
@@ -97,13 +95,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void connectControls();
     void addMenus();
-    void setCocFromViewDistance(int camera);
     void newDocument();
     // Both cameras' setups with the optics of the last recalculation.
     std::array<CameraSetup, 2> setups() const;
@@ -123,8 +118,9 @@ private:
     Preferences *preferences;
     WindowPlacement *placement;
     DetailsPanel *details;
+    CameraButtons *buttons;
     CompareActions *compareActions;
-    std::unique_ptr<Recovery> recovery;
+    Session *session;
 };
 
 #endif // MAINWIN_H

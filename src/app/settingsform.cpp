@@ -1,19 +1,32 @@
 #include "settingsform.h"
 
+#include "cameraform.h"
 #include "decimalspinbox.h"
 #include "leftborder.h"
+#include "ui_mainwin.h"
 
 #include <QComboBox>
 
 #include <algorithm>
 #include <iostream>
 
-SettingsForm::SettingsForm(const QWidget *form, LeftBorder &leftBorder)
+SettingsForm::SettingsForm(const Ui_mainWin &form, const std::array<CameraForm, 2> &cameras,
+                           LeftBorder &leftBorder)
     : border(leftBorder)
 {
-    for (std::size_t k = 0; k < settingsFields.size(); ++k) {
-        auto *control = form->findChild<QObject *>(QLatin1String(settingsFields[k].control));
-        Q_ASSERT(control);
+    const auto &[one, two] = cameras;
+    // In the file's order.
+    const std::array<QWidget *, settingsFields.size()> controls{
+        form.DSB_leftBorder, form.distanceCam, form.distanceFP,  form.qxscale,
+        form.qyscale,        one.box,          one.fdist,        one.apature,
+        one.flength,         one.coc,          two.box,          two.fdist,
+        two.apature,         two.flength,      two.coc,          one.diffraction,
+        two.diffraction,     one.crop,         one.quality,      one.pixelForm,
+        one.viewDistance,    one.viewForm,     one.printWidth,   two.crop,
+        two.quality,         two.pixelForm,    two.viewDistance, two.viewForm,
+        two.printWidth};
+    for (std::size_t k = 0; k < controls.size(); ++k) {
+        QWidget *control = controls[k];
         const QMetaObject *type = control->metaObject();
         if (const auto *list = qobject_cast<QComboBox *>(control)) {
             kept[k] = {control, type->property(type->indexOfProperty("currentIndex")), 0,
@@ -24,8 +37,6 @@ SettingsForm::SettingsForm(const QWidget *form, LeftBorder &leftBorder)
             kept[k] = {control, type->userProperty(), minimum.isValid() ? minimum.toDouble() : 0,
                        minimum.isValid() ? control->property("maximum").toDouble() : 1};
         }
-        if (control == border.control())
-            borderField = k;
     }
 }
 
@@ -70,8 +81,8 @@ std::vector<std::size_t> SettingsForm::write(const CameraSettings &settings, boo
         }
     }
     // The new lenses may lift the border: that is an adjustment too.
-    if (border.releaseFloor()
-        && std::find(adjusted.begin(), adjusted.end(), borderField) == adjusted.end())
-        adjusted.insert(adjusted.begin(), borderField);
+    // The border is the file's first field.
+    if (border.releaseFloor() && (adjusted.empty() || adjusted.front() != 0))
+        adjusted.insert(adjusted.begin(), 0);
     return adjusted;
 }

@@ -8,16 +8,17 @@
 #include <array>
 #include <vector>
 
+class CameraForm;
 class LeftBorder;
-class QWidget;
+class Ui_mainWin;
 
 // The values that a settings file keeps, moved between the file and the
 // form's controls in the file's order. A file and File > New go in alike.
 class SettingsForm
 {
 public:
-    // The controls that the file's fields name, below the form.
-    SettingsForm(const QWidget *form, LeftBorder &border);
+    SettingsForm(const Ui_mainWin &form, const std::array<CameraForm, 2> &cameras,
+                 LeftBorder &border);
 
     CameraSettings read() const;
     // One control at a time, in file order, each change recalculating as if
@@ -40,7 +41,6 @@ private:
 
     LeftBorder &border;
     std::array<Bound, settingsFields.size()> kept;
-    std::size_t borderField = 0;
 };
 
 #endif // SETTINGSFORM_H

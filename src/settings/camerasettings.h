@@ -8,13 +8,12 @@
 #include <array>
 #include <optional>
 
-// One value that a camera settings file (.cbp) keeps: the control it comes
-// from, by object name, how the file encodes it, and how a message names it
-// (the camera, 0 for none, and the form's own text for the control).
+// One value that a camera settings file (.cbp) keeps: how the file encodes
+// it, and how a message names it (the camera, 0 for none, and the form's own
+// text for its control).
 struct SettingsField
 {
     enum Type { Double, Bool, Int32 };
-    const char *control;
     Type type;
     int camera;
     const char *label;
@@ -28,37 +27,36 @@ struct SettingsField
 // knows; the others follow it in Sharpa's extension block.
 inline constexpr std::size_t recordFields = 15;
 inline constexpr std::array<SettingsField, 29> settingsFields{{
-    {"DSB_leftBorder", SettingsField::Double, 0, QT_TRANSLATE_NOOP("mainWin", "Left Border")},
-    {"distanceCam", SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Distance from Camera")},
-    {"distanceFP", SettingsField::Bool, 0,
-     QT_TRANSLATE_NOOP("mainWin", "Distance from focus plane")},
-    {"qxscale", SettingsField::Int32, 0, QT_TRANSLATE_NOOP("mainWin", "Distance scale")},
-    {"qyscale", SettingsField::Int32, 0, QT_TRANSLATE_NOOP("mainWin", "Uz-Scale")},
-    {"boxC1", SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Camera 1")},
-    {"c1_fdist", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Focus")},
-    {"c1_apature", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Apature")},
-    {"c1_flength", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Focal length")},
-    {"c1_coc", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Circel of Confusion")},
-    {"boxC2", SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Camera 2")},
-    {"c2_fdist", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Focus")},
-    {"c2_apature", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Apature")},
-    {"c2_flength", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Focal length")},
-    {"c2_coc", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Circel of Confusion")},
+    {SettingsField::Double, 0, QT_TRANSLATE_NOOP("mainWin", "Left Border")},
+    {SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Distance from Camera")},
+    {SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Distance from focus plane")},
+    {SettingsField::Int32, 0, QT_TRANSLATE_NOOP("mainWin", "Distance scale")},
+    {SettingsField::Int32, 0, QT_TRANSLATE_NOOP("mainWin", "Uz-Scale")},
+    {SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Camera 1")},
+    {SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Focus")},
+    {SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Apature")},
+    {SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Focal length")},
+    {SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Circel of Confusion")},
+    {SettingsField::Bool, 0, QT_TRANSLATE_NOOP("mainWin", "Camera 2")},
+    {SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Focus")},
+    {SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Apature")},
+    {SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Focal length")},
+    {SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Circel of Confusion")},
     // The extension block, version 1.
-    {"c1_calcDef", SettingsField::Bool, 1, QT_TRANSLATE_NOOP("mainWin", "Calc with diffraction")},
-    {"c2_calcDef", SettingsField::Bool, 2, QT_TRANSLATE_NOOP("mainWin", "Calc with diffraction")},
-    {"c1_crop", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Crop factor")},
-    {"c1_quality", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Quality")},
-    {"comboBox_7", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
-    {"spinBox_2", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "View distance")},
-    {"comboBox_8", SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
-    {"doubleSpinBox_10", SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Image width")},
-    {"c2_crop", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Crop factor")},
-    {"c2_quality", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Quality")},
-    {"comboBox_4", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
-    {"spinBox", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "View distance")},
-    {"comboBox_5", SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
-    {"doubleSpinBox_7", SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Image width")},
+    {SettingsField::Bool, 1, QT_TRANSLATE_NOOP("mainWin", "Calc with diffraction")},
+    {SettingsField::Bool, 2, QT_TRANSLATE_NOOP("mainWin", "Calc with diffraction")},
+    {SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Crop factor")},
+    {SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Quality")},
+    {SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "View distance")},
+    {SettingsField::Int32, 1, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {SettingsField::Double, 1, QT_TRANSLATE_NOOP("mainWin", "Image width")},
+    {SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Crop factor")},
+    {SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Quality")},
+    {SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "View distance")},
+    {SettingsField::Int32, 2, QT_TRANSLATE_NOOP("mainWin", "Form Factor")},
+    {SettingsField::Double, 2, QT_TRANSLATE_NOOP("mainWin", "Image width")},
 }};
 
 // The values of settingsFields, in its order. A bool is 0 or 1, an int a

@@ -42,9 +42,9 @@ inline QByteArray extended(quint16 version, const QByteArray &values)
 }
 
 // Diffraction on for camera 1; camera 1's CoC presets: crop 1.0, 10 million
-// pixels, 4:3, from 40 cm on a 25.4 cm print, 4:3; camera 2's crop 1.6.
+// pixels, 4:3, from 40 cm on a 25.4 cm print, 3:2; camera 2's crop 1.6.
 inline const QByteArray presetValues
-    = QByteArray::fromHex("01 00 00000000 00000003 00000001 00000028 00000001 4039666666666666 "
+    = QByteArray::fromHex("01 00 00000000 00000003 00000001 00000028 00000000 4039666666666666 "
                           "00000002 00000000 00000000 00000000 00000000 0000000000000000");
 
 #endif // SETTINGSBYTES_H
