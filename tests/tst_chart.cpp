@@ -419,6 +419,13 @@ void tst_Chart::pictures_data()
         << "c1_fdist=2.0125 boxC2=0 distanceFP=1 qxscale=1 qyscale=99 DSB_leftBorder=0.3"
         << QSize(600, 400);
     QTest::newRow("chart-flat") << "" << QSize(300, 41);
+    // A plan from 5 m to infinity, and a stack from 3.5 m to 5 m.
+    QTest::newRow("chart-plan") << "actionAxisToInfinity! actionPlan! boxC2=0 c1_planNear=5 "
+                                   "c1_apature=8 c1_planApply!"
+                                << QSize(600, 400);
+    QTest::newRow("chart-stack") << "actionPlan! boxC1=0 c2_planNear=3.5 c2_planToInfinity=0 "
+                                    "c2_planFar=5 c2_apature=11 c2_planOverlap=10"
+                                 << QSize(600, 400);
 }
 
 void tst_Chart::pictures()
@@ -544,7 +551,10 @@ void tst_Chart::everyPairOfExtremes()
         {"c1_fdist=0 c2_fdist=0", "c1_fdist=0.08 c2_fdist=99999"},
         {"distanceFP=1 c1_calcDef=1", "c2_calcDef=1"},
         {"actionAxisLinear! actionUnitsMetres!", "actionAxisToInfinity! actionUnitsFeet!"},
-        {"1x1", "40x40", "41x51", "300x41", "3840x2000"}};
+        {"1x1", "40x40", "41x51", "300x41", "3840x2000"},
+        {"actionPlan.checked=false",
+         "actionPlan.checked=true c1_planNear=0.01 c1_planLimit=0.1 c2_planNear=20 "
+         "c2_planToInfinity=0 c2_planFar=99999 c2_planOverlap=90"}};
     const CoutCapture quiet;
     mainWin window;
     fakePrompts(window); // New discards the last pair's changes
@@ -562,6 +572,13 @@ void tst_Chart::everyPairOfExtremes()
                             act(window, step);
                     }
                     const QImage image = renderChart(window, size);
+                    for (const char *answer :
+                         {"c1_planAnswer", "c1_planStack", "c2_planAnswer", "c2_planStack"}) {
+                        const QString text = window.findChild<QLabel *>(answer)->text();
+                        QVERIFY2(!text.contains(QRegularExpression(
+                                     "nan|inf", QRegularExpression::CaseInsensitiveOption)),
+                                 qPrintable(first + ' ' + second + ": " + text));
+                    }
                     // The U = 0 grid line's tick, left of the y axis where no curve reaches.
                     if (size.height() > 50 && size.width() > 30)
                         QCOMPARE(image.pixel(27, size.height() - 30), qRgb(200, 200, 200));

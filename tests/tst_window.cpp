@@ -39,6 +39,8 @@ private slots:
     void newRestoresValuesAndRanges();
     void details_data();
     void details();
+    void equivalentThereAndBack_data();
+    void equivalentThereAndBack();
     void mouse_data();
     void mouse();
     void readoutAtColumn_data();
@@ -353,6 +355,34 @@ void tst_Window::controls_data()
         << "c2_calcDef=1 comboBox_5=1 actionCopyCamera1!"
         << "c1_flength.value=135; c1_crop.currentIndex=0; c1_calcDef.checked=true; "
            "comboBox_8.currentIndex=1; statusbar.currentMessage=Camera 2 copied to Camera 1";
+    QTest::newRow("make camera 2 equivalent")
+        << "actionMakeEquivalent2!"
+        << "c2_flength.value=136; c2_apature.value=3.2; c2_coc.value=0.02; "
+           "statusbar.currentMessage=Camera 2: 136.00 mm, f/3.2, CoC 0.0200 mm — same shutter "
+           "speed at 2.6 × the ISO";
+    QTest::newRow("equivalent out of its box")
+        << "c1_apature=45 actionMakeEquivalent2!"
+        << "c2_flength.value=135; statusbar.currentMessage=Camera 2 unchanged: it would take "
+           "f/72, outside f/0.7 to f/64.";
+    QTest::newRow("plan: 3 m to 5 m")
+        << "actionPlan! c1_planNear=3 c1_planToInfinity=0 c1_planFar=5 c1_calcDef=1"
+        << "c1_planAnswer.text=No single shot keeps 3.00 m – 5.00 m within U 1.00: at its "
+           "sharpest, f/19.1, the worst blur is U 4.13.; c1_planStack.text=A stack at f/2: 26 "
+           "shots, far to near.";
+    QTest::newRow("plan applied, in feet")
+        << "actionUnitsFeet! actionPlan! c1_planNear=3 c1_planToInfinity=0 c1_planFar=5 "
+           "c1_planApply!"
+        << "c1_fdist.value=3.74904; c1_apature.value=39.5; c1_planAnswer.text=9.84 ft – 16.40 "
+           "ft: focus 12.30 ft, f/39.5 widest (worst U 1.00)";
+    QTest::newRow("plan: nothing reaches the limit")
+        << "actionPlan! c2_planNear=0.5 c2_calcDef=1"
+        << "c2_planAnswer.text=No single shot keeps 0.500 m – ∞ within U 1.00: at its sharpest, "
+           "f/64, the worst blur is U 33.27.; c2_planApply.enabled=false; c2_planStack.text=At "
+           "f/2 a stack would take more than 999 shots.";
+    QTest::newRow("plan: near inside the focal length")
+        << "actionPlan! c2_planNear=0.1"
+        << "c2_planAnswer.text=The near distance must lie beyond the focal length, 0.135 m, and "
+           "before the far one.; c2_planStack.text=";
     QTest::newRow("depth of field: camera off")
         << "boxC1=0 c2_calcDef=1"
         << "readoutC1.visible=false; readoutC2.text=Camera 2: 3.98 m – 4.02 m (0.0332 m)";
@@ -423,6 +453,9 @@ void tst_Window::undoAndRedoEachKindOfStep_data()
     QTest::newRow("a camera off") << ""
                                   << "boxC2=0"
                                   << "Switch Camera 2 On or Off";
+    QTest::newRow("a plan's Apply") << "actionPlan! c1_planNear=5 c1_coc=0.02"
+                                    << "c1_planApply!"
+                                    << "Apply the Plan";
     QTest::newRow("New") << "c1_flength=50 qyscale=30"
                          << "actionNew!"
                          << "New";
@@ -555,6 +588,52 @@ void tst_Window::details()
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
     for (const QString &line : lines)
         QVERIFY2(copied.contains(line), qPrintable(copied.join('\n')));
+}
+
+void tst_Window::equivalentThereAndBack_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("APS-C to full frame") << "";
+    QTest::newRow("full frame to 1.5, diffraction") << "c1_crop=0 c2_crop=1 c1_apature=5.6 "
+                                                       "c1_flength=35 c1_coc=0.03 c1_calcDef=1 "
+                                                       "c2_calcDef=1 c1_fdist=2.5 c2_fdist=2.5";
+}
+
+// The same picture on the other sensor: depth, background blur and angle
+// alike to the boxes' rounding, and the way back gives the start.
+void tst_Window::equivalentThereAndBack()
+{
+    QFETCH(QString, steps);
+    const CoutCapture quiet;
+    mainWin window;
+    act(window, steps);
+    const std::array<DecimalSpinBox *, 3> boxes{window.c1_flength, window.c1_apature,
+                                                window.c1_coc};
+    std::array<double, 3> start{};
+    for (std::size_t k = 0; k < boxes.size(); ++k)
+        start[k] = boxes[k]->value();
+    act(window, "actionMakeEquivalent2!");
+    const QAbstractItemModel *details = window.findChild<QTableView *>("detailsTable")->model();
+    for (int row = 0; row < details->rowCount(); ++row) {
+        const QString title = details->headerData(row, Qt::Vertical).toString();
+        if (!QStringList{"Total depth", "Background blur at ∞ (% of width)",
+                         "Horizontal angle of view"}
+                 .contains(title))
+            continue;
+        const auto number = [&](int column) {
+            return QLocale().toDouble(details->index(row, column)
+                                          .data()
+                                          .toString()
+                                          .section(QRegularExpression("[ °]"), 0, 0));
+        };
+        QVERIFY2(std::abs(number(1) / number(0) - 1) < 0.02, qPrintable(title));
+    }
+    // Back to the start but for what the way there rounded off: a step of the box at most.
+    act(window, "actionMakeEquivalent1!");
+    for (std::size_t k = 0; k < boxes.size(); ++k)
+        QVERIFY2(std::abs(boxes[k]->value() - start[k])
+                     <= std::pow(10, -boxes[k]->decimals()) * 1.001,
+                 qPrintable(boxes[k]->objectName()));
 }
 
 void tst_Window::mouse_data()

@@ -30,6 +30,14 @@ CameraForm::CameraForm(const Ui_mainWin &form, int index)
                                 QColor(ChartPainter::cameraColours.at(std::size_t(index))).name()));
 }
 
+CameraOptics CameraForm::optics() const
+{
+    CameraOptics camera;
+    camera.init(Length::metres(fdist->value()).millimetres(), apature->value(), flength->value(),
+                coc->value());
+    return camera;
+}
+
 CameraSetup CameraForm::setup(const CameraOptics &optics) const
 {
     return {optics, diffraction->isChecked(), Presets::cropFactor(crop->currentIndex()),
@@ -39,7 +47,8 @@ CameraSetup CameraForm::setup(const CameraOptics &optics) const
 void CameraForm::copy(const CameraForm &other)
 {
     fdist->setValue(other.fdist->value());
-    for (const auto &[source, target] : {std::pair{other.apature, apature},
+    using Boxes = std::pair<QDoubleSpinBox *, QDoubleSpinBox *>;
+    for (const auto &[source, target] : {Boxes{other.apature, apature},
                                          {other.flength, flength},
                                          {other.coc, coc},
                                          {other.printWidth, printWidth}})

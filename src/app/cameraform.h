@@ -27,9 +27,9 @@ public:
 
     QGroupBox *box;
     DecimalSpinBox *fdist;
-    QDoubleSpinBox *apature;
-    QDoubleSpinBox *flength;
-    QDoubleSpinBox *coc;
+    DecimalSpinBox *apature;
+    DecimalSpinBox *flength;
+    DecimalSpinBox *coc;
     QCheckBox *diffraction;
     QPushButton *setHyper;
     QComboBox *crop;
@@ -40,6 +40,8 @@ public:
     QComboBox *viewForm;
     QPushButton *setViewCoc;
 
+    // The optics that the boxes set, each recalculation's trace line written.
+    CameraOptics optics() const;
     // The optics with the sensor and the diffraction switch that the controls set.
     CameraSetup setup(const CameraOptics &optics) const;
     // The other camera's optics inputs, diffraction switch and CoC presets' inputs.

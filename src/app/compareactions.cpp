@@ -1,12 +1,15 @@
 #include "compareactions.h"
 
 #include "cameraform.h"
+#include "decimalspinbox.h"
 #include "optics/matching.h"
+#include "optics/presets.h"
 #include "readout.h"
 #include "ui_mainwin.h"
 #include "undohistory.h"
 #include "viewoptions.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QLocale>
@@ -20,17 +23,21 @@ CompareActions::CompareActions(const Ui_mainWin &ui, std::array<CameraForm, 2> &
     , source(std::move(cameras))
     , bar(ui.statusbar)
 {
-    const std::array<std::pair<QAction *, int>, 6> targets{{{ui.actionMatchDepthOfField1, 0},
+    const std::array<std::pair<QAction *, int>, 8> targets{{{ui.actionMatchDepthOfField1, 0},
                                                             {ui.actionMatchBackgroundBlur1, 0},
                                                             {ui.actionCopyCamera1, 0},
+                                                            {ui.actionMakeEquivalent1, 0},
                                                             {ui.actionMatchDepthOfField2, 1},
                                                             {ui.actionMatchBackgroundBlur2, 1},
-                                                            {ui.actionCopyCamera2, 1}}};
+                                                            {ui.actionCopyCamera2, 1},
+                                                            {ui.actionMakeEquivalent2, 1}}};
+    using Act = void (CompareActions::*)(int);
+    constexpr std::array<Act, 4> acts{&CompareActions::matchDepthOfField,
+                                      &CompareActions::matchBackgroundBlur,
+                                      &CompareActions::copyCamera, &CompareActions::makeEquivalent};
     for (std::size_t k = 0; k < targets.size(); ++k) {
         const int target = targets[k].second;
-        const auto act = k % 3 == 0 ? &CompareActions::matchDepthOfField
-            : k % 3 == 1            ? &CompareActions::matchBackgroundBlur
-                                    : &CompareActions::copyCamera;
+        const Act act = acts[k % acts.size()];
         QAction *action = targets[k].first;
         connect(action, &QAction::triggered, this, [this, act, target, action, &history] {
             const UndoHistory::Step step(history, action->text());
@@ -110,6 +117,40 @@ void CompareActions::copyCamera(int target)
                          .arg(2 - target)
                          .arg(target + 1),
                      5000);
+}
+
+void CompareActions::makeEquivalent(int target)
+{
+    CameraForm &to = form[std::size_t(target)];
+    const CameraForm &from = form[std::size_t(1 - target)];
+    // The same angle of view and depth of field on a sensor r times as large.
+    const double r = Presets::sensorDiagonal(to.crop->currentIndex())
+        / Presets::sensorDiagonal(from.crop->currentIndex());
+    const std::array<std::pair<DecimalSpinBox *, double>, 3> values{
+        {{to.flength, from.flength->value() * r},
+         {to.apature, from.apature->value() * r},
+         {to.coc, from.coc->value() * r}}};
+    const auto text = [](const DecimalSpinBox *box, double value) {
+        return box->prefix() + box->textFromValue(value) + box->suffix();
+    };
+    for (const auto &[box, value] : values) {
+        const double shown = box->shownValue(value);
+        if (shown < box->minimum() || shown > box->maximum())
+            return refuse(
+                QCoreApplication::translate(
+                    "mainWin", "Camera %1 unchanged: it would take %2, outside %3 to %4.")
+                    .arg(target + 1)
+                    .arg(text(box, shown), text(box, box->minimum()), text(box, box->maximum())));
+    }
+    for (const auto &[box, value] : values)
+        box->setShownValue(value);
+    bar->showMessage(
+        QCoreApplication::translate(
+            "mainWin", "Camera %1: %2, %3, CoC %4 — same shutter speed at %5 × the ISO")
+            .arg(target + 1)
+            .arg(text(to.flength, to.flength->value()), text(to.apature, to.apature->value()),
+                 text(to.coc, to.coc->value()), QLocale().toString(r * r, 'g', 2)),
+        10000);
 }
 
 void CompareActions::setApature(int target, double apature, const QString &shortfall)

@@ -16,7 +16,8 @@ class Ui_mainWin;
 class ViewOptions;
 
 // The Compare menu: one camera's f-number set so that it has the other's
-// depth of field or background blur, or one camera copied to the other. The
+// depth of field or background blur, one camera made equivalent to the
+// other on its own sensor, or one camera copied to the other. The
 // status bar says what changed, or how near a match came.
 class CompareActions : public QObject
 {
@@ -35,6 +36,10 @@ public:
     void matchDepthOfField(int target);
     void matchBackgroundBlur(int target);
     void copyCamera(int target);
+    // The other's angle of view and depth of field on the target's sensor,
+    // at the target's focus: focal length, f-number and CoC scaled by the
+    // ratio of the sensors' diagonals. A value outside its box changes nothing.
+    void makeEquivalent(int target);
 
 private:
     void setApature(int target, double apature, const QString &shortfall);

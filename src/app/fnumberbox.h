@@ -7,6 +7,8 @@
 // value stays as typed, and a whole f-number shows without decimals (f/16).
 class FNumberBox : public DecimalSpinBox
 {
+    Q_OBJECT
+
 public:
     using DecimalSpinBox::DecimalSpinBox;
 

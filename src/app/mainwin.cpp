@@ -10,6 +10,7 @@
 #include "detailspanel.h"
 #include "document.h"
 #include "information.h"
+#include "plandock.h"
 #include "preferences.h"
 #include "product.h"
 #include "prompts.h"
@@ -49,6 +50,7 @@ mainWin::mainWin()
     , buttons(
           new CameraButtons(form, {c1_cocPresets, c2_cocPresets}, cameras, *history, statusBar()))
     , compareActions(new CompareActions(*this, form, *view, *history, [this] { return setups(); }))
+    , plan(new PlanDock(this, *this, form, *history))
     , session(new Session(this, *document, *placement, prompts))
 {
     setWindowIcon(applicationIcon());
@@ -61,6 +63,7 @@ mainWin::mainWin()
     connect(document, &Document::replaced, this, &mainWin::run);
     connect(document, &Document::opened, history, &UndoHistory::clear);
     connect(view, &ViewOptions::changed, this, &mainWin::run);
+    connect(plan, &PlanDock::changed, this, &mainWin::run);
     placement->restore();
     run();
     document->markSaved();
@@ -142,7 +145,8 @@ Scene mainWin::scene() const
             cameras,
             {boxC1->isChecked(), boxC2->isChecked()},
             {c1_calcDef->isChecked(), c2_calcDef->isChecked()},
-            QStringLiteral("%1 %2").arg(productName, version)};
+            QStringLiteral("%1 %2").arg(productName, version),
+            plan->marks()};
 }
 
 void mainWin::run()
@@ -151,14 +155,12 @@ void mainWin::run()
     qxscaled->setNum(qxscale->value());
     qyscaled->setNum(qyscale->value());
     for (std::size_t k = 0; k < cameras.size(); ++k) {
-        CameraForm &c = form[k];
-        cameras[k].init(Length::metres(c.fdist->value()).millimetres(), c.apature->value(),
-                        c.flength->value(), c.coc->value());
-        c.showHyperfocal(cameras[k], view->unit());
+        cameras[k] = form[k].optics();
+        form[k].showHyperfocal(cameras[k], view->unit());
     }
-    // Only the chart is repainted at once: the whole window takes several
-    // times longer, and the labels and buttons changed above repaint
-    // themselves on the event loop's next pass.
+    plan->follow(setups(), {boxC1->isChecked(), boxC2->isChecked()}, view->unit());
+    // Only the chart repaints at once, the whole window taking far longer:
+    // the rest repaints on the event loop's next pass.
     chart->setScene(scene());
     chart->repaint();
     readout->showDepthOfField();

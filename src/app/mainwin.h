@@ -18,6 +18,7 @@ class ChartActions;
 class CompareActions;
 class DetailsPanel;
 class Document;
+class PlanDock;
 class Preferences;
 class Prompts;
 class Session;
@@ -46,6 +47,8 @@ struct Scene;
 //   ChartGestures (chartgestures.h): zoom, pan and focus by mouse;
 // - DetailsPanel (detailspanel.h, detailsmodel.h): the details of both
 //   cameras; CompareActions (compareactions.h): matching and copying them;
+// - PlanDock (plandock.h, planform.h): each camera's plan, the focus and
+//   f-number that keep a range sharp, and a focus stack;
 // - ViewOptions (viewoptions.h): the distance axis, the units and the
 //   chart's scale;
 // - Preferences (preferences.h): the recent files and the dialogs' folder;
@@ -120,6 +123,7 @@ private:
     DetailsPanel *details;
     CameraButtons *buttons;
     CompareActions *compareActions;
+    PlanDock *plan;
     Session *session;
 };
 

@@ -321,6 +321,18 @@ int rowOf(const ChartFrame &frame, double u, int ys)
     return int(exactRow(frame, u, ys));
 }
 
+double Axis::columnAt(double distance, double focusDistance) const
+{
+    if (mode == AxisMode::ToInfinity) {
+        const int last = columns - 1;
+        return std::isinf(distance) ? last : last * (1 - borderToInfinity(*this) / distance);
+    }
+    const double along = mode == AxisMode::FromCamera
+        ? distance - double(leftBorder)
+        : distance - focusDistance + double(leftBorder);
+    return along / xs;
+}
+
 double Axis::sampleAt(double focusDistance, int column) const
 {
     const double distance = exactDistance(*this, focusDistance, column);

@@ -72,6 +72,10 @@ struct Axis
     // in focus-plane mode signed from the focus plane; infinite at the last
     // column of the axis to infinity.
     double distanceAt(int column) const;
+    // The column, unrounded, at which a subject distance from the camera
+    // lies; in focus-plane mode around the focus distance. Infinity lies
+    // at the last column of the axis to infinity, beyond every other.
+    double columnAt(double distance, double focusDistance) const;
     // Subject distance sampled for a column, mm: whole mm on the linear axis.
     double sampleAt(double focusDistance, int column) const;
     // The left border, mm, at which the axis reads distance at the column;

@@ -1,6 +1,7 @@
 #include "chartpainter.h"
 
 #include "chartgeometry.h"
+#include "planpainter.h"
 #include "scene.h"
 
 #include <QCoreApplication>
@@ -240,6 +241,7 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
             painter.drawLines(segments);
         }
 
+        PlanPainter::paint(painter, frame, distances, input, k, cameraColour[k]);
         const QRect band = bandRect(frame, curve.band);
         if (band.isNull())
             continue;

@@ -49,9 +49,14 @@ double circleOfConfusion(int cropIndex, int qualityIndex, int formIndex)
     return diagonal / halfDiagonalPixels;
 }
 
+double sensorDiagonal(int cropIndex)
+{
+    return 43.2666 / cropFactor(cropIndex);
+}
+
 double sensorWidth(int cropIndex, int formIndex)
 {
-    const double diagonal = 43.2666 / cropFactor(cropIndex);
+    const double diagonal = sensorDiagonal(cropIndex);
     // The width of a diagonal for the aspect w:h is diagonal * w / sqrt(w² + h²).
     return formIndex == 1 ? diagonal * 4 / 5 : diagonal * 3 / std::sqrt(13.0);
 }

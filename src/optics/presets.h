@@ -9,6 +9,10 @@ namespace Presets {
 double cropFactor(int cropIndex);
 double megapixels(int qualityIndex);
 
+// The diagonal in mm of a 36 x 24 mm frame shrunk by the crop factor,
+// whatever its form factor.
+double sensorDiagonal(int cropIndex);
+
 // The width in mm of a sensor with the diagonal of a 36 x 24 mm frame
 // shrunk by the crop factor, at the form factor.
 double sensorWidth(int cropIndex, int formIndex);

@@ -1,0 +1,68 @@
+#include "plandock.h"
+
+#include "cameraform.h"
+#include "planform.h"
+#include "ui_mainwin.h"
+
+#include <QAction>
+#include <QScrollArea>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace {
+const QString shownKey = QStringLiteral("view/plan");
+}
+
+PlanDock::PlanDock(QMainWindow *window, const Ui_mainWin &form, std::array<CameraForm, 2> &cameras,
+                   UndoHistory &history)
+    : QDockWidget(tr("Plan"), window)
+{
+    setObjectName(QStringLiteral("planDock"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    auto *content = new QWidget;
+    auto *layout = new QVBoxLayout(content);
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        plans[k] = new PlanForm(int(k), cameras[k], history, content);
+        layout->addWidget(plans[k]);
+        connect(plans[k], &PlanForm::changed, this, &PlanDock::changed);
+    }
+    layout->addStretch();
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidget(scroll);
+    window->addDockWidget(Qt::RightDockWidgetArea, this);
+
+    QAction *shown = toggleViewAction();
+    shown->setText(tr("Plan"));
+    shown->setObjectName(QStringLiteral("actionPlan"));
+    form.menuView->addAction(shown);
+    setVisible(QSettings().value(shownKey, false).toBool());
+    connect(shown, &QAction::toggled, this, [this](bool on) {
+        QSettings().setValue(shownKey, on);
+        emit changed();
+    });
+}
+
+void PlanDock::follow(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,
+                      LengthUnit unit)
+{
+    if (isHidden())
+        return;
+    cameraShown = shown;
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        plans[k]->setVisible(shown[k]);
+        if (shown[k])
+            plans[k]->follow(cameras[k], unit);
+    }
+}
+
+std::array<PlanMarks, 2> PlanDock::marks() const
+{
+    if (isHidden())
+        return {};
+    return {cameraShown[0] ? plans[0]->marks() : PlanMarks(),
+            cameraShown[1] ? plans[1]->marks() : PlanMarks()};
+}

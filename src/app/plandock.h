@@ -1,0 +1,41 @@
+#ifndef PLANDOCK_H
+#define PLANDOCK_H
+
+#include "chart/scene.h"
+#include "optics/length.h"
+
+#include <QDockWidget>
+
+#include <array>
+
+class CameraForm;
+class PlanForm;
+class UndoHistory;
+class Ui_mainWin;
+
+// View > Plan: each shown camera's plan in a dock beside the chart, shown
+// or hidden as last chosen.
+class PlanDock : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    PlanDock(QMainWindow *window, const Ui_mainWin &form, std::array<CameraForm, 2> &cameras,
+             UndoHistory &history);
+
+    // After every recalculation.
+    void follow(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,
+                LengthUnit unit);
+    // The plans' marks on the chart; none while the dock is hidden.
+    std::array<PlanMarks, 2> marks() const;
+
+signals:
+    // A plan's input changed, or the dock was shown or hidden.
+    void changed();
+
+private:
+    std::array<PlanForm *, 2> plans;
+    std::array<bool, 2> cameraShown{};
+};
+
+#endif // PLANDOCK_H

@@ -1,0 +1,70 @@
+#ifndef PLANFORM_H
+#define PLANFORM_H
+
+#include "chart/scene.h"
+#include "optics/length.h"
+
+#include <QGroupBox>
+
+class CameraForm;
+class DecimalSpinBox;
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+class ShotModel;
+class UndoHistory;
+
+// One camera's plan: what should be sharp (near to far, far perhaps
+// infinite) within a blur limit, answered with the focus and f-numbers
+// that keep it so, rounded as the camera's boxes show them, and with the
+// focus stack that keeps it so at the camera's own f-number. Apply sets
+// the planned focus and f-number, one step of the history. The inputs are
+// remembered between runs.
+class PlanForm : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    PlanForm(int index, CameraForm &camera, UndoHistory &history, QWidget *parent);
+
+    // Plans anew for the camera as last recalculated, in the unit.
+    void follow(const CameraSetup &setup, LengthUnit unit);
+    PlanMarks marks() const;
+    // The stack's shots, tab-separated, to the clipboard.
+    void copyShots() const;
+
+signals:
+    // An input changed: the plan must follow.
+    void changed();
+
+private:
+    Planning::Range range() const;
+    void remember();
+    void apply();
+    // The answer for one shot; false where none keeps the limit.
+    bool planShot(const CameraSetup &setup, LengthUnit unit);
+    void planStack(const CameraSetup &setup, LengthUnit unit);
+    QString fNumber(double value) const;
+
+    CameraForm &camera;
+    UndoHistory &history;
+    QString key; // of the remembered inputs
+    DecimalSpinBox *nearBox;
+    DecimalSpinBox *farBox;
+    QCheckBox *toInfinity;
+    QDoubleSpinBox *limitBox;
+    QSpinBox *overlapBox;
+    QLabel *answer;
+    QPushButton *applyButton;
+    QLabel *stackAnswer;
+    ShotModel *shots;
+    QTableView *shotTable;
+    PlanMarks current;
+    double plannedFocus = 0; // metres, as the focus box will hold it
+    double plannedApature = 0;
+};
+
+#endif // PLANFORM_H
