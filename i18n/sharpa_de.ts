@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CameraButtons</name>
+    <message>
+        <source>Set to Hyperfocal</source>
+        <translation>Auf hyperfokal setzen</translation>
+    </message>
+</context>
+<context>
     <name>ChartPainter</name>
     <message>
         <source>Distance [m]</source>
@@ -10,6 +17,104 @@
     <message>
         <source>Distance [ft]</source>
         <translation>Entfernung [ft]</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDock</name>
+    <message>
+        <source>Plan</source>
+        <translation>Planen</translation>
+    </message>
+</context>
+<context>
+    <name>PlanForm</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>Everything beyond the near distance</source>
+        <translation>Alles jenseits der nahen Entfernung</translation>
+    </message>
+    <message>
+        <source>The largest blur allowed, in circles of confusion</source>
+        <translation>Die größte erlaubte Unschärfe, in Zerstreuungskreisen</translation>
+    </message>
+    <message>
+        <source>How much of each shot&apos;s depth the next one repeats</source>
+        <translation>Wie viel der Tiefe jeder Aufnahme die nächste wiederholt</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Set the camera&apos;s focus and f-number to the plan&apos;s</source>
+        <translation>Fokus und Blende der Kamera auf die des Plans setzen</translation>
+    </message>
+    <message>
+        <source>Copy Shots</source>
+        <translation>Aufnahmen kopieren</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>Nah</translation>
+    </message>
+    <message>
+        <source>Far</source>
+        <translation>Fern</translation>
+    </message>
+    <message>
+        <source>Blur limit</source>
+        <translation>Unschärfegrenze</translation>
+    </message>
+    <message>
+        <source>Stack overlap</source>
+        <translation>Überlappung</translation>
+    </message>
+    <message>
+        <source>The near distance must lie beyond the focal length, %1, and before the far one.</source>
+        <translation>Die nahe Entfernung muss jenseits der Brennweite, %1, und vor der fernen liegen.</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>No single shot keeps %1 within U %2: at its sharpest, %3, the worst blur is U %4.</source>
+        <translation>Keine einzelne Aufnahme hält %1 innerhalb von U %2: am schärfsten, bei %3, ist die größte Unschärfe U %4.</translation>
+    </message>
+    <message>
+        <source>No single shot keeps %1 within U %2 up to %3.</source>
+        <translation>Keine einzelne Aufnahme bis %3 hält %1 innerhalb von U %2.</translation>
+    </message>
+    <message>
+        <source>%1: focus %2, %3 widest (worst U %4)</source>
+        <translation>%1: Fokus %2, %3 am offensten (höchstens U %4)</translation>
+    </message>
+    <message>
+        <source>%1, %2 sharpest (U %3)</source>
+        <translation>%1, %2 am schärfsten (U %3)</translation>
+    </message>
+    <message>
+        <source>At %1 one shot keeps the range within the limit.</source>
+        <translation>Bei %1 hält eine Aufnahme den Bereich innerhalb der Grenze.</translation>
+    </message>
+    <message>
+        <source>A stack at %1: %2 shots, far to near.</source>
+        <translation>Eine Reihe bei %1: %2 Aufnahmen, von fern nach nah.</translation>
+    </message>
+    <message>
+        <source>At %1 the diffraction disc alone exceeds U %2: no stack keeps the limit.</source>
+        <translation>Bei %1 übersteigt das Beugungsscheibchen allein U %2: keine Reihe hält die Grenze.</translation>
+    </message>
+    <message>
+        <source>At %1 a stack would take more than %2 shots.</source>
+        <translation>Bei %1 bräuchte eine Reihe mehr als %2 Aufnahmen.</translation>
+    </message>
+    <message>
+        <source>Apply the Plan</source>
+        <translation>Plan übernehmen</translation>
     </message>
 </context>
 <context>
@@ -782,10 +887,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Breite von %1 bis %2 %5, Höhe von %3 bis %4 %5.</translation>
     </message>
     <message>
-        <source>Set to Hyperfocal</source>
-        <translation>Auf hyperfokal setzen</translation>
-    </message>
-    <message>
         <source>Zoom</source>
         <translation>Zoomen</translation>
     </message>
@@ -808,6 +909,34 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Change</source>
         <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Make Camera 2 Equivalent</source>
+        <translation>Kamera 2 gleichwertig machen</translation>
+    </message>
+    <message>
+        <source>Camera 2 takes Camera 1&apos;s angle of view and depth of field on its own sensor, at its own focus distance</source>
+        <translation>Kamera 2 übernimmt Bildwinkel und Schärfentiefe von Kamera 1 auf ihrem eigenen Sensor, bei ihrer eigenen Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>Make Camera 1 Equivalent</source>
+        <translation>Kamera 1 gleichwertig machen</translation>
+    </message>
+    <message>
+        <source>Camera 1 takes Camera 2&apos;s angle of view and depth of field on its own sensor, at its own focus distance</source>
+        <translation>Kamera 1 übernimmt Bildwinkel und Schärfentiefe von Kamera 2 auf ihrem eigenen Sensor, bei ihrer eigenen Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>Camera %1 unchanged: it would take %2, outside %3 to %4.</source>
+        <translation>Kamera %1 unverändert: sie bräuchte %2, außerhalb von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>Camera %1: %2, %3, CoC %4 — same shutter speed at %5 × the ISO</source>
+        <translation>Kamera %1: %2, %3, Zerstreuungskreis %4 — dieselbe Verschlusszeit bei %5 × der ISO</translation>
+    </message>
+    <message>
+        <source>Shot</source>
+        <translation>Aufnahme</translation>
     </message>
 </context>
 </TS>

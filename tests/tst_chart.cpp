@@ -420,9 +420,10 @@ void tst_Chart::pictures_data()
         << QSize(600, 400);
     QTest::newRow("chart-flat") << "" << QSize(300, 41);
     // A plan from 5 m to infinity, and a stack from 3.5 m to 5 m.
-    QTest::newRow("chart-plan") << "actionAxisToInfinity! actionPlan! boxC2=0 c1_planNear=5 "
-                                   "c1_apature=8 c1_planApply!"
-                                << QSize(600, 400);
+    QTest::newRow("chart-plan")
+        << "actionAxisToInfinity! actionPlan! boxC2=0 c1_planNear=5 c1_planToInfinity=1 "
+           "c1_apature=8 c1_planApply!"
+        << QSize(600, 400);
     QTest::newRow("chart-stack") << "actionPlan! boxC1=0 c2_planNear=3.5 c2_planToInfinity=0 "
                                     "c2_planFar=5 c2_apature=11 c2_planOverlap=10"
                                  << QSize(600, 400);

@@ -375,7 +375,7 @@ void tst_Window::controls_data()
         << "c1_fdist.value=3.74904; c1_apature.value=39.5; c1_planAnswer.text=9.84 ft – 16.40 "
            "ft: focus 12.30 ft, f/39.5 widest (worst U 1.00)";
     QTest::newRow("plan: nothing reaches the limit")
-        << "actionPlan! c2_planNear=0.5 c2_calcDef=1"
+        << "actionPlan! c2_planNear=0.5 c2_planToInfinity=1 c2_calcDef=1"
         << "c2_planAnswer.text=No single shot keeps 0.500 m – ∞ within U 1.00: at its sharpest, "
            "f/64, the worst blur is U 33.27.; c2_planApply.enabled=false; c2_planStack.text=At "
            "f/2 a stack would take more than 999 shots.";
@@ -453,7 +453,7 @@ void tst_Window::undoAndRedoEachKindOfStep_data()
     QTest::newRow("a camera off") << ""
                                   << "boxC2=0"
                                   << "Switch Camera 2 On or Off";
-    QTest::newRow("a plan's Apply") << "actionPlan! c1_planNear=5 c1_coc=0.02"
+    QTest::newRow("a plan's Apply") << "actionPlan! c1_planNear=5 c1_planToInfinity=1 c1_coc=0.02"
                                     << "c1_planApply!"
                                     << "Apply the Plan";
     QTest::newRow("New") << "c1_flength=50 qyscale=30"

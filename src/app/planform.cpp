@@ -46,18 +46,19 @@ PlanForm::PlanForm(int index, CameraForm &form, UndoHistory &steps, QWidget *par
     , camera(form)
     , history(steps)
     , key(QStringLiteral("plan/camera%1/").arg(index + 1))
+    , settings(new QSettings(this))
     , shots(new ShotModel(this))
 {
     const QString name = QStringLiteral("c%1_plan").arg(index + 1);
-    const QSettings settings;
+    // At first a stretch around the form's own focus, which one shot keeps sharp.
     nearBox = distanceBox(this, name + QStringLiteral("Near"),
-                          settings.value(key + QStringLiteral("near"), 1.5).toDouble());
+                          settings->value(key + QStringLiteral("near"), 3.5).toDouble());
     farBox = distanceBox(this, name + QStringLiteral("Far"),
-                         settings.value(key + QStringLiteral("far"), 10).toDouble());
+                         settings->value(key + QStringLiteral("far"), 4.5).toDouble());
     toInfinity = new QCheckBox(QStringLiteral("∞"), this);
     toInfinity->setObjectName(name + QStringLiteral("ToInfinity"));
     toInfinity->setToolTip(tr("Everything beyond the near distance"));
-    toInfinity->setChecked(settings.value(key + QStringLiteral("toInfinity"), true).toBool());
+    toInfinity->setChecked(settings->value(key + QStringLiteral("toInfinity"), false).toBool());
     farBox->setEnabled(!toInfinity->isChecked());
     limitBox = new QDoubleSpinBox(this);
     limitBox->setObjectName(name + QStringLiteral("Limit"));
@@ -65,13 +66,13 @@ PlanForm::PlanForm(int index, CameraForm &form, UndoHistory &steps, QWidget *par
     limitBox->setRange(0.1, 10);
     limitBox->setSingleStep(0.1);
     limitBox->setPrefix(QStringLiteral("U "));
-    limitBox->setValue(settings.value(key + QStringLiteral("limit"), 1.0).toDouble());
+    limitBox->setValue(settings->value(key + QStringLiteral("limit"), 1.0).toDouble());
     overlapBox = new QSpinBox(this);
     overlapBox->setObjectName(name + QStringLiteral("Overlap"));
     overlapBox->setToolTip(tr("How much of each shot's depth the next one repeats"));
     overlapBox->setRange(0, 90);
     overlapBox->setSuffix(QStringLiteral(" %"));
-    overlapBox->setValue(settings.value(key + QStringLiteral("overlap"), 0).toInt());
+    overlapBox->setValue(settings->value(key + QStringLiteral("overlap"), 0).toInt());
     answer = new QLabel(this);
     answer->setObjectName(name + QStringLiteral("Answer"));
     answer->setWordWrap(true);
@@ -86,7 +87,12 @@ PlanForm::PlanForm(int index, CameraForm &form, UndoHistory &steps, QWidget *par
     shotTable->setObjectName(name + QStringLiteral("Shots"));
     shotTable->setModel(shots);
     shotTable->verticalHeader()->hide();
-    shotTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measuring every shot's cells at each change would cost more than the
+    // rest of a recalculation.
+    shotTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    shotTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    shotTable->horizontalHeader()->resizeSection(
+        0, shotTable->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     shotTable->setSelectionMode(QAbstractItemView::NoSelection);
     auto *copy = new QAction(tr("Copy Shots"), shotTable);
     copy->setShortcut(QKeySequence::Copy);
@@ -95,6 +101,12 @@ PlanForm::PlanForm(int index, CameraForm &form, UndoHistory &steps, QWidget *par
     shotTable->addAction(copy);
     shotTable->setContextMenuPolicy(Qt::ActionsContextMenu);
 
+    // Narrow, so that the dock leaves the chart its room on a laptop's screen.
+    for (QWidget *box : std::initializer_list<QWidget *>{nearBox, farBox, limitBox, overlapBox}) {
+        box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000.00 ft")));
+    }
+    shotTable->setWordWrap(false);
     auto *far = new QHBoxLayout;
     far->addWidget(farBox, 1);
     far->addWidget(toInfinity);
@@ -126,12 +138,11 @@ Planning::Range PlanForm::range() const
 
 void PlanForm::remember()
 {
-    QSettings settings;
-    settings.setValue(key + QStringLiteral("near"), nearBox->value());
-    settings.setValue(key + QStringLiteral("far"), farBox->value());
-    settings.setValue(key + QStringLiteral("toInfinity"), toInfinity->isChecked());
-    settings.setValue(key + QStringLiteral("limit"), limitBox->value());
-    settings.setValue(key + QStringLiteral("overlap"), overlapBox->value());
+    settings->setValue(key + QStringLiteral("near"), nearBox->value());
+    settings->setValue(key + QStringLiteral("far"), farBox->value());
+    settings->setValue(key + QStringLiteral("toInfinity"), toInfinity->isChecked());
+    settings->setValue(key + QStringLiteral("limit"), limitBox->value());
+    settings->setValue(key + QStringLiteral("overlap"), overlapBox->value());
     emit changed();
 }
 

@@ -12,6 +12,7 @@ class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+class QSettings;
 class QSpinBox;
 class QTableView;
 class ShotModel;
@@ -52,6 +53,9 @@ private:
     CameraForm &camera;
     UndoHistory &history;
     QString key; // of the remembered inputs
+    // Kept open: it writes the inputs out when the event loop is idle, not
+    // at every keystroke.
+    QSettings *settings;
     DecimalSpinBox *nearBox;
     DecimalSpinBox *farBox;
     QCheckBox *toInfinity;

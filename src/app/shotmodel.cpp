@@ -5,12 +5,19 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 enum Column { Number, Focus, Near, Far, Columns };
 }
 
 void ShotModel::setShots(const std::vector<Planning::Shot> &stack, LengthUnit shown)
 {
+    const auto same = [](const Planning::Shot &a, const Planning::Shot &b) {
+        return a.focus == b.focus && a.nearLimit == b.nearLimit && a.farLimit == b.farLimit;
+    };
+    if (shown == unit && std::equal(stack.begin(), stack.end(), shots.begin(), shots.end(), same))
+        return;
     beginResetModel();
     shots = stack;
     unit = shown;
@@ -58,13 +65,13 @@ QVariant ShotModel::headerData(int section, Qt::Orientation orientation, int rol
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Number:
-        return QCoreApplication::translate("mainWin", "Shot");
+        return QStringLiteral("#");
     case Focus:
         return QCoreApplication::translate("mainWin", "Focus");
     case Near:
-        return QCoreApplication::translate("mainWin", "Near limit");
+        return QCoreApplication::translate("PlanForm", "Near");
     default:
-        return QCoreApplication::translate("mainWin", "Far limit");
+        return QCoreApplication::translate("PlanForm", "Far");
     }
 }
 

@@ -90,10 +90,15 @@ Stack focusStack(const CameraOptics &camera, bool withDiffraction, const Range &
 double stackBlur(const CameraOptics &camera, bool withDiffraction, const std::vector<Shot> &shots,
                  double x)
 {
+    // In 1/x the least blur comes from the shot focused next beyond x or
+    // next before it: farther ones on either side blur it more.
+    const auto next = std::lower_bound(shots.begin(), shots.end(), x,
+                                       [](const Shot &shot, double at) { return shot.focus > at; });
     double least = std::numeric_limits<double>::infinity();
-    for (const Shot &shot : shots) {
+    for (auto shot = next == shots.begin() ? next : next - 1; shot != shots.end() && shot <= next;
+         ++shot) {
         CameraOptics focused = camera;
-        focused.fdist = shot.focus;
+        focused.fdist = shot->focus;
         least = std::min(least, focused.relativeBlur(x, withDiffraction));
     }
     return least;

@@ -66,7 +66,8 @@ inline constexpr std::size_t maximumShots = 999;
 Stack focusStack(const CameraOptics &camera, bool withDiffraction, const Range &range, double limit,
                  double overlap = 0);
 
-// The least blur of a subject at x over the shots: the stack's envelope.
+// The least blur of a subject at x over the shots, far to near as
+// focusStack() gives them: the stack's envelope.
 double stackBlur(const CameraOptics &camera, bool withDiffraction, const std::vector<Shot> &shots,
                  double x);
 
