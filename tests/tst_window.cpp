@@ -548,8 +548,10 @@ void tst_Window::newRestoresValuesAndRanges()
 void tst_Window::details_data()
 {
     QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("lines"); // some of what Copy puts on the clipboard
     QTest::newRow("both cameras") << ""
+                                  << "detailsTable"
                                   << QStringList{
                                          "\tCamera 1\tCamera 2",
                                          "Total depth\t0.108 m\t0.0424 m",
@@ -560,20 +562,29 @@ void tst_Window::details_data()
                                          "Horizontal angle of view\t15.1°\t15.2°"};
     // Under a foot in inches; the depth in front of the focus is the smaller part.
     QTest::newRow("in feet") << "actionUnitsFeet!"
+                             << "detailsTable"
                              << QStringList{"Near limit\t12.95 ft\t13.05 ft",
                                             "Total depth\t4.27 in\t1.67 in",
                                             "In front of focus\t2.10 in\t0.831 in",
                                             "Behind focus\t2.16 in\t0.839 in"};
     QTest::newRow("a change, camera 2 off")
         << "boxC2=0 c1_calcDef=1 c1_apature=32"
+        << "detailsTable"
         << QStringList{"\tCamera 1",
                        "Near limit\tnothing sharp: the diffraction disc reaches the CoC",
                        "Far limit infinite from\t–"};
+    // The whole stack, far to near, its first shot's far limit the range's.
+    QTest::newRow("a stack's shots")
+        << "actionPlan! c1_planNear=3.5 c1_planFar=4.5"
+        << "c1_planShots"
+        << QStringList{"#\tFocus\tNear\tFar", "1\t4.43 m\t4.37 m\t4.50 m",
+                       "10\t3.49 m\t3.45 m\t3.53 m"};
 }
 
 void tst_Window::details()
 {
     QFETCH(QString, steps);
+    QFETCH(QString, table);
     QFETCH(QStringList, lines);
 
     const CoutCapture quiet;
@@ -581,10 +592,10 @@ void tst_Window::details()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     act(window, steps);
-    auto *table = window.findChild<QTableView *>("detailsTable");
-    table->setFocus();
-    table->selectAll();
-    QTest::keySequence(table, QKeySequence::Copy);
+    auto *shown = window.findChild<QTableView *>(table);
+    shown->setFocus();
+    shown->selectAll();
+    QTest::keySequence(shown, QKeySequence::Copy);
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
     for (const QString &line : lines)
         QVERIFY2(copied.contains(line), qPrintable(copied.join('\n')));

@@ -40,10 +40,9 @@ PlanDock::PlanDock(QMainWindow *window, const Ui_mainWin &form, std::array<Camer
     shown->setObjectName(QStringLiteral("actionPlan"));
     form.menuView->addAction(shown);
     setVisible(QSettings().value(shownKey, false).toBool());
-    connect(shown, &QAction::toggled, this, [this](bool on) {
-        QSettings().setValue(shownKey, on);
-        emit changed();
-    });
+    connect(shown, &QAction::toggled, this, [](bool on) { QSettings().setValue(shownKey, on); });
+    // Once shown, not when asked: the plans follow only while they show.
+    connect(this, &QDockWidget::visibilityChanged, this, &PlanDock::changed);
 }
 
 void PlanDock::follow(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,
