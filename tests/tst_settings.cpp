@@ -5,6 +5,7 @@
 #include "settingsbytes.h"
 #include "sharpatest.h"
 
+#include <QDockWidget>
 #include <QMimeData>
 
 #include <cerrno>
@@ -396,8 +397,9 @@ void tst_Settings::rememberedBetweenRuns()
 {
     write("r.cbp", atStart);
     prompts->answers << path("r.cbp") << path("s.cbp");
-    act(*window, "actionOpen! actionSave_as! actionAxisToInfinity!");
+    act(*window, "actionOpen! actionSave_as! actionAxisToInfinity! actionPlan! c1_planNear=5");
     window->setGeometry(37, 41, 600, 400);
+    window->show();
     window->close();
 
     mainWin next; // the next run
@@ -406,6 +408,9 @@ void tst_Settings::rememberedBetweenRuns()
     // The axis to infinity, without the distance scale and the focus-plane choice.
     QVERIFY(next.actionAxisToInfinity->isChecked() && !next.qxscale->isEnabled()
             && !next.distanceFP->isEnabled());
+    // The plan as it was, though closing the window hid it.
+    QVERIFY(!next.findChild<QDockWidget *>("planDock")->isHidden());
+    QCOMPARE(next.findChild<QDoubleSpinBox *>("c1_planNear")->value(), 5);
     act(next, "actionOpen!");
     QCOMPARE(prompts->directory, dir->path());
     const auto *recent = next.findChild<QMenu *>("menuOpenRecent");

@@ -40,9 +40,20 @@ PlanDock::PlanDock(QMainWindow *window, const Ui_mainWin &form, std::array<Camer
     shown->setObjectName(QStringLiteral("actionPlan"));
     form.menuView->addAction(shown);
     setVisible(QSettings().value(shownKey, false).toBool());
-    connect(shown, &QAction::toggled, this, [](bool on) { QSettings().setValue(shownKey, on); });
+    // The user's choice, not the window's own closing, which hides the dock too.
+    connect(shown, &QAction::triggered, this, [](bool on) { QSettings().setValue(shownKey, on); });
     // Once shown, not when asked: the plans follow only while they show.
-    connect(this, &QDockWidget::visibilityChanged, this, &PlanDock::changed);
+    // A closing window asks for nothing: it may be on its way out.
+    connect(this, &QDockWidget::visibilityChanged, this, [this, window] {
+        if (!window->isHidden())
+            emit changed();
+    });
+}
+
+void PlanDock::closeEvent(QCloseEvent *event)
+{
+    QSettings().setValue(shownKey, false);
+    QDockWidget::closeEvent(event);
 }
 
 void PlanDock::follow(const std::array<CameraSetup, 2> &cameras, std::array<bool, 2> shown,

@@ -29,6 +29,10 @@ public:
     // The plans' marks on the chart; none while the dock is hidden.
     std::array<PlanMarks, 2> marks() const;
 
+protected:
+    // Its own close button hides it for the next start too.
+    void closeEvent(QCloseEvent *event) override;
+
 signals:
     // A plan's input changed, or the dock was shown or hidden.
     void changed();
