@@ -20,6 +20,81 @@
     </message>
 </context>
 <context>
+    <name>DepthReport</name>
+    <message>
+        <source>Made with %1 on %2</source>
+        <translation>Erstellt mit %1 am %2</translation>
+    </message>
+    <message>
+        <source>Focal length %1 mm, CoC %2 mm, crop factor %3, %4, distances in %5</source>
+        <translation>Brennweite %1 mm, Zerstreuungskreis %2 mm, Cropfaktor %3, %4, Entfernungen in %5</translation>
+    </message>
+    <message>
+        <source>with diffraction</source>
+        <translation>mit Beugung</translation>
+    </message>
+    <message>
+        <source>without diffraction</source>
+        <translation>ohne Beugung</translation>
+    </message>
+    <message>
+        <source>Depth of field: Camera %1</source>
+        <translation>Schärfentiefe: Kamera %1</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>%1 (set)</source>
+        <translation>%1 (eingestellt)</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfokal</translation>
+    </message>
+    <message>
+        <source>Focus [%1]</source>
+        <translation>Fokus [%1]</translation>
+    </message>
+    <message>
+        <source>f/%1 near [%2]</source>
+        <translation>f/%1 nah [%2]</translation>
+    </message>
+    <message>
+        <source>f/%1 far [%2]</source>
+        <translation>f/%1 fern [%2]</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>At the hyperfocal distance</source>
+        <translation>Bei der hyperfokalen Distanz</translation>
+    </message>
+    <message>
+        <source>Shot card: Camera %1, %2</source>
+        <translation>Aufnahmekarte: Kamera %1, %2</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>Nah</translation>
+    </message>
+    <message>
+        <source>Far</source>
+        <translation>Fern</translation>
+    </message>
+    <message>
+        <source>Near [%1]</source>
+        <translation>Nah [%1]</translation>
+    </message>
+    <message>
+        <source>Far [%1]</source>
+        <translation>Fern [%1]</translation>
+    </message>
+</context>
+<context>
     <name>PlanDock</name>
     <message>
         <source>Plan</source>
@@ -115,6 +190,43 @@
     <message>
         <source>Apply the Plan</source>
         <translation>Plan übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>TableActions</name>
+    <message>
+        <source>What to take into the field:</source>
+        <translation>Was mit hinaus soll:</translation>
+    </message>
+    <message>
+        <source>Depth-of-field tables</source>
+        <translation>Schärfentiefetabellen</translation>
+    </message>
+    <message>
+        <source>Shot cards of the plans</source>
+        <translation>Aufnahmekarten der Pläne</translation>
+    </message>
+    <message>
+        <source>Export Table</source>
+        <translation>Tabelle exportieren</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV, comma-separated values (*.csv)</source>
+        <translation>CSV, kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not export the table to %1.
+%2</source>
+        <translation>Die Tabelle konnte nicht nach %1 exportiert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Print Table</source>
+        <translation>Tabelle drucken</translation>
     </message>
 </context>
 <context>
@@ -935,8 +1047,20 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Kamera %1: %2, %3, Zerstreuungskreis %4 — dieselbe Verschlusszeit bei %5 × der ISO</translation>
     </message>
     <message>
-        <source>Shot</source>
-        <translation>Aufnahme</translation>
+        <source>Export Table...</source>
+        <translation>Tabelle exportieren …</translation>
+    </message>
+    <message>
+        <source>Write each shown camera&apos;s depth-of-field table, or the plans&apos; shot cards, as PDF or CSV</source>
+        <translation>Die Schärfentiefetabelle jeder gezeigten Kamera oder die Aufnahmekarten der Pläne als PDF oder CSV schreiben</translation>
+    </message>
+    <message>
+        <source>Print Table...</source>
+        <translation>Tabelle drucken …</translation>
+    </message>
+    <message>
+        <source>Print each shown camera&apos;s depth-of-field table, or the plans&apos; shot cards</source>
+        <translation>Die Schärfentiefetabelle jeder gezeigten Kamera oder die Aufnahmekarten der Pläne drucken</translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,8 @@ private slots:
     void readoutAtColumn_data();
     void readoutAtColumn();
     void aboutAndHelp();
+    void tablesReadBack_data();
+    void tablesReadBack();
     void exportAndCopy_data();
     void exportAndCopy();
     void figureSpansTheScreensDistances_data();
@@ -771,6 +773,141 @@ void tst_Window::aboutAndHelp()
     QCOMPARE(
         prompts->warnings,
         QStringList{"The version page could not be opened in a browser. Its address is\n" + page});
+}
+
+namespace {
+
+// Where camera 1 of the start form (85 mm, CoC 0.0125 mm) blurs one CoC,
+// focused at focus and stopped down to apature: found on the blur itself.
+std::pair<double, double> limitsOnTheBlur(double focus, double apature)
+{
+    CameraOptics camera;
+    camera.fdist = focus;
+    camera.flength = 85;
+    camera.coc = 0.0125;
+    camera = camera.atApature(apature);
+    // Halved in ratio: the far side may reach a billion kilometres.
+    const auto edge = [&](double in, double out) {
+        if (camera.relativeBlur(out, false) <= 1)
+            return out;
+        out = std::min(out, 1e15);
+        for (int k = 0; k < 200; ++k)
+            (camera.relativeBlur(std::sqrt(in * out), false) <= 1 ? in : out) = std::sqrt(in * out);
+        return in;
+    };
+    return {edge(focus, 85.0001), edge(focus, qInf())};
+}
+
+} // namespace
+
+void tst_Window::tablesReadBack_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("answer");    // the file; "print" prints it
+    QTest::addColumn<QStringList>("words"); // in the text read back
+    const auto metres = [](double mm, QLocale locale = QLocale::c()) {
+        return locale.toString(mm / 1000, 'f', 2) + " m";
+    };
+    const auto [near5, far5] = limitsOnTheBlur(5000, 2);
+    const auto [near02, far02] = limitsOnTheBlur(200, 22);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::newRow("PDF") << QLocale::c() << ""
+                         << "t.pdf" << QStringList{"Depth of field: Camera 1",
+                                                   "f/2 (set)",
+                                                   "H 289.00 m",
+                                                   metres(near5) + " –",
+                                                   metres(far5),
+                                                   metres(near02) + " –",
+                                                   metres(far02),
+                                                   "Camera 2",
+                                                   "Made with Sharpa 0.01beta"};
+    QTest::newRow("PDF, German") << german << ""
+                                 << "t.pdf"
+                                 << QStringList{"Schärfentiefe: Kamera 1", metres(far5, german)};
+    QTest::newRow("printed") << QLocale::c() << "boxC1=0"
+                             << "print" << QStringList{"Depth of field: Camera 2", "H 729.00 m"};
+    QTest::newRow("CSV") << QLocale::c() << ""
+                         << "t" // the filter's suffix
+                         << QStringList{"Focus [m],f/1.4 near [m],f/1.4 far [m],f/2 near [m]"};
+    QTest::newRow("CSV in feet") << QLocale::c() << "actionUnitsFeet!"
+                                 << "t.csv" << QStringList{"Focus [ft],f/1.4 near [ft]"};
+    QTest::newRow("a shot card") << QLocale::c() << "actionPlan!"
+                                 << "t.csv"
+                                 << QStringList{"Shot card: Camera 1, 3.50 m – 4.50 m",
+                                                "1,4.432,4.367,4.500", "10,3.490,3.449,3.531"};
+}
+
+void tst_Window::tablesReadBack()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, steps);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, words);
+    QLocale::setDefault(locale);
+    installTranslations(*QCoreApplication::instance(), locale);
+    const auto restore = qScopeGuard([] {
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+        QLocale::setDefault(QLocale::c());
+    });
+    const CoutCapture quiet;
+    mainWin window;
+    window.show(); // a plan follows only where it shows
+    act(window, steps);
+    QTemporaryDir dir;
+    FakePrompts *prompts = fakePrompts(window);
+    prompts->chosen = 1; // the shot cards, where there are plans
+    prompts->filter = "CSV, comma-separated values (*.csv)";
+    const QString path = dir.filePath(answer == "print" ? "p.pdf" : answer);
+    prompts->answers << path;
+    act(window, answer == "print" ? "actionPrintTable!" : "actionExportTable!");
+    const QString written = QDir(dir.path()).entryList(QDir::Files).value(0);
+    QString text;
+    if (written.endsWith(".pdf")) {
+        QProcess poppler;
+        poppler.start("pdftotext", {path, "-"});
+        QVERIFY(poppler.waitForFinished());
+        text = QString::fromUtf8(poppler.readAll()).replace("ﬁ", "fi").replace("ﬀ", "ff");
+    } else {
+        QCOMPARE(written, "t.csv");
+        QFile file(dir.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        text = QString::fromUtf8(file.readAll());
+    }
+    for (const QString &word : words)
+        QVERIFY2(text.contains(word), qPrintable(word + " not in:\n" + text));
+    if (!written.endsWith(".csv") || steps == "actionPlan!")
+        return;
+    // Camera 1's table: its title, header, the hyperfocal distances, a row
+    // at them and the round distances; 9 stops, a near and a far column each.
+    const QList<QStringList> rows = [&] {
+        QList<QStringList> parsed;
+        for (const QString &line : text.section("\n\n", 0, 0).split('\n'))
+            parsed << line.split(',');
+        return parsed;
+    }();
+    const bool feet = steps.contains("Feet");
+    QCOMPARE(rows.size(), 15);
+    QCOMPARE(rows[1].size(), 1 + 2 * 9);
+    QCOMPARE(rows[2][0], "Hyperfocal distance");
+    // At f/2, the second stop, as the Details state it.
+    const QAbstractItemModel *details = window.findChild<QTableView *>("detailsTable")->model();
+    int row = 0;
+    while (details->headerData(row, Qt::Vertical).toString() != "Hyperfocal distance")
+        ++row;
+    QCOMPARE(QString::number(rows[2][3].toDouble(), 'f', 2) + (feet ? " ft" : " m"),
+             details->index(row, 0).data().toString().remove(','));
+    const LengthUnit unit = feet ? LengthUnit::Feet : LengthUnit::Metres;
+    const auto mm = [unit](const QString &value) {
+        return Length::in(value.toDouble(), unit).millimetres();
+    };
+    const double written3 = mm("0.0005") * 1.001; // the third decimal's rounding
+    for (const QStringList &row : rows.mid(4)) {
+        const auto [nearLimit, farLimit] = limitsOnTheBlur(mm(row[0]), 2);
+        QVERIFY2(std::abs(mm(row[3]) - nearLimit) < written3, qPrintable(row.join(',')));
+        QVERIFY2(std::isinf(farLimit) ? row[4] == "∞" : std::abs(mm(row[4]) - farLimit) < written3,
+                 qPrintable(row.join(',')));
+    }
 }
 
 void tst_Window::exportAndCopy_data()

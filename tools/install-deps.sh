@@ -4,7 +4,8 @@
 # the command to run.
 set -eu
 
-# Build and run; the chart's "Arial" is drawn with its metric twin.
+# Build and run (Qt Print Support, for the printed tables, comes with
+# qt6-base-dev); the chart's "Arial" is drawn with its metric twin.
 packages="cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation"
 # The chart's SVG export; its PDF export is read back in the tests by poppler.
 packages="$packages qt6-svg-dev poppler-utils"

@@ -16,6 +16,8 @@
 #include "prompts.h"
 #include "readout.h"
 #include "session.h"
+#include "standardkeys.h"
+#include "tableactions.h"
 #include "undohistory.h"
 #include "viewoptions.h"
 #include "windowplacement.h"
@@ -51,6 +53,8 @@ mainWin::mainWin()
           new CameraButtons(form, {c1_cocPresets, c2_cocPresets}, cameras, *history, statusBar()))
     , compareActions(new CompareActions(*this, form, *view, *history, [this] { return setups(); }))
     , plan(new PlanDock(this, *this, form, *history))
+    , tables(
+          new TableActions(this, *this, form, *view, *plan, prompts, [this] { return setups(); }))
     , session(new Session(this, *document, *placement, prompts))
 {
     setWindowIcon(applicationIcon());
@@ -116,12 +120,7 @@ void mainWin::addMenus()
 {
     menuEdit->insertActions(actionCopy_Chart, {history->undoAction(), history->redoAction()});
     menuEdit->insertSeparator(actionCopy_Chart);
-    actionNew->setShortcut(QKeySequence::New);
-    actionOpen->setShortcut(QKeySequence::Open);
-    actionSave->setShortcut(QKeySequence::Save);
-    actionSave_as->setShortcut(QKeySequence::SaveAs);
-    actionQuit->setShortcut(QKeySequence::Quit);
-    actionUserGuide->setShortcut(QKeySequence::HelpContents);
+    assignStandardKeys(*this);
     connect(actionQuit, &QAction::triggered, this, &mainWin::quit);
     connect(actionOpen, &QAction::triggered, this, &mainWin::load);
     connect(actionSave, &QAction::triggered, this, &mainWin::save);

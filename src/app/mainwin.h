@@ -23,6 +23,7 @@ class Preferences;
 class Prompts;
 class Session;
 class StatusReadout;
+class TableActions;
 class UndoHistory;
 class ViewOptions;
 class WindowPlacement;
@@ -44,6 +45,8 @@ struct Scene;
 //   recalculation; it reports the column under the mouse;
 // - StatusReadout (readout.h): the depth of field and the hover readout;
 // - ChartActions (chartactions.h): Export Chart and Copy Chart;
+//   TableActions (tableactions.h, depthreport.h): Export Table and Print
+//   Table, depth-of-field tables and shot cards;
 //   ChartGestures (chartgestures.h): zoom, pan and focus by mouse;
 // - DetailsPanel (detailspanel.h, detailsmodel.h): the details of both
 //   cameras; CompareActions (compareactions.h): matching and copying them;
@@ -124,6 +127,7 @@ private:
     CameraButtons *buttons;
     CompareActions *compareActions;
     PlanDock *plan;
+    TableActions *tables;
     Session *session;
 };
 

@@ -76,3 +76,13 @@ std::array<PlanMarks, 2> PlanDock::marks() const
     return {cameraShown[0] ? plans[0]->marks() : PlanMarks(),
             cameraShown[1] ? plans[1]->marks() : PlanMarks()};
 }
+
+std::vector<std::pair<int, ShotCard>> PlanDock::cards() const
+{
+    std::vector<std::pair<int, ShotCard>> shown;
+    for (std::size_t k = 0; k < plans.size() && !isHidden(); ++k) {
+        if (cameraShown[k] && plans[k]->marks().shown)
+            shown.emplace_back(int(k), plans[k]->card());
+    }
+    return shown;
+}

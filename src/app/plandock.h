@@ -3,13 +3,13 @@
 
 #include "chart/scene.h"
 #include "optics/length.h"
+#include "planform.h"
 
 #include <QDockWidget>
 
 #include <array>
 
 class CameraForm;
-class PlanForm;
 class UndoHistory;
 class Ui_mainWin;
 
@@ -28,6 +28,8 @@ public:
                 LengthUnit unit);
     // The plans' marks on the chart; none while the dock is hidden.
     std::array<PlanMarks, 2> marks() const;
+    // The shown plans' shot cards, by camera from 0; none while the dock is hidden.
+    std::vector<std::pair<int, ShotCard>> cards() const;
 
 protected:
     // Its own close button hides it for the next start too.

@@ -164,6 +164,11 @@ PlanMarks PlanForm::marks() const
     return current;
 }
 
+ShotCard PlanForm::card() const
+{
+    return {stretch, answer->text(), stackAnswer->text(), current.shots};
+}
+
 QString PlanForm::fNumber(double value) const
 {
     return camera.apature->prefix() + camera.apature->textFromValue(value);
@@ -174,14 +179,15 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
     const QLocale locale;
     const Planning::Range wanted = current.range;
     const double limit = current.limit;
+    stretch.clear();
     if (!current.shown) {
         answer->setText(tr("The near distance must lie beyond the focal length, %1, and "
                            "before the far one.")
                             .arg(Readout::length(setup.optics.flength, locale, unit)));
         return false;
     }
-    const QString stretch = tr("%1 – %2").arg(Readout::length(wanted.nearLimit, locale, unit),
-                                              Readout::length(wanted.farLimit, locale, unit));
+    stretch = tr("%1 – %2").arg(Readout::length(wanted.nearLimit, locale, unit),
+                                Readout::length(wanted.farLimit, locale, unit));
     // The best focus as the focus box will hold it, and the f-numbers there.
     plannedFocus
         = camera.fdist->shownValue(Length::millimetres(Planning::bestFocus(wanted)).metres());

@@ -24,6 +24,15 @@ class UndoHistory;
 // focus stack that keeps it so at the camera's own f-number. Apply sets
 // the planned focus and f-number, one step of the history. The inputs are
 // remembered between runs.
+// What a plan tells, for a shot card: the range, the answers, the shots.
+struct ShotCard
+{
+    QString range;
+    QString plan;
+    QString stack;
+    std::vector<Planning::Shot> shots;
+};
+
 class PlanForm : public QGroupBox
 {
     Q_OBJECT
@@ -34,6 +43,7 @@ public:
     // Plans anew for the camera as last recalculated, in the unit.
     void follow(const CameraSetup &setup, LengthUnit unit);
     PlanMarks marks() const;
+    ShotCard card() const;
     // The stack's shots, tab-separated, to the clipboard.
     void copyShots() const;
 
@@ -67,6 +77,7 @@ private:
     ShotModel *shots;
     QTableView *shotTable;
     PlanMarks current;
+    QString stretch;         // the range as the answer names it
     double plannedFocus = 0; // metres, as the focus box will hold it
     double plannedApature = 0;
 };

@@ -8,7 +8,10 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 Prompts::~Prompts() = default;
 
@@ -49,6 +52,20 @@ QSize Prompts::figureSize(QWidget *parent, const QString &unit, const QSize &pro
 {
     FigureSizeDialog dialog(parent, unit, proposed, minimum, maximum);
     return dialog.exec() == QDialog::Accepted ? dialog.size() : QSize();
+}
+
+int Prompts::choose(QWidget *parent, const QString &title, const QString &label,
+                    const QStringList &items)
+{
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(parent, title, label, items, 0, false, &chosen);
+    return chosen ? int(items.indexOf(item)) : -1;
+}
+
+bool Prompts::setUpPrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void Prompts::reportFailure(QWidget *parent, const QString &message, const QString &path,

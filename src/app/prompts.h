@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 // Where the window asks the user for a file or a decision and reports a failure.
@@ -30,6 +32,12 @@ public:
     // proposed one and within the range; an empty size where the user cancels.
     virtual QSize figureSize(QWidget *parent, const QString &unit, const QSize &proposed,
                              const QSize &minimum, const QSize &maximum);
+
+    // One of the items, by its place; -1 where the user cancels.
+    virtual int choose(QWidget *parent, const QString &title, const QString &label,
+                       const QStringList &items);
+    // The platform's print dialog for the printer; false where the user cancels.
+    virtual bool setUpPrinter(QWidget *parent, QPrinter &printer);
 
     // A warning that message, with the file as %1 and the reason as %2, failed.
     void reportFailure(QWidget *parent, const QString &message, const QString &path,

@@ -10,6 +10,7 @@
 #include "chart/scene.h"
 
 #include <QPainter>
+#include <QPrinter>
 #include <QtTest>
 
 #include <iostream>
@@ -67,6 +68,19 @@ struct FakePrompts : Prompts
             << QString("size|%1|%2x%3").arg(unit).arg(proposed.width()).arg(proposed.height());
         const QSize answer = std::exchange(size, {});
         return answer.isEmpty() ? proposed : answer;
+    }
+    int choose(QWidget *, const QString &, const QString &label, const QStringList &items) override
+    {
+        questions << label + '|' + items.join('|');
+        return chosen;
+    }
+    int chosen = 0; // answered in the next choice
+    // Prints to the PDF file that the next answer names.
+    bool setUpPrinter(QWidget *, QPrinter &printer) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(ask("print"));
+        return true;
     }
     void warn(QWidget *, const QString &, const QString &text) override { warnings << text; }
     QMessageBox::StandardButton ask(QWidget *, const QString &, const QString &text,

@@ -1,0 +1,32 @@
+#ifndef DEPTHTABLE_H
+#define DEPTHTABLE_H
+
+#include "cameraoptics.h"
+#include "length.h"
+
+#include <vector>
+
+// A depth-of-field table to take into the field: for one camera, the near
+// and far limits at focus distances (rows) and f-numbers (columns), from the
+// program's own limits with the camera's diffraction switch. Distances in mm.
+struct DepthTable
+{
+    // Full stops around the camera's own f-number, with that f-number too
+    // where it is none, within minimum to maximum.
+    std::vector<double> apatures;
+    std::size_t ownColumn = 0;
+    // Row 0 focuses each column at its hyperfocal distance; the others at
+    // round distances in the unit, 1, 2 and 5 of each decade, from twice the
+    // focal length to the first beyond the widest column's hyperfocal distance.
+    std::vector<double> focuses;
+    std::vector<double> hyperfocals; // the first row's focus of each column
+
+    static DepthTable build(const CameraOptics &camera, bool withDiffraction, LengthUnit unit,
+                            double minimum, double maximum);
+    double focusAt(std::size_t row, std::size_t column) const;
+    DepthOfField cell(const CameraOptics &camera, bool withDiffraction, std::size_t row,
+                      std::size_t column) const;
+    std::size_t rows() const { return focuses.size() + 1; }
+};
+
+#endif // DEPTHTABLE_H
