@@ -806,8 +806,8 @@ void tst_Window::tablesReadBack_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("answer");    // the file; "print" prints it
     QTest::addColumn<QStringList>("words"); // in the text read back
-    const auto metres = [](double mm, QLocale locale = QLocale::c()) {
-        return locale.toString(mm / 1000, 'f', 2) + " m";
+    const auto metres = [](double mm, const QLocale &locale = QLocale::c()) {
+        return locale.toString(Length::millimetres(mm).metres(), 'f', 2) + " m";
     };
     const auto [near5, far5] = limitsOnTheBlur(5000, 2);
     const auto [near02, far02] = limitsOnTheBlur(200, 22);
