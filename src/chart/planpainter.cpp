@@ -117,7 +117,10 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
     }
 
     if (!plan.shots.empty()) {
-        painter.setPen(QPen(colour, 1));
+        // Cosmetic, as the curves are: many lines, each one device pixel, fast.
+        QPen thin(colour, 0);
+        thin.setCosmetic(true);
+        painter.setPen(thin);
         for (std::size_t k = 0; k < plan.shots.size(); ++k) {
             const Planning::Shot &shot = plan.shots[k];
             const Stretch stretch = stretchOf(axis, optics.fdist, shot.nearLimit, shot.farLimit);
@@ -125,8 +128,8 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
                 drawBracket(painter, frame, stretch,
                             frame.axisRow() - shotRow - offset - int(k % 2) * shotStep, 1);
         }
-        QPen dashed(colour, 1, Qt::DashLine);
-        painter.setPen(dashed);
+        thin.setStyle(Qt::DashLine);
+        painter.setPen(thin);
         painter.drawPath(envelope(optics, diffraction, plan, frame, axis, scene.ys));
     }
     painter.restore();
