@@ -130,17 +130,14 @@ void CompareActions::makeEquivalent(int target)
         {{to.flength, from.flength->value() * r},
          {to.apature, from.apature->value() * r},
          {to.coc, from.coc->value() * r}}};
-    const auto text = [](const DecimalSpinBox *box, double value) {
-        return box->prefix() + box->textFromValue(value) + box->suffix();
-    };
     for (const auto &[box, value] : values) {
         const double shown = box->shownValue(value);
         if (shown < box->minimum() || shown > box->maximum())
-            return refuse(
-                QCoreApplication::translate(
-                    "mainWin", "Camera %1 unchanged: it would take %2, outside %3 to %4.")
-                    .arg(target + 1)
-                    .arg(text(box, shown), text(box, box->minimum()), text(box, box->maximum())));
+            return refuse(QCoreApplication::translate(
+                              "mainWin", "Camera %1 unchanged: it would take %2, outside %3 to %4.")
+                              .arg(target + 1)
+                              .arg(box->shownText(shown), box->shownText(box->minimum()),
+                                   box->shownText(box->maximum())));
     }
     for (const auto &[box, value] : values)
         box->setShownValue(value);
@@ -148,26 +145,23 @@ void CompareActions::makeEquivalent(int target)
         QCoreApplication::translate(
             "mainWin", "Camera %1: %2, %3, CoC %4 — same shutter speed at %5 × the ISO")
             .arg(target + 1)
-            .arg(text(to.flength, to.flength->value()), text(to.apature, to.apature->value()),
-                 text(to.coc, to.coc->value()), QLocale().toString(r * r, 'g', 2)),
+            .arg(to.flength->shownText(to.flength->value()),
+                 to.apature->shownText(to.apature->value()), to.coc->shownText(to.coc->value()),
+                 QLocale().toString(r * r, 'g', 2)),
         10000);
 }
 
 void CompareActions::setApature(int target, double apature, const QString &shortfall)
 {
-    QDoubleSpinBox *box = form[std::size_t(target)].apature;
-    // As the box shows them: f/16, f/5.6.
-    const auto fNumber = [box](double value) {
-        return box->prefix() + box->textFromValue(value);
-    };
+    DecimalSpinBox *box = form[std::size_t(target)].apature;
     const double before = box->value();
     box->setValue(apature);
     bar->showMessage(shortfall.isEmpty()
                          ? QCoreApplication::translate("mainWin", "Camera %1: %2 → %3")
                                .arg(target + 1)
-                               .arg(fNumber(before), fNumber(apature))
+                               .arg(box->shownText(before), box->shownText(apature))
                          : QCoreApplication::translate("mainWin", "Camera %1 set to %2; %3")
                                .arg(target + 1)
-                               .arg(fNumber(apature), shortfall),
+                               .arg(box->shownText(apature), shortfall),
                      10000);
 }

@@ -14,6 +14,11 @@ void DecimalSpinBox::setDisplayUnit(double newFactor, const QString &suffix)
     setSuffix(suffix); // shows the value anew
 }
 
+QString DecimalSpinBox::shownText(double value) const
+{
+    return prefix() + textFromValue(value) + suffix();
+}
+
 double DecimalSpinBox::shownScale() const
 {
     return std::pow(10.0, shown < 0 ? decimals() : shown);

@@ -24,6 +24,10 @@ public:
     // another unit changes none of its values.
     void setKeptValue(double value);
 
+    // The whole text the box would show for a value, prefix and suffix
+    // included: "f/5.6", "136.00 mm".
+    QString shownText(double value) const;
+
     // Shows and takes the value times factor, with the suffix; value() and
     // the range stay as they are. The box then keeps four more decimals
     // than it shows, so that a value typed in either unit reads back as

@@ -157,13 +157,14 @@ void mainWin::run()
         cameras[k] = form[k].optics();
         form[k].showHyperfocal(cameras[k], view->unit());
     }
-    plan->follow(setups(), {boxC1->isChecked(), boxC2->isChecked()}, view->unit());
-    // Only the chart repaints at once, the whole window taking far longer:
-    // the rest repaints on the event loop's next pass.
+    const std::array<CameraSetup, 2> setup = setups();
+    const std::array<bool, 2> shown{boxC1->isChecked(), boxC2->isChecked()};
+    plan->follow(setup, shown, view->unit());
+    // Only the chart repaints at once; the far slower rest on the next pass.
     chart->setScene(scene());
     chart->repaint();
     readout->showDepthOfField();
-    details->setCameras(setups(), {boxC1->isChecked(), boxC2->isChecked()}, view->unit());
+    details->setCameras(setup, shown, view->unit());
 }
 
 void mainWin::setDist()

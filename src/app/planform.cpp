@@ -148,8 +148,12 @@ void PlanForm::remember()
 
 void PlanForm::follow(const CameraSetup &setup, LengthUnit unit)
 {
-    for (DecimalSpinBox *box : {nearBox, farBox})
-        box->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+    // Only on a change: a new suffix lays the boxes out anew.
+    if (unit != shownUnit) {
+        shownUnit = unit;
+        for (DecimalSpinBox *box : {nearBox, farBox})
+            box->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+    }
     current = {};
     current.range = range();
     current.limit = limitBox->value();
@@ -167,11 +171,6 @@ PlanMarks PlanForm::marks() const
 ShotCard PlanForm::card() const
 {
     return {stretch, answer->text(), stackAnswer->text(), current.shots};
-}
-
-QString PlanForm::fNumber(double value) const
-{
-    return camera.apature->prefix() + camera.apature->textFromValue(value);
 }
 
 bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
@@ -215,18 +214,20 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
             setup.diffraction
                 ? tr("No single shot keeps %1 within U %2: at its sharpest, %3, the worst blur "
                      "is U %4.")
-                      .arg(stretch, blur(limit), fNumber(sharpest), blur(worst(sharpest)))
+                      .arg(stretch, blur(limit), camera.apature->shownText(sharpest),
+                           blur(worst(sharpest)))
                 : tr("No single shot keeps %1 within U %2 up to %3.")
-                      .arg(stretch, blur(limit), fNumber(box->maximum())));
+                      .arg(stretch, blur(limit), camera.apature->shownText(box->maximum())));
         return false;
     }
     plannedApature = widest;
     current.planned = planned.atApature(widest);
     QString text = tr("%1: focus %2, %3 widest (worst U %4)")
-                       .arg(stretch, Readout::limit(planned.fdist, locale, unit), fNumber(widest),
-                            blur(worst(widest)));
+                       .arg(stretch, Readout::limit(planned.fdist, locale, unit),
+                            camera.apature->shownText(widest), blur(worst(widest)));
     if (setup.diffraction)
-        text = tr("%1, %2 sharpest (U %3)").arg(text, fNumber(sharpest), blur(worst(sharpest)));
+        text = tr("%1, %2 sharpest (U %3)")
+                   .arg(text, camera.apature->shownText(sharpest), blur(worst(sharpest)));
     answer->setText(text);
     return true;
 }
@@ -236,7 +237,7 @@ void PlanForm::planStack(const CameraSetup &setup, LengthUnit unit)
     const double limit = current.limit;
     const Planning::Stack stack = Planning::focusStack(
         setup.optics, setup.diffraction, current.range, limit, overlapBox->value() / 100.0);
-    const QString at = fNumber(setup.optics.apature);
+    const QString at = camera.apature->shownText(setup.optics.apature);
     switch (stack.state) {
     case Planning::Stack::Built:
         stackAnswer->setText(

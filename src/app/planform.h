@@ -6,6 +6,8 @@
 
 #include <QGroupBox>
 
+#include <optional>
+
 class CameraForm;
 class DecimalSpinBox;
 class QCheckBox;
@@ -58,7 +60,6 @@ private:
     // The answer for one shot; false where none keeps the limit.
     bool planShot(const CameraSetup &setup, LengthUnit unit);
     void planStack(const CameraSetup &setup, LengthUnit unit);
-    QString fNumber(double value) const;
 
     CameraForm &camera;
     UndoHistory &history;
@@ -76,6 +77,7 @@ private:
     QLabel *stackAnswer;
     ShotModel *shots;
     QTableView *shotTable;
+    std::optional<LengthUnit> shownUnit; // of the distance boxes
     PlanMarks current;
     QString stretch;         // the range as the answer names it
     double plannedFocus = 0; // metres, as the focus box will hold it

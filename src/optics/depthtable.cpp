@@ -21,18 +21,22 @@ DepthTable DepthTable::build(const CameraOptics &camera, bool withDiffraction, L
     std::vector<double> stops;
     std::copy_if(fullStops.begin(), fullStops.end(), std::back_inserter(stops),
                  [&](double stop) { return stop >= minimum && stop <= maximum; });
-    // The window of stops that holds the stop nearest the camera's, f/1.4 to
-    // f/22 where that does.
+    // The stops f/1.4 to f/22 where they hold the stop nearest the camera's.
     const auto nearest = std::min_element(stops.begin(), stops.end(), [&](double a, double b) {
         return std::abs(std::log(a / camera.apature)) < std::abs(std::log(b / camera.apature));
     });
-    const auto usual = std::find(stops.begin(), stops.end(), 1.4);
-    auto first = usual == stops.end() ? stops.begin() : usual;
+    const auto placeOf = [&](auto stop) {
+        return std::size_t(stop - stops.begin());
+    };
+    const std::size_t held = placeOf(nearest);
     const std::size_t shown = std::min(stopsShown, stops.size());
-    first = std::min(first, nearest);
-    first = std::max(first, nearest - std::ptrdiff_t(shown) + 1);
-    first = std::min(first, stops.end() - std::ptrdiff_t(shown));
-    table.apatures.assign(first, first + std::ptrdiff_t(shown));
+    const auto usual = std::find(stops.begin(), stops.end(), 1.4);
+    std::size_t first = usual == stops.end() ? 0 : placeOf(usual);
+    // Elsewhere the camera's stop in the middle, as far as the series goes.
+    if (held < first || held >= first + shown)
+        first = std::min(held > shown / 2 ? held - shown / 2 : 0, stops.size() - shown);
+    table.apatures.assign(stops.begin() + std::ptrdiff_t(first),
+                          stops.begin() + std::ptrdiff_t(first + shown));
     const auto own = std::lower_bound(table.apatures.begin(), table.apatures.end(), camera.apature);
     table.ownColumn = std::size_t(own - table.apatures.begin());
     if (own == table.apatures.end() || *own != camera.apature)
@@ -40,9 +44,7 @@ DepthTable DepthTable::build(const CameraOptics &camera, bool withDiffraction, L
 
     for (const double apature : table.apatures)
         table.hyperfocals.push_back(hyperfocalFocus(camera.atApature(apature), withDiffraction));
-    const double widest = *std::max_element(
-        table.hyperfocals.begin(), table.hyperfocals.end(),
-        [](double a, double b) { return std::isnan(b) ? false : std::isnan(a) || a < b; });
+    const double widest = *std::max_element(table.hyperfocals.begin(), table.hyperfocals.end());
     const double from = 2 * camera.flength;
     const double unitMm = Length::in(1, unit).millimetres();
     // 1, 2 and 5 times the powers of ten of the unit.
@@ -54,7 +56,7 @@ DepthTable DepthTable::build(const CameraOptics &camera, bool withDiffraction, L
         if (round < from)
             continue;
         table.focuses.push_back(round);
-        if (!(round <= widest))
+        if (round > widest)
             break;
     }
     return table;

@@ -5,6 +5,7 @@
 // driven and read by control names, the chart rendered, reference images.
 #include "app/mainwin.h"
 #include "app/prompts.h"
+#include "app/translations.h"
 #include "chart/chartpainter.h"
 #include "chart/graph.h"
 #include "chart/scene.h"
@@ -39,6 +40,18 @@ private:
 
 // Answers file dialogs from a script (none left: cancel) and records every
 // question and warning, so that no test can hang on a modal dialog.
+// The locale, with the program's and Qt's translations for it, until the
+// guard ends; then the C locale, untranslated.
+[[nodiscard]] inline auto translatedAs(const QLocale &locale)
+{
+    QLocale::setDefault(locale);
+    installTranslations(*QCoreApplication::instance(), locale);
+    return qScopeGuard([] {
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+        QLocale::setDefault(QLocale::c());
+    });
+}
+
 struct FakePrompts : Prompts
 {
     QStringList answers, questions, warnings;
