@@ -2,7 +2,7 @@
 // the mouse: a recalculation with its synchronous repaint, a wheel step,
 // the chart's paint on both axes against a plain fill of the same image,
 // and how paint time grows with width.
-#include "app/mainwin.h"
+#include "app/window/mainwin.h"
 #include "chart/chartexport.h"
 #include "chart/graph.h"
 #include "chart/scene.h"

@@ -2,10 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>CameraButtons</name>
+    <name>CameraView</name>
     <message>
         <source>Set to Hyperfocal</source>
         <translation>Auf hyperfokal setzen</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -92,6 +107,73 @@
     <message>
         <source>Far [%1]</source>
         <translation>Fern [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>Field</name>
+    <message>
+        <source>Left Border</source>
+        <translation>Linker Rand</translation>
+    </message>
+    <message>
+        <source>Distance from Camera</source>
+        <translation>Abstand von der Kamera</translation>
+    </message>
+    <message>
+        <source>Distance from focus plane</source>
+        <translation>Abstand von der Schärfeebene</translation>
+    </message>
+    <message>
+        <source>Distance scale</source>
+        <translation>Entfernungsmaßstab</translation>
+    </message>
+    <message>
+        <source>Uz-Scale</source>
+        <translation>Uz-Skala</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Apature</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>Circel of Confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Calc with diffraction</source>
+        <translation>Mit Beugung rechnen</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>In Verwendung</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Crop-Faktor</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Form Factor</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>View distance</source>
+        <translation>Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>Image width</source>
+        <translation>Bildbreite</translation>
     </message>
 </context>
 <context>
@@ -501,18 +583,6 @@ Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
 %2</translation>
     </message>
     <message>
-        <source>PNG image (*.png)</source>
-        <translation>PNG-Bild (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG drawing (*.svg)</source>
-        <translation>SVG-Zeichnung (*.svg)</translation>
-    </message>
-    <message>
-        <source>PDF document (*.pdf)</source>
-        <translation>PDF-Dokument (*.pdf)</translation>
-    </message>
-    <message>
         <source> cm</source>
         <translation> cm</translation>
     </message>
@@ -587,10 +657,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>It is a device, a pipe or a socket, not a regular file.</source>
         <translation>Es ist ein Gerät, eine Pipe oder ein Socket, keine gewöhnliche Datei.</translation>
-    </message>
-    <message>
-        <source>Uz-Scale</source>
-        <translation>Uz-Skala</translation>
     </message>
     <message>
         <source>1.3</source>
@@ -1017,10 +1083,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Change</source>
-        <translation>Änderung</translation>
     </message>
     <message>
         <source>Make Camera 2 Equivalent</source>

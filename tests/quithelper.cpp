@@ -1,6 +1,6 @@
 // Starts the window as the program does and chooses File > Quit once the
 // event loop runs. A status other than 0 means the loop returned instead.
-#include "app/mainwin.h"
+#include "app/window/mainwin.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -32,9 +32,9 @@ void tst_Format::fieldsInTheirPlaces_data()
         << int(recordFields) << QByteArray();
     QTest::newRow("the block's first values")
         << extended(1, presetValues) << start + QList<double>{1, 0, 0, 3, 1, 40, 0, 25.4, 2}
-        << int(settingsFields.size()) << QByteArray();
+        << int(settingsTypes.size()) << QByteArray();
     QTest::newRow("a newer block: its tail kept")
-        << extended(2, presetValues + "tail") << start << int(settingsFields.size())
+        << extended(2, presetValues + "tail") << start << int(settingsTypes.size())
         << QByteArray("tail");
 }
 
@@ -44,9 +44,9 @@ void tst_Format::fieldsInTheirPlaces()
     QFETCH(QList<double>, values);
     QFETCH(int, held);
     QFETCH(QByteArray, newer);
-    QString error;
+    FileError error;
     const std::optional<CameraSettings> settings = CameraSettings::fromBytes(bytes, &error);
-    QVERIFY2(settings, qPrintable(error));
+    QVERIFY2(settings, qPrintable(QString::number(error.reason)));
     QCOMPARE(int(settings->held), held);
     for (qsizetype k = 0; k < values.size(); ++k)
         QVERIFY2(settings->values[std::size_t(k)] == values[k], qPrintable(QString::number(k)));

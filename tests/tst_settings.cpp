@@ -1,7 +1,8 @@
-#include "app/preferences.h"
-#include "app/recovery.h"
-#include "app/session.h"
-#include "app/windowplacement.h"
+#include "app/document/preferences.h"
+#include "app/window/recovery.h"
+#include "app/window/session.h"
+#include "app/window/windowplacement.h"
+#include "settings/camerasettings.h"
 #include "settingsbytes.h"
 #include "sharpatest.h"
 

@@ -1,5 +1,6 @@
-#include "app/readout.h"
-#include "app/windowplacement.h"
+#include "app/history/undohistory.h"
+#include "app/text/readout.h"
+#include "app/window/windowplacement.h"
 #include "chart/chartexport.h"
 #include "sharpatest.h"
 
@@ -33,6 +34,8 @@ private slots:
     void controls();
     void undoAndRedoEachKindOfStep_data();
     void undoAndRedoEachKindOfStep();
+    void runsOfOneValue_data();
+    void runsOfOneValue();
     void openStartsAFreshHistory();
     void newRestoresValuesAndRanges_data();
     void newRestoresValuesAndRanges();
@@ -234,23 +237,10 @@ void tst_Window::controls_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("expected");
 
-    // The left border's floor: twice a focal length, camera 2's last; a
-    // border at or below a floor rises to it.
-    QTest::newRow("floor: camera 2 higher") << ""
-                                            << "DSB_leftBorder.minimum=0.27";
-    QTest::newRow("floor: camera 2 lower") << "c1_flength=200 c2_flength=50"
-                                           << "DSB_leftBorder.minimum=0.1";
+    // The left border's spin box follows its floor, the last camera's.
     QTest::newRow("floor: camera 1 above border")
         << "c1_flength=600 c2_flength=50"
         << "DSB_leftBorder.minimum=0.1; DSB_leftBorder.value=1.2";
-    QTest::newRow("floor: camera 2 above border")
-        << "c2_flength=600"
-        << "DSB_leftBorder.minimum=1.2; DSB_leftBorder.value=1.2";
-    QTest::newRow("floor: border equal to camera 2's") << "DSB_leftBorder=0.27 c1_flength=90"
-                                                       << "DSB_leftBorder.minimum=0.27";
-    QTest::newRow("floor: both above border")
-        << "c1_flength=600 c2_flength=700 DSB_leftBorder=0.5"
-        << "DSB_leftBorder.minimum=1.4; DSB_leftBorder.value=1.4";
     QTest::newRow("hyperfocal at start")
         << "c2_set_Hyper!"
         << "c2_set_Hyper.text=Set to hyperfocal (729.0m); c2_fdist.value=729; "
@@ -421,6 +411,10 @@ void tst_Window::undoAndRedoEachKindOfStep_data()
     QTest::newRow("the left border") << ""
                                      << "DSB_leftBorder=2"
                                      << "Left Border";
+    // The border and its floor come back with the lens.
+    QTest::newRow("a longer lens lifts the border") << ""
+                                                    << "c2_flength=600"
+                                                    << "Camera 2: Focal length";
     QTest::newRow("a preset's input") << ""
                                       << "comboBox_8=1"
                                       << "Camera 1: Form Factor";
@@ -494,6 +488,43 @@ void tst_Window::undoAndRedoEachKindOfStep()
     QVERIFY(window.isWindowModified() || steps == "actionNew!");
 }
 
+void tst_Window::runsOfOneValue_data()
+{
+    QTest::addColumn<QString>("steps");      // "later": a minute passes
+    QTest::addColumn<QStringList>("undone"); // what Undo offers, step by step
+    const QString focus = "Camera 1: Focus";
+    QTest::newRow("a run") << "c1_fdist=5 c1_fdist=6" << QStringList{focus};
+    QTest::newRow("a run back to its start") << "c1_fdist=5 c1_fdist=4" << QStringList();
+    QTest::newRow("minutes apart") << "c1_fdist=5 later c1_fdist=4" << QStringList{focus, focus};
+    QTest::newRow("editing finished between")
+        << "c1_fdist=5 c1_fdist!editingFinished c1_fdist=6" << QStringList{focus, focus};
+    QTest::newRow("another value between")
+        << "c1_fdist=5 c1_coc=0.02 c1_fdist=6"
+        << QStringList{focus, "Camera 1: Circel of Confusion", focus};
+}
+
+void tst_Window::runsOfOneValue()
+{
+    QFETCH(QString, steps);
+    QFETCH(QStringList, undone);
+    const CoutCapture quiet;
+    mainWin window;
+    qint64 now = 0;
+    window.findChild<UndoHistory *>()->setClock([&now] { return now; });
+    for (const QString &step : steps.split(' ')) {
+        if (step == "later")
+            now += 60000;
+        else
+            act(window, step);
+    }
+    auto *undo = window.findChild<QAction *>("actionUndo");
+    QStringList offered;
+    for (; undo->isEnabled(); undo->trigger())
+        offered << undo->text().remove("Undo ");
+    QCOMPARE(offered, undone);
+    QCOMPARE(window.c1_fdist->value(), 4.0);
+}
+
 void tst_Window::openStartsAFreshHistory()
 {
     const CoutCapture quiet;
@@ -559,6 +590,14 @@ void tst_Window::details_data()
                                             "Total depth\t4.27 in\t1.67 in",
                                             "In front of focus\t2.10 in\t0.831 in",
                                             "Behind focus\t2.16 in\t0.839 in"};
+    // The sensor's equivalents follow a crop factor however it changes.
+    QTest::newRow("crop factor") << "c2_crop=3"
+                                 << "detailsTable"
+                                 << QStringList{"35 mm equivalent focal length\t136 mm\t270 mm",
+                                                "Horizontal angle of view\t15.1°\t7.6°"};
+    QTest::newRow("camera 1 copied")
+        << "actionCopyCamera2!"
+        << "detailsTable" << QStringList{"35 mm equivalent f-number\tf/3.2\tf/3.2"};
     QTest::newRow("a change, camera 2 off")
         << "boxC2=0 c1_calcDef=1 c1_apature=32"
         << "detailsTable"
@@ -583,8 +622,10 @@ void tst_Window::details()
     mainWin window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    act(window, steps);
     auto *shown = window.findChild<QTableView *>(table);
+    const QAbstractItemModelTester tester(shown->model(),
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+    act(window, steps);
     shown->setFocus();
     shown->selectAll();
     QTest::keySequence(shown, QKeySequence::Copy);
@@ -682,6 +723,13 @@ void tst_Window::mouse()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *chart = window.frame->findChild<graph *>();
     const QPoint at(30 + 250, 100);
+    // The status bar reads the chart where the pointer rests.
+    const auto pointTo = [chart](QPoint to) {
+        QMouseEvent move(QEvent::MouseMove, to, chart->mapToGlobal(to), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(chart, &move);
+    };
+    pointTo(at);
     out.clear();
     if (gesture == "wheel") {
         QWheelEvent wheel(at, chart->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
@@ -697,6 +745,11 @@ void tst_Window::mouse()
     }
     QCOMPARE(observe(window, expected), expected);
     QCOMPARE(out.lines().filter("init - ").size(), 2); // one recalculation
+    // The readout follows without a move of the mouse.
+    const auto *hover = window.findChild<QLabel *>("hoverReadout");
+    const QString followed = hover->text();
+    pointTo(gesture == "drag" ? at + QPoint(50, 0) : at);
+    QCOMPARE(hover->text(), followed);
     // What the double-click set holds what it shows, in the unit shown.
     QCOMPARE(window.c1_fdist->value(), window.c1_fdist->valueFromText(window.c1_fdist->text()));
 }

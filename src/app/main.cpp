@@ -1,8 +1,8 @@
-#include "mainwin.h"
-#include "product.h"
-#include "session.h"
-#include "terminationsignals.h"
-#include "translations.h"
+#include "window/mainwin.h"
+#include "window/product.h"
+#include "window/session.h"
+#include "window/terminationsignals.h"
+#include "window/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

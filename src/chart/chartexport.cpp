@@ -95,9 +95,9 @@ QSize minimumSize(const QVector<LegendEntry> &legend)
 
 QStringList fileFilters()
 {
-    return {QCoreApplication::translate("mainWin", "PNG image (*.png)"),
-            QCoreApplication::translate("mainWin", "SVG drawing (*.svg)"),
-            QCoreApplication::translate("mainWin", "PDF document (*.pdf)")};
+    return {QCoreApplication::translate("ChartExport", "PNG image (*.png)"),
+            QCoreApplication::translate("ChartExport", "SVG drawing (*.svg)"),
+            QCoreApplication::translate("ChartExport", "PDF document (*.pdf)")};
 }
 
 std::pair<QString, Format> target(const QString &name, int filterIndex)

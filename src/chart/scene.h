@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class FormModel;
+
 // What a camera's plan marks on the chart: the range to keep sharp at its
 // blur limit, the planned setup, whose blur is worst at the range's ends
 // (none where no single shot keeps the limit), and a focus stack's shots
@@ -25,7 +27,7 @@ struct PlanMarks
 };
 
 // Everything one paint of the chart reads, built once per recalculation
-// from the form: the distance axis, the U scale, both cameras and which are
+// from the model: the distance axis, the U scale, both cameras and which are
 // shown, and their plans.
 struct Scene
 {
@@ -37,5 +39,9 @@ struct Scene
     QString credit; // drawn in camera 1's colour at the bottom left
     std::array<PlanMarks, 2> plans;
 };
+
+// The model's view, its first two cameras' optics as last recalculated and
+// which are shown; without credit or plans.
+Scene sceneOf(const FormModel &model);
 
 #endif // SCENE_H

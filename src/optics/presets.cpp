@@ -20,20 +20,22 @@ double pick(const std::array<double, N> &table, int index)
 double cropFactor(int cropIndex)
 {
     // Later entries are appended, so that every stored list position keeps its meaning.
-    static constexpr std::array<double, 8> factors{1.0, 1.5, 1.6, 2.0, 1.3, 2.7, 0.79, 0.64};
+    static constexpr std::array<double, cropFactorCount> factors{1.0, 1.5, 1.6,  2.0,
+                                                                 1.3, 2.7, 0.79, 0.64};
     return pick(factors, cropIndex);
 }
 
 double megapixels(int qualityIndex)
 {
     // "Standard" makes the full-frame result the diagonal divided by about 1503.
-    static constexpr std::array<double, 11> millions{4.17, 6, 8, 10, 12, 15, 21, 32, 45, 61, 100};
+    static constexpr std::array<double, qualityCount> millions{4.17, 6,  8,  10, 12, 15,
+                                                               21,   32, 45, 61, 100};
     return pick(millions, qualityIndex);
 }
 
 double aspectRatio(int formIndex)
 {
-    static constexpr std::array<double, 2> ratios{1.5, 4.0 / 3};
+    static constexpr std::array<double, formFactorCount> ratios{1.5, 4.0 / 3};
     return pick(ratios, formIndex);
 }
 

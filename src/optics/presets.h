@@ -6,6 +6,12 @@
 // list (no selection) falls back to the first entry's value.
 namespace Presets {
 
+// How many choices each of the form's lists offers: crop factors, pixel
+// counts, form factors.
+inline constexpr int cropFactorCount = 8;
+inline constexpr int qualityCount = 11;
+inline constexpr int formFactorCount = 2;
+
 double cropFactor(int cropIndex);
 double megapixels(int qualityIndex);
 

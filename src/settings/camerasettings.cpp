@@ -2,7 +2,6 @@
 
 #include "safefile.h"
 
-#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 
@@ -26,25 +25,17 @@ constexpr int encodedSize(std::size_t from, std::size_t to)
 {
     int size = 0;
     for (std::size_t k = from; k < to; ++k)
-        size += settingsFields[k].type == SettingsField::Double ? 8
-            : settingsFields[k].type == SettingsField::Int32    ? 4
-                                                                : 1;
+        size += settingsTypes[k] == SettingsType::Double ? 8
+            : settingsTypes[k] == SettingsType::Int32    ? 4
+                                                         : 1;
     return size;
 }
 static_assert(encodedSize(0, recordFields) == CameraSettings::recordSize);
 
-void setError(QString *errorMessage, const QString &text)
+void setError(FileError *error, FileError::Reason reason, qint64 size = 0)
 {
-    if (errorMessage)
-        *errorMessage = text;
-}
-
-QString sizeError(qint64 size)
-{
-    return QCoreApplication::translate("mainWin",
-                                       "It holds %1 bytes; a camera settings file holds %2.")
-        .arg(size)
-        .arg(CameraSettings::recordSize);
+    if (error)
+        *error = {reason, {}, size, CameraSettings::recordSize};
 }
 
 QByteArray encode(const CameraSettings &settings, std::size_t from, std::size_t to)
@@ -54,14 +45,14 @@ QByteArray encode(const CameraSettings &settings, std::size_t from, std::size_t 
     out.setVersion(streamVersion);
     for (std::size_t k = from; k < to; ++k) {
         const double value = settings.values[k];
-        switch (settingsFields[k].type) {
-        case SettingsField::Double:
+        switch (settingsTypes[k]) {
+        case SettingsType::Double:
             out << value;
             break;
-        case SettingsField::Bool:
+        case SettingsType::Bool:
             out << (value != 0);
             break;
-        case SettingsField::Int32:
+        case SettingsType::Int32:
             out << qint32(value);
             break;
         }
@@ -71,17 +62,17 @@ QByteArray encode(const CameraSettings &settings, std::size_t from, std::size_t 
 
 // False, saying why, where a value is not a finite number.
 bool decode(const QByteArray &bytes, std::size_t from, std::size_t to, CameraSettings &settings,
-            QString *errorMessage)
+            FileError *error)
 {
     QDataStream in(bytes);
     in.setVersion(streamVersion);
     for (std::size_t k = from; k < to; ++k) {
         double &value = settings.values[k];
-        if (settingsFields[k].type == SettingsField::Bool) {
+        if (settingsTypes[k] == SettingsType::Bool) {
             bool flag = false;
             in >> flag;
             value = flag ? 1 : 0;
-        } else if (settingsFields[k].type == SettingsField::Int32) {
+        } else if (settingsTypes[k] == SettingsType::Int32) {
             qint32 number = 0;
             in >> number;
             value = number;
@@ -89,9 +80,7 @@ bool decode(const QByteArray &bytes, std::size_t from, std::size_t to, CameraSet
             in >> value;
         }
         if (!std::isfinite(value)) {
-            setError(
-                errorMessage,
-                QCoreApplication::translate("mainWin", "It holds a value that is not a number."));
+            setError(error, FileError::NotANumber);
             return false;
         }
     }
@@ -100,17 +89,9 @@ bool decode(const QByteArray &bytes, std::size_t from, std::size_t to, CameraSet
 
 } // namespace
 
-QString SettingsField::title() const
-{
-    const QString text = QCoreApplication::translate("mainWin", label);
-    return camera == 0
-        ? text
-        : QCoreApplication::translate("mainWin", "Camera %1, %2").arg(camera).arg(text);
-}
-
 QByteArray CameraSettings::toBytes() const
 {
-    const QByteArray values = encode(*this, recordFields, settingsFields.size()) + newerValues;
+    const QByteArray values = encode(*this, recordFields, settingsTypes.size()) + newerValues;
     QByteArray block;
     QDataStream out(&block, QIODevice::WriteOnly);
     out.setVersion(streamVersion);
@@ -121,18 +102,17 @@ QByteArray CameraSettings::toBytes() const
     return encode(*this, 0, recordFields) + block;
 }
 
-std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
-                                                        QString *errorMessage)
+std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes, FileError *error)
 {
     // What follows the record must say that it is Sharpa's block: a PNG is
     // no settings file, whatever its first 84 bytes decode to.
     if (bytes.size() < recordSize
         || (bytes.size() > recordSize && bytes.mid(recordSize, magicSize) != magic)) {
-        setError(errorMessage, sizeError(bytes.size()));
+        setError(error, FileError::WrongSize, bytes.size());
         return std::nullopt;
     }
     CameraSettings settings;
-    if (!decode(bytes.left(recordSize), 0, recordFields, settings, errorMessage))
+    if (!decode(bytes.left(recordSize), 0, recordFields, settings, error))
         return std::nullopt;
     settings.held = recordFields;
     if (bytes.size() == recordSize)
@@ -145,21 +125,19 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
     quint16 version = 0;
     quint32 length = 0;
     in >> version >> length;
-    constexpr int known = encodedSize(recordFields, settingsFields.size());
+    constexpr int known = encodedSize(recordFields, settingsTypes.size());
     quint16 checksum = 0;
     QDataStream(block.right(blockTrailer)) >> checksum;
     // Each version adds values after those of the versions before it.
     if (block.size() < blockHeader + blockTrailer || version == 0
         || qint64(length) != block.size() - blockHeader - blockTrailer || length < quint32(known)
         || checksum != qChecksum(block.chopped(blockTrailer))) {
-        setError(errorMessage,
-                 QCoreApplication::translate("mainWin", "Its extension block is damaged."));
+        setError(error, FileError::Damaged);
         return std::nullopt;
     }
-    if (!decode(block.mid(blockHeader), recordFields, settingsFields.size(), settings,
-                errorMessage))
+    if (!decode(block.mid(blockHeader), recordFields, settingsTypes.size(), settings, error))
         return std::nullopt;
-    settings.held = settingsFields.size();
+    settings.held = settingsTypes.size();
     if (length > quint32(known)) {
         settings.newerValues = block.mid(blockHeader + known, qsizetype(length) - known);
         settings.newerVersion = version;
@@ -169,22 +147,22 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
 
 namespace SettingsFile {
 
-std::optional<CameraSettings> read(const QString &path, QString *errorMessage)
+std::optional<CameraSettings> read(const QString &path, FileError *error)
 {
     const std::optional<FileContents> contents
-        = readRegularFile(path, CameraSettings::largestFile, errorMessage);
+        = readRegularFile(path, CameraSettings::largestFile, error);
     if (!contents)
         return std::nullopt;
     if (contents->size > CameraSettings::largestFile) {
-        setError(errorMessage, sizeError(contents->size));
+        setError(error, FileError::WrongSize, contents->size);
         return std::nullopt;
     }
-    return CameraSettings::fromBytes(contents->bytes, errorMessage);
+    return CameraSettings::fromBytes(contents->bytes, error);
 }
 
-bool write(const QString &path, const CameraSettings &settings, QString *errorMessage)
+bool write(const QString &path, const CameraSettings &settings, FileError *error)
 {
-    return writeWholeFile(path, settings.toBytes(), errorMessage);
+    return writeWholeFile(path, settings.toBytes(), error);
 }
 
 } // namespace SettingsFile

@@ -1,6 +1,5 @@
 #include "safefile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -13,69 +12,74 @@
 
 namespace {
 
-void setError(QString *errorMessage, const QString &text)
+void setError(FileError *error, const FileError &reason)
 {
-    if (errorMessage)
-        *errorMessage = text;
+    if (error)
+        *error = reason;
 }
 
-QString systemError()
+FileError systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return {FileError::System, QString::fromLocal8Bit(std::strerror(errno))};
 }
 
-// Why a file of this kind is neither read nor replaced; empty for a regular file.
-QString refusal(mode_t mode)
+FileError systemError(const QString &text)
+{
+    return {FileError::System, text};
+}
+
+// Why a file of this kind is neither read nor replaced; none for a regular file.
+std::optional<FileError> refusal(mode_t mode)
 {
     if (S_ISREG(mode))
-        return {};
-    return S_ISDIR(mode) ? QCoreApplication::translate("mainWin", "It is a folder.")
-                         : QCoreApplication::translate(
-                             "mainWin", "It is a device, a pipe or a socket, not a regular file.");
+        return std::nullopt;
+    return FileError{S_ISDIR(mode) ? FileError::Folder : FileError::NotRegular, {}, 0, 0};
 }
 
 } // namespace
 
-std::optional<FileContents> readRegularFile(const QString &path, qint64 limit,
-                                            QString *errorMessage)
+std::optional<FileContents> readRegularFile(const QString &path, qint64 limit, FileError *error)
 {
     // Non-blocking, so that opening a pipe returns at once; the kind is
     // checked on what was opened, not on a name that may have changed since.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        setError(errorMessage, systemError());
+        setError(error, systemError());
         return std::nullopt;
     }
     QFile file;
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat info = {};
-    if (::fstat(fd, &info) != 0 || !refusal(info.st_mode).isEmpty()) {
-        setError(errorMessage,
-                 refusal(info.st_mode).isEmpty() ? systemError() : refusal(info.st_mode));
+    if (::fstat(fd, &info) != 0) {
+        setError(error, systemError());
+        return std::nullopt;
+    }
+    if (const std::optional<FileError> refused = refusal(info.st_mode)) {
+        setError(error, *refused);
         return std::nullopt;
     }
     FileContents contents{file.read(limit), info.st_size};
     if (file.error() != QFileDevice::NoError) {
-        setError(errorMessage, file.errorString());
+        setError(error, systemError(file.errorString()));
         return std::nullopt;
     }
     return contents;
 }
 
-QString writeRefusal(const QString &path)
+std::optional<FileError> writeRefusal(const QString &path)
 {
     struct stat info = {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? refusal(info.st_mode)
-                                                                   : QString();
+                                                                   : std::nullopt;
 }
 
-bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *errorMessage)
+bool writeWholeFile(const QString &path, const QByteArray &bytes, FileError *error)
 {
     // A file-size limit would end the program with SIGXFSZ, unsaved work and
     // all; ignored, the write fails with EFBIG and is reported below.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (const QString refused = writeRefusal(path); !refused.isEmpty()) {
-        setError(errorMessage, refused);
+    if (const std::optional<FileError> refused = writeRefusal(path)) {
+        setError(error, *refused);
         return false;
     }
     // Unbuffered, so that a short write shows in write()'s count: commit()
@@ -84,15 +88,14 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     qint64 written = -1;
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         written = file.write(bytes);
-    QString error;
     if (written >= 0 && written != bytes.size()) {
-        error = QCoreApplication::translate("mainWin", "Only %1 of %2 bytes could be written.")
-                    .arg(written)
-                    .arg(bytes.size());
+        setError(error, {FileError::ShortWrite, {}, written, bytes.size()});
         file.cancelWriting();
-    } else if (written < 0 || !file.commit()) {
-        error = file.errorString();
+        return false;
     }
-    setError(errorMessage, error);
-    return error.isEmpty();
+    if (written < 0 || !file.commit()) {
+        setError(error, systemError(file.errorString()));
+        return false;
+    }
+    return true;
 }

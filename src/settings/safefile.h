@@ -10,6 +10,25 @@
 // replaced: a folder, pipe, device or socket is refused with the reason
 // before anything is read or written, and nothing waits on a pipe.
 
+// Why a file could not be read, written or taken as a settings file: a
+// reason for the window to put in the user's words, with what it needs.
+struct FileError
+{
+    enum Reason {
+        System,     // the system's own words, in text
+        Folder,     // the name is a folder's
+        NotRegular, // a device, a pipe or a socket
+        ShortWrite, // only count of total bytes were written
+        WrongSize,  // count bytes, where a settings file holds total
+        NotANumber, // a value that is not a finite number
+        Damaged,    // the extension block's checks fail
+    };
+    Reason reason = System;
+    QString text;
+    qint64 count = 0;
+    qint64 total = 0;
+};
+
 struct FileContents
 {
     QByteArray bytes; // at most the limit asked for
@@ -17,15 +36,15 @@ struct FileContents
 };
 
 std::optional<FileContents> readRegularFile(const QString &path, qint64 limit,
-                                            QString *errorMessage = nullptr);
+                                            FileError *error = nullptr);
 
 // Why the path names something that is not replaced (a folder, pipe,
-// device or socket); empty where a file may be written there. Asked before
+// device or socket); none where a file may be written there. Asked before
 // any question about writing, so that none is asked in vain.
-QString writeRefusal(const QString &path);
+std::optional<FileError> writeRefusal(const QString &path);
 
 // Replaces the file only once every byte is written; on failure the old file,
-// if any, stays as it was and errorMessage says why.
-bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *errorMessage = nullptr);
+// if any, stays as it was and error says why.
+bool writeWholeFile(const QString &path, const QByteArray &bytes, FileError *error = nullptr);
 
 #endif // SAFEFILE_H

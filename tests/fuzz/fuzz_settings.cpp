@@ -12,10 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes
         = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    QString error;
+    // Bytes are refused for what they hold, never for the system's reasons.
+    FileError error{FileError::System, {}, 0, 0};
     const std::optional<CameraSettings> settings = CameraSettings::fromBytes(bytes, &error);
     if (!settings) {
-        if (error.isEmpty())
+        if (error.reason == FileError::System)
             std::abort();
         return 0;
     }

@@ -3,40 +3,20 @@
 
 // What the suites share: standard output caught, scripted dialogs, the form
 // driven and read by control names, the chart rendered, reference images.
-#include "app/mainwin.h"
-#include "app/prompts.h"
-#include "app/translations.h"
+#include "app/window/mainwin.h"
+#include "app/window/prompts.h"
+#include "app/window/translations.h"
 #include "chart/chartpainter.h"
 #include "chart/graph.h"
 #include "chart/scene.h"
+#include "coutcapture.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QtTest>
 
-#include <iostream>
-#include <sstream>
-
 // Settings go to Qt's test location, below the suite's own home.
 inline const bool settingsForTests = (QStandardPaths::setTestModeEnabled(true), true);
-
-class CoutCapture
-{
-public:
-    CoutCapture()
-        : previous(std::cout.rdbuf(buffer.rdbuf()))
-    {}
-    ~CoutCapture() { std::cout.rdbuf(previous); }
-    QStringList lines() const
-    {
-        return QString::fromStdString(buffer.str()).split('\n', Qt::SkipEmptyParts);
-    }
-    void clear() { buffer.str({}); }
-
-private:
-    std::ostringstream buffer;
-    std::streambuf *previous;
-};
 
 // Answers file dialogs from a script (none left: cancel) and records every
 // question and warning, so that no test can hang on a modal dialog.

@@ -1,0 +1,38 @@
+#ifndef DETAILSPANEL_H
+#define DETAILSPANEL_H
+
+#include "detailsmodel.h"
+
+#include <QWidget>
+
+class FormModel;
+class QAction;
+class QTableView;
+class Ui_mainWin;
+
+// View > Details: the details of the shown cameras beside the chart, shown
+// or hidden as last chosen. Its cells can be selected, and the platform's
+// Copy key copies them with their headers as tab-separated text.
+class DetailsPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Beside the chart, its entry in the View menu; it follows the model's results.
+    DetailsPanel(const Ui_mainWin &form, const FormModel &model);
+
+    void copySelection() const;
+    // Wide enough for both cameras whichever are shown, so that the chart
+    // beside it keeps its width.
+    QSize sizeHint() const override;
+
+private:
+    void follow();
+
+    const FormModel &values;
+    DetailsModel *model;
+    QTableView *table;
+    QAction *shown;
+};
+
+#endif // DETAILSPANEL_H

@@ -1,0 +1,222 @@
+#include "depthreport.h"
+
+#include "optics/depthtable.h"
+#include "text/readout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QTextDocument>
+
+#include <cmath>
+#include <memory>
+
+namespace DepthReport {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DepthReport", text);
+}
+
+QString fNumber(double apature)
+{
+    return QStringLiteral("f/") + QLocale().toString(apature, 'g', 3);
+}
+
+QString footer(const QString &credit)
+{
+    return QStringLiteral("<p style=\"font-size:7pt\">%1</p>")
+        .arg(tr("Made with %1 on %2")
+                 .arg(credit, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))
+                 .toHtmlEscaped());
+}
+
+QString describe(const Camera &camera, LengthUnit unit)
+{
+    const QLocale locale;
+    const CameraOptics &optics = camera.setup.optics;
+    return tr("Focal length %1 mm, CoC %2 mm, crop factor %3, %4, distances in %5")
+        .arg(locale.toString(optics.flength, 'f', 2), locale.toString(optics.coc, 'f', 4),
+             locale.toString(camera.setup.cropFactor, 'f', 1),
+             camera.setup.diffraction ? tr("with diffraction") : tr("without diffraction"),
+             QLatin1String(Length::symbolOf(unit)));
+}
+
+QString limits(const DepthOfField &depth, LengthUnit unit, const QString &between)
+{
+    if (depth.state != DepthOfField::Sharp)
+        return QStringLiteral("–");
+    const QLocale locale;
+    return Readout::limit(depth.nearLimit, locale, unit) + between
+        + Readout::limit(depth.farLimit, locale, unit);
+}
+
+DepthTable tableOf(const Camera &camera, LengthUnit unit)
+{
+    return DepthTable::build(camera.setup.optics, camera.setup.diffraction, unit, camera.minimum,
+                             camera.maximum);
+}
+
+// A CSV field, quoted where it holds a comma or a quote.
+QString field(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+        + QLatin1Char('"');
+}
+
+QString number(double mm, LengthUnit unit)
+{
+    return std::isinf(mm) ? QStringLiteral("∞")
+                          : QString::number(Length::millimetres(mm).in(unit), 'f', 3);
+}
+
+} // namespace
+
+QStringList tables(const std::vector<Camera> &cameras, LengthUnit unit, const QString &credit)
+{
+    QStringList sections;
+    const QLocale locale;
+    for (const Camera &camera : cameras) {
+        const DepthTable table = tableOf(camera, unit);
+        QString html = QStringLiteral("<h3>%1</h3><p>%2</p>")
+                           .arg(tr("Depth of field: Camera %1").arg(camera.index + 1),
+                                describe(camera, unit).toHtmlEscaped());
+        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
+                               "style=\"font-size:7pt\"><tr><th>%1</th>")
+                    .arg(tr("Focus"));
+        for (std::size_t column = 0; column < table.apatures.size(); ++column)
+            html += column == table.ownColumn
+                ? QStringLiteral("<th><u>%1</u></th>")
+                      .arg(tr("%1 (set)").arg(fNumber(table.apatures[column])))
+                : QStringLiteral("<th>%1</th>").arg(fNumber(table.apatures[column]));
+        html += QStringLiteral("</tr>");
+        for (std::size_t row = 0; row < table.rows(); ++row) {
+            html += QStringLiteral("<tr><th>%1</th>")
+                        .arg(row == 0 ? tr("Hyperfocal")
+                                      : Readout::limit(table.focusAt(row, 0), locale, unit));
+            for (std::size_t column = 0; column < table.apatures.size(); ++column) {
+                const DepthOfField depth
+                    = table.cell(camera.setup.optics, camera.setup.diffraction, row, column);
+                html += row == 0 ? QStringLiteral("<td>H %1<br>%2</td>")
+                                       .arg(Readout::limit(table.focusAt(0, column), locale, unit),
+                                            limits(depth, unit, QStringLiteral(" – ")))
+                                 : QStringLiteral("<td>%1</td>")
+                                       .arg(limits(depth, unit, QStringLiteral(" –<br>")));
+            }
+            html += QStringLiteral("</tr>");
+        }
+        sections << html + QStringLiteral("</table>") + footer(credit);
+    }
+    return sections;
+}
+
+QByteArray tablesCsv(const std::vector<Camera> &cameras, LengthUnit unit)
+{
+    QStringList lines;
+    const QString symbol = QLatin1String(Length::symbolOf(unit));
+    for (const Camera &camera : cameras) {
+        const DepthTable table = tableOf(camera, unit);
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << field(tr("Depth of field: Camera %1").arg(camera.index + 1) + QStringLiteral(": ")
+                       + describe(camera, unit));
+        QStringList header{tr("Focus [%1]").arg(symbol)};
+        for (const double apature : table.apatures) {
+            const QString stop = QString::number(apature, 'g', 3);
+            header << tr("f/%1 near [%2]").arg(stop, symbol)
+                   << tr("f/%1 far [%2]").arg(stop, symbol);
+        }
+        lines << header.join(QLatin1Char(','));
+        QStringList hyperfocal{tr("Hyperfocal distance")};
+        for (std::size_t column = 0; column < table.apatures.size(); ++column)
+            hyperfocal << number(table.hyperfocals[column], unit) << QString();
+        lines << hyperfocal.join(QLatin1Char(','));
+        for (std::size_t row = 0; row < table.rows(); ++row) {
+            QStringList cells{row == 0 ? tr("At the hyperfocal distance")
+                                       : number(table.focusAt(row, 0), unit)};
+            for (std::size_t column = 0; column < table.apatures.size(); ++column) {
+                const DepthOfField depth
+                    = table.cell(camera.setup.optics, camera.setup.diffraction, row, column);
+                const bool sharp = depth.state == DepthOfField::Sharp;
+                cells << (sharp ? number(depth.nearLimit, unit) : QString())
+                      << (sharp ? number(depth.farLimit, unit) : QString());
+            }
+            lines << cells.join(QLatin1Char(','));
+        }
+    }
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+QStringList cards(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit unit,
+                  const QString &credit)
+{
+    QStringList sections;
+    const QLocale locale;
+    for (const auto &[index, card] : cards) {
+        QString html = QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p>")
+                           .arg(tr("Shot card: Camera %1, %2").arg(index + 1).arg(card.range),
+                                card.plan.toHtmlEscaped(), card.stack.toHtmlEscaped());
+        if (!card.shots.empty()) {
+            html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
+                                   "<tr><th>#</th><th>%1</th><th>%2</th><th>%3</th></tr>")
+                        .arg(tr("Focus"), tr("Near"), tr("Far"));
+            for (std::size_t k = 0; k < card.shots.size(); ++k) {
+                const Planning::Shot &shot = card.shots[k];
+                html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
+                            .arg(k + 1)
+                            .arg(Readout::length(shot.focus, locale, unit),
+                                 Readout::length(shot.nearLimit, locale, unit),
+                                 Readout::length(shot.farLimit, locale, unit));
+            }
+            html += QStringLiteral("</table>");
+        }
+        sections << html + footer(credit);
+    }
+    return sections;
+}
+
+QByteArray cardsCsv(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit unit)
+{
+    QStringList lines;
+    const QString symbol = QLatin1String(Length::symbolOf(unit));
+    for (const auto &[index, card] : cards) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << field(tr("Shot card: Camera %1, %2").arg(index + 1).arg(card.range))
+              << field(card.plan) << field(card.stack)
+              << QStringLiteral("#,%1,%2,%3")
+                     .arg(tr("Focus [%1]").arg(symbol), tr("Near [%1]").arg(symbol),
+                          tr("Far [%1]").arg(symbol));
+        for (std::size_t k = 0; k < card.shots.size(); ++k)
+            lines << QStringLiteral("%1,%2,%3,%4")
+                         .arg(k + 1)
+                         .arg(number(card.shots[k].focus, unit),
+                              number(card.shots[k].nearLimit, unit),
+                              number(card.shots[k].farLimit, unit));
+    }
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+void print(const QStringList &sections, QPagedPaintDevice &device)
+{
+    // Laid out as the print will lay it out, on the device's pages.
+    const auto laidOut = [&](const QString &html) {
+        auto document = std::make_unique<QTextDocument>();
+        document->documentLayout()->setPaintDevice(&device);
+        document->setPageSize(QSizeF(device.width(), device.height()));
+        document->setHtml(html);
+        return document;
+    };
+    std::unique_ptr<QTextDocument> document = laidOut(sections.join(QString()));
+    if (document->pageCount() > 1)
+        document
+            = laidOut(sections.join(QStringLiteral("<p style=\"page-break-before:always\"></p>")));
+    document->print(&device);
+}
+
+} // namespace DepthReport

@@ -1,0 +1,124 @@
+#include "tableactions.h"
+
+#include "document/preferences.h"
+#include "model/formmodel.h"
+#include "plan/plandock.h"
+#include "settings/safefile.h"
+#include "ui_mainwin.h"
+#include "window/product.h"
+#include "window/prompts.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QPrinter>
+
+TableActions::TableActions(QWidget *parent, const Ui_mainWin &ui, const FormModel &values,
+                           const PlanDock &dock, const std::unique_ptr<Prompts> &windowPrompts)
+    : QObject(parent)
+    , window(parent)
+    , model(values)
+    , plans(dock)
+    , prompts(windowPrompts)
+{
+    connect(ui.actionExportTable, &QAction::triggered, this, &TableActions::exportTable);
+    connect(ui.actionPrintTable, &QAction::triggered, this, &TableActions::printTable);
+}
+
+std::optional<TableActions::Content> TableActions::choose(const QString &title) const
+{
+    if (plans.cards().empty())
+        return Content::Tables;
+    const int chosen
+        = prompts->choose(window, title, tr("What to take into the field:"),
+                          {tr("Depth-of-field tables"), tr("Shot cards of the plans")});
+    if (chosen < 0)
+        return std::nullopt;
+    return chosen == 0 ? Content::Tables : Content::Cards;
+}
+
+std::vector<DepthReport::Camera> TableActions::cameras() const
+{
+    std::vector<DepthReport::Camera> shown;
+    for (int k = 0; k < model.cameraCount(); ++k) {
+        const Field apature(k, CameraInput::Apature);
+        if (model.camera(k).shown)
+            shown.push_back(
+                {k, model.results(k).setup, model.minimum(apature), model.maximum(apature)});
+    }
+    return shown;
+}
+
+QStringList TableActions::sections(Content content) const
+{
+    const QString credit = QStringLiteral("%1 %2").arg(productName, productVersion);
+    return content == Content::Tables ? DepthReport::tables(cameras(), model.unit(), credit)
+                                      : DepthReport::cards(plans.cards(), model.unit(), credit);
+}
+
+QByteArray TableActions::csv(Content content) const
+{
+    return content == Content::Tables ? DepthReport::tablesCsv(cameras(), model.unit())
+                                      : DepthReport::cardsCsv(plans.cards(), model.unit());
+}
+
+void TableActions::setUpPage(QPagedPaintDevice &device) const
+{
+    const bool inches = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    device.setPageSize(QPageSize(inches ? QPageSize::Letter : QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+void TableActions::exportTable()
+{
+    const QString title = tr("Export Table");
+    const std::optional<Content> content = choose(title);
+    if (!content)
+        return;
+    const QStringList filters{tr("PDF (*.pdf)"), tr("CSV, comma-separated values (*.csv)")};
+    QString filter = filters.first();
+    const QString answer = prompts->saveFileName(window, title, Preferences::lastFolder(),
+                                                 filters.join(QStringLiteral(";;")), &filter);
+    if (answer.isEmpty())
+        return;
+    const QString suffix = QFileInfo(answer).suffix().toLower();
+    const bool named = suffix == QLatin1String("pdf") || suffix == QLatin1String("csv");
+    const bool asCsv = named ? suffix == QLatin1String("csv") : filter == filters.last();
+    const QString path
+        = named ? answer : answer + (asCsv ? QStringLiteral(".csv") : QStringLiteral(".pdf"));
+    const QString failure = tr("Could not export the table to %1.\n%2");
+    if (const std::optional<FileError> refused = writeRefusal(path))
+        return prompts->reportFailure(window, failure, path, *refused);
+    // The dialog asked about the name as typed, not about the one with the suffix.
+    if (path != answer && !prompts->mayReplace(window, path))
+        return;
+    Preferences::setLastFolder(path);
+    QByteArray bytes;
+    if (asCsv) {
+        bytes = csv(*content);
+    } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(QStringLiteral("%1 %2").arg(productName, productVersion));
+        pdf.setTitle(title);
+        setUpPage(pdf);
+        DepthReport::print(sections(*content), pdf);
+    }
+    FileError error;
+    if (!writeWholeFile(path, bytes, &error))
+        prompts->reportFailure(window, failure, path, error);
+}
+
+void TableActions::printTable()
+{
+    const std::optional<Content> content = choose(tr("Print Table"));
+    if (!content)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPage(printer);
+    if (prompts->setUpPrinter(window, printer))
+        DepthReport::print(sections(*content), printer);
+}

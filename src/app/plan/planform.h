@@ -1,0 +1,91 @@
+#ifndef PLANFORM_H
+#define PLANFORM_H
+
+#include "chart/scene.h"
+#include "optics/length.h"
+
+#include <QGroupBox>
+
+#include <optional>
+
+class CameraView;
+class DecimalSpinBox;
+class FormModel;
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QSettings;
+class QSpinBox;
+class QTableView;
+class ShotModel;
+class UndoHistory;
+
+// One camera's plan: what should be sharp (near to far, far perhaps
+// infinite) within a blur limit, answered with the focus and f-numbers
+// that keep it so, rounded as the camera's boxes show them, and with the
+// focus stack that keeps it so at the camera's own f-number. Apply sets
+// the planned focus and f-number, one step of the history. The inputs are
+// remembered between runs.
+// What a plan tells, for a shot card: the range, the answers, the shots.
+struct ShotCard
+{
+    QString range;
+    QString plan;
+    QString stack;
+    std::vector<Planning::Shot> shots;
+};
+
+class PlanForm : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    PlanForm(int index, FormModel &model, const CameraView &camera, UndoHistory &history,
+             QWidget *parent);
+
+    // Plans anew for the camera as last recalculated, in the chosen unit.
+    void follow();
+    PlanMarks marks() const;
+    ShotCard card() const;
+    // The stack's shots, tab-separated, to the clipboard.
+    void copyShots() const;
+
+signals:
+    // An input changed: the plan must follow.
+    void changed();
+
+private:
+    Planning::Range range() const;
+    void remember();
+    void apply();
+    // The answer for one shot; false where none keeps the limit.
+    bool planShot(const CameraSetup &setup, LengthUnit unit);
+    void planStack(const CameraSetup &setup, LengthUnit unit);
+
+    int index;
+    FormModel &model;
+    const CameraView &camera;
+    UndoHistory &history;
+    QString key; // of the remembered inputs
+    // Kept open: it writes the inputs out when the event loop is idle, not
+    // at every keystroke.
+    QSettings *settings;
+    DecimalSpinBox *nearBox;
+    DecimalSpinBox *farBox;
+    QCheckBox *toInfinity;
+    QDoubleSpinBox *limitBox;
+    QSpinBox *overlapBox;
+    QLabel *answer;
+    QPushButton *applyButton;
+    QLabel *stackAnswer;
+    ShotModel *shots;
+    QTableView *shotTable;
+    std::optional<LengthUnit> shownUnit; // of the distance boxes
+    PlanMarks current;
+    QString stretch;         // the range as the answer names it
+    double plannedFocus = 0; // metres, as the focus box will hold it
+    double plannedApature = 0;
+};
+
+#endif // PLANFORM_H

@@ -1,0 +1,89 @@
+#include "shotmodel.h"
+
+#include "text/readout.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+enum Column { Number, Focus, Near, Far, Columns };
+}
+
+void ShotModel::setShots(const std::vector<Planning::Shot> &stack, LengthUnit shown)
+{
+    const auto same = [](const Planning::Shot &a, const Planning::Shot &b) {
+        return a.focus == b.focus && a.nearLimit == b.nearLimit && a.farLimit == b.farLimit;
+    };
+    if (shown == unit && std::equal(stack.begin(), stack.end(), shots.begin(), shots.end(), same))
+        return;
+    beginResetModel();
+    shots = stack;
+    unit = shown;
+    endResetModel();
+}
+
+int ShotModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(shots.size());
+}
+
+int ShotModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant ShotModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || std::size_t(index.row()) >= shots.size())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    const Planning::Shot &shot = shots[std::size_t(index.row())];
+    // Three significant digits at least: close up, shots lie millimetres apart.
+    const auto distance = [this](double mm) {
+        return Readout::length(mm, QLocale(), unit);
+    };
+    switch (index.column()) {
+    case Number:
+        return index.row() + 1;
+    case Focus:
+        return distance(shot.focus);
+    case Near:
+        return distance(shot.nearLimit);
+    default:
+        return distance(shot.farLimit);
+    }
+}
+
+QVariant ShotModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case Number:
+        return QStringLiteral("#");
+    case Focus:
+        return QCoreApplication::translate("mainWin", "Focus");
+    case Near:
+        return QCoreApplication::translate("PlanForm", "Near");
+    default:
+        return QCoreApplication::translate("PlanForm", "Far");
+    }
+}
+
+QString ShotModel::text() const
+{
+    QStringList lines;
+    for (int row = -1; row < rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < Columns; ++column)
+            cells << (row < 0 ? headerData(column, Qt::Horizontal) : data(this->index(row, column)))
+                         .toString();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}

@@ -1,0 +1,39 @@
+#ifndef READOUT_H
+#define READOUT_H
+
+#include "optics/length.h"
+
+#include <QString>
+
+class QLocale;
+struct CameraOptics;
+struct DepthOfField;
+struct Scene;
+
+// Lengths and numbers as the user reads them, in the locale and unit.
+namespace Readout {
+
+// A distance with two decimals: metres, or kilometres where metres grow
+// long; feet, or miles where feet do; as length() where two decimals would
+// read 0.00; "∞" for infinity.
+QString limit(double mm, const QLocale &locale, LengthUnit unit);
+// A length with at least three significant digits: metres, or millimetres
+// where metres would read 0.00; feet, or inches below a foot.
+QString length(double mm, const QLocale &locale, LengthUnit unit);
+
+// "Camera 1: 3.87 m – 4.14 m (0.270 m)", camera counted from 0.
+QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale,
+                     LengthUnit unit);
+
+// A camera's inputs: "focus 4.00 m · f/2 · 85 mm · CoC 0.0125 mm · diffraction off".
+QString settings(const CameraOptics &camera, bool diffraction, const QLocale &locale,
+                 LengthUnit unit);
+
+// The distance under a column of the chart and each shown camera's U there:
+// "4.25 m — Camera 1: U 1.8 · Camera 2: U 3.1", each camera's part in its
+// colour where coloured (rich text).
+QString atColumn(const Scene &input, int column, const QLocale &locale, bool coloured = false);
+
+} // namespace Readout
+
+#endif // READOUT_H

@@ -1,0 +1,73 @@
+#include "chartcontrols.h"
+
+#include "camera/fieldbinder.h"
+#include "history/undohistory.h"
+#include "model/formmodel.h"
+#include "ui_mainwin.h"
+
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+
+ChartControls::ChartControls(const Ui_mainWin &ui, FormModel &values, UndoHistory &steps)
+    : QObject(ui.centralwidget)
+    , form(ui)
+    , model(values)
+    , history(steps)
+    , binder(new FieldBinder(values, steps, this))
+    , scaleTip(ui.qxscale->toolTip())
+    , cameraTip(ui.distanceCam->toolTip())
+    , focusPlaneTip(ui.distanceFP->toolTip())
+{
+    binder->bind(ViewInput::LeftBorder, form.DSB_leftBorder);
+    binder->bind(ViewInput::FromCamera, form.distanceCam);
+    binder->bind(ViewInput::FromFocusPlane, form.distanceFP);
+    binder->bind(ViewInput::DistanceScale, form.qxscale);
+    binder->bind(ViewInput::BlurScale, form.qyscale);
+    showDisplay();
+    connect(&model, &FormModel::displayChosen, this, &ChartControls::showDisplay);
+    connect(&model, &FormModel::recalculated, this, &ChartControls::showResults);
+}
+
+void ChartControls::setBorderFromBar()
+{
+    const double metres = Length::in(form.SB_leftBorder->value(), model.unit()).metres();
+    history.change(ViewInput::LeftBorder, model.shown(ViewInput::LeftBorder, metres));
+}
+
+void ChartControls::showDisplay()
+{
+    const bool infinity = model.toInfinity();
+    form.qxscale->setEnabled(!infinity);
+    form.qxscale->setToolTip(
+        infinity ? QCoreApplication::translate("mainWin",
+                                               "Not used on the axis to infinity, which spaces "
+                                               "distances by 1/distance (View > Distance Axis).")
+                 : scaleTip);
+    const QString fromCamera = QCoreApplication::translate(
+        "mainWin", "The axis to infinity measures from the camera (View > Distance Axis).");
+    form.distanceCam->setEnabled(!infinity);
+    form.distanceCam->setToolTip(infinity ? fromCamera : cameraTip);
+    form.distanceFP->setEnabled(!infinity);
+    form.distanceFP->setToolTip(infinity ? fromCamera : focusPlaneTip);
+
+    const LengthUnit unit = model.unit();
+    form.DSB_leftBorder->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+    // The scroll bar moves the border in whole units up to 1000 m; its range changes quietly.
+    const QSignalBlocker quiet(form.SB_leftBorder);
+    form.SB_leftBorder->setRange(1, int(std::ceil(Length::metres(1000).in(unit))));
+}
+
+void ChartControls::showResults()
+{
+    // The lenses of this recalculation set the border's floor.
+    binder->show(ViewInput::LeftBorder);
+    form.qxscaled->setNum(model.view().distanceScale);
+    form.qyscaled->setNum(model.view().blurScale);
+    // Follows the border without writing back to it.
+    const QSignalBlocker quiet(form.SB_leftBorder);
+    const double shown = Length::metres(model.view().leftBorder).in(model.unit());
+    form.SB_leftBorder->setValue(
+        int(std::clamp(std::round(shown), 1.0, double(form.SB_leftBorder->maximum()))));
+}

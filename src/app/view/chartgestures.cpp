@@ -1,0 +1,80 @@
+#include "chartgestures.h"
+
+#include "chart/graph.h"
+#include "chart/scene.h"
+#include "history/undohistory.h"
+#include "model/formmodel.h"
+#include "optics/length.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The gestures whose steps join one another, as history numbers them.
+enum Gesture { Zooming, Panning };
+} // namespace
+
+ChartGestures::ChartGestures(graph *shown, FormModel &values, UndoHistory &steps)
+    : QObject(shown)
+    , chart(shown)
+    , model(values)
+    , history(steps)
+{
+    connect(chart, &graph::wheeled, this, &ChartGestures::zoom);
+    connect(chart, &graph::dragged, this, &ChartGestures::pan);
+    connect(chart, &graph::doubleClicked, this, &ChartGestures::focus);
+}
+
+void ChartGestures::zoom(int column, int notches)
+{
+    const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Zoom"), Zooming);
+    // Beyond either end of the ranges long before this; a wild wheel stays finite.
+    const int steps = std::clamp(notches, -50, 50);
+    const ChartGeometry::Axis axis = chart->input().axis;
+    if (axis.mode == ChartGeometry::AxisMode::ToInfinity) {
+        // Distances on this axis grow with the border alone: a quarter
+        // farther out or nearer per notch, from at least a centimetre.
+        setAxis(model.view().distanceScale,
+                std::llround(std::max(double(axis.leftBorder), 10.0) * std::pow(1.25, steps)));
+        return;
+    }
+    // A quarter more or less distance per notch, at least one step of the scale.
+    const int xs = model.view().distanceScale;
+    const int wanted = int(std::lround(xs * std::pow(1.25, -steps)));
+    const Field scale = ViewInput::DistanceScale;
+    const int zoomedXs = std::clamp(wanted == xs ? xs - (steps > 0 ? 1 : -1) : wanted,
+                                    int(model.minimum(scale)), int(model.maximum(scale)));
+    ChartGeometry::Axis zoomed = axis;
+    zoomed.xs = zoomedXs;
+    setAxis(zoomedXs, zoomed.borderFor(axis.distanceAt(column), column));
+}
+
+void ChartGestures::pan(int from, int to)
+{
+    const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Move the Chart"),
+                                 Panning);
+    const ChartGeometry::Axis axis = chart->input().axis;
+    setAxis(model.view().distanceScale, axis.borderFor(axis.distanceAt(from), to));
+}
+
+void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
+{
+    const UndoHistory::Step step(history,
+                                 QCoreApplication::translate("mainWin", "Focus by Double-Click"));
+    const bool second = modifiers & Qt::ShiftModifier;
+    const Scene input = chart->input();
+    const double distance
+        = input.axis.sampleAt(input.cameras[second ? 1 : 0].focusDistance(), column);
+    if (std::isfinite(distance))
+        model.setShown(Field(second ? 1 : 0, CameraInput::Focus),
+                       Length::millimetres(distance).metres());
+}
+
+void ChartGestures::setAxis(int xs, qint64 leftBorder)
+{
+    const FormModel::Batch once(model);
+    model.set(ViewInput::DistanceScale, xs);
+    model.setShown(ViewInput::LeftBorder, Length::millimetres(double(leftBorder)).metres());
+}

@@ -1,0 +1,25 @@
+#ifndef VIEWOPTIONS_H
+#define VIEWOPTIONS_H
+
+#include <QObject>
+
+class FormModel;
+class Ui_mainWin;
+
+// View > Distance Axis and View > Units: the model's display, remembered
+// between runs. The first start follows the region's measurement system.
+class ViewOptions : public QObject
+{
+    Q_OBJECT
+
+public:
+    ViewOptions(const Ui_mainWin &form, FormModel &model);
+
+private:
+    void choose();
+
+    const Ui_mainWin &form;
+    FormModel &model;
+};
+
+#endif // VIEWOPTIONS_H

@@ -1,0 +1,26 @@
+#include "scene.h"
+
+#include "model/formmodel.h"
+
+#include <cmath>
+
+Scene sceneOf(const FormModel &model)
+{
+    Scene scene;
+    const ViewInputs &view = model.view();
+    scene.axis.xs = view.distanceScale;
+    scene.axis.leftBorder = std::llround(Length::metres(view.leftBorder).millimetres());
+    using ChartGeometry::AxisMode;
+    scene.axis.mode = model.toInfinity() ? AxisMode::ToInfinity
+        : view.fromCamera                ? AxisMode::FromCamera
+                                         : AxisMode::FromFocusPlane;
+    scene.axis.unit = model.unit();
+    scene.ys = view.blurScale;
+    for (std::size_t k = 0; k < scene.cameras.size(); ++k) {
+        const CameraResults &results = model.results(int(k));
+        scene.cameras[k] = results.setup.optics;
+        scene.diffraction[k] = results.setup.diffraction;
+        scene.shown[k] = model.camera(int(k)).shown;
+    }
+    return scene;
+}

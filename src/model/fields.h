@@ -1,0 +1,93 @@
+#ifndef FIELDS_H
+#define FIELDS_H
+
+#include <QString>
+
+// A camera's inputs, as its box in the form has them: the optics, the two
+// switches, and the choices of its CoC presets.
+enum class CameraInput {
+    Focus,       // m
+    Apature,     // f-number
+    FocalLength, // mm
+    Coc,         // mm
+    Diffraction,
+    Shown,
+    Crop, // list positions
+    Quality,
+    PixelForm,
+    ViewDistance, // cm
+    ViewForm,
+    PrintWidth, // cm
+};
+inline constexpr int cameraInputCount = int(CameraInput::PrintWidth) + 1;
+
+// The chart's view as the form sets it and a file keeps it.
+enum class ViewInput {
+    LeftBorder, // m
+    // The distance origin: exclusive, as the form's radio pair.
+    FromCamera,
+    FromFocusPlane,
+    DistanceScale, // mm of distance per column
+    BlurScale,     // pixels per unit of U
+};
+inline constexpr int viewInputCount = int(ViewInput::BlurScale) + 1;
+
+// One value of the form: the view's, or one camera's.
+class Field
+{
+public:
+    constexpr Field(ViewInput input) // NOLINT(google-explicit-constructor): a field of the view
+        : cameraIndex(-1)
+        , index(int(input))
+    {}
+    constexpr Field(int camera, CameraInput input)
+        : cameraIndex(camera)
+        , index(int(input))
+    {}
+
+    constexpr bool isView() const { return cameraIndex < 0; }
+    constexpr int camera() const { return cameraIndex; } // counted from 0
+    constexpr ViewInput viewInput() const { return ViewInput(index); }
+    constexpr CameraInput cameraInput() const { return CameraInput(index); }
+    constexpr bool is(CameraInput input) const { return !isView() && cameraInput() == input; }
+    // A number of its own, the view's fields first.
+    constexpr int id() const
+    {
+        return isView() ? index : viewInputCount + cameraIndex * cameraInputCount + index;
+    }
+
+    friend constexpr bool operator==(Field a, Field b)
+    {
+        return a.cameraIndex == b.cameraIndex && a.index == b.index;
+    }
+    friend constexpr bool operator!=(Field a, Field b) { return !(a == b); }
+
+private:
+    int cameraIndex;
+    int index;
+};
+
+// How a field holds its value: the control's kind and range, the decimals
+// it shows in its own unit, whether it is a distance shown in the chosen
+// unit (held then to four more decimals, so that a value typed in either
+// unit reads back as typed), and whether its change recomputes the optics,
+// as the form's inputs did that were connected to the recalculation.
+struct FieldSpec
+{
+    enum Kind { Number, Flag, Whole };
+    Kind kind;
+    double minimum;
+    double maximum;
+    int decimals;
+    bool distance;
+    bool recalculates;
+    const char *label; // in the model's translation context, "Field"
+
+    constexpr int heldDecimals() const { return decimals + (distance ? 4 : 0); }
+};
+
+const FieldSpec &specOf(Field field);
+// The field's name as its control's label gives it, in the user's language.
+QString labelOf(Field field);
+
+#endif // FIELDS_H
