@@ -36,7 +36,8 @@ inline constexpr int viewInputCount = int(ViewInput::BlurScale) + 1;
 class Field
 {
 public:
-    constexpr Field(ViewInput input) // NOLINT(google-explicit-constructor): a field of the view
+    // Implicit: a view input names its field.
+    constexpr Field(ViewInput input)
         : cameraIndex(-1)
         , index(int(input))
     {}

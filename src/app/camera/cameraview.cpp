@@ -88,12 +88,20 @@ CameraView::~CameraView() = default;
 
 QString CameraView::text(CameraInput input, double value) const
 {
-    DecimalSpinBox *box = input == CameraInput::Apature ? form.*controls.apature
-        : input == CameraInput::FocalLength             ? form.*controls.focalLength
-        : input == CameraInput::Coc                     ? form.*controls.coc
-        : input == CameraInput::PrintWidth              ? form.*controls.printWidth
-                                                        : form.*controls.focus;
-    return box->shownText(value);
+    switch (input) {
+    case CameraInput::Apature:
+        return (form.*controls.apature)->shownText(value);
+    case CameraInput::FocalLength:
+        return (form.*controls.focalLength)->shownText(value);
+    case CameraInput::Coc:
+        return (form.*controls.coc)->shownText(value);
+    case CameraInput::PrintWidth:
+        return (form.*controls.printWidth)->shownText(value);
+    case CameraInput::Focus:
+        return (form.*controls.focus)->shownText(value);
+    default: // not a number box
+        return {};
+    }
 }
 
 void CameraView::setHyperfocal()

@@ -50,28 +50,28 @@ void FieldBinder::bind(Field field, DecimalSpinBox *box)
     connect(box, &DecimalSpinBox::editingFinished, &history, &UndoHistory::endRun);
 }
 
+template<typename Whole>
+void FieldBinder::bindWhole(Field field, Whole *control)
+{
+    control->setRange(int(model.minimum(field)), int(model.maximum(field)));
+    add(field, [this, field, control] {
+        const QSignalBlocker quiet(control);
+        if (control->value() != int(model.value(field)))
+            control->setValue(int(model.value(field)));
+    });
+    connect(control, &Whole::valueChanged, this,
+            [this, field](int value) { history.change(field, value); });
+}
+
 void FieldBinder::bind(Field field, QSpinBox *box)
 {
-    box->setRange(int(model.minimum(field)), int(model.maximum(field)));
-    add(field, [this, field, box] {
-        const QSignalBlocker quiet(box);
-        if (box->value() != int(model.value(field)))
-            box->setValue(int(model.value(field)));
-    });
-    connect(box, &QSpinBox::valueChanged, this,
-            [this, field](int value) { history.change(field, value); });
+    bindWhole(field, box);
     connect(box, &QSpinBox::editingFinished, &history, &UndoHistory::endRun);
 }
 
 void FieldBinder::bind(Field field, QSlider *slider)
 {
-    slider->setRange(int(model.minimum(field)), int(model.maximum(field)));
-    add(field, [this, field, slider] {
-        const QSignalBlocker quiet(slider);
-        slider->setValue(int(model.value(field)));
-    });
-    connect(slider, &QSlider::valueChanged, this,
-            [this, field](int value) { history.change(field, value); });
+    bindWhole(field, slider);
 }
 
 void FieldBinder::bind(Field field, QComboBox *list)

@@ -41,6 +41,9 @@ public:
 
 private:
     void add(Field field, std::function<void()> show);
+    // A spin box or slider of whole numbers.
+    template<typename Whole>
+    void bindWhole(Field field, Whole *control);
 
     FormModel &model;
     UndoHistory &history;

@@ -64,7 +64,6 @@ DetailsPanel::DetailsPanel(const Ui_mainWin &form, const FormModel &results)
     });
     form.chartRow->addWidget(this);
     form.menuView->addAction(shown);
-    connect(&values, &FormModel::recalculated, this, &DetailsPanel::follow);
 }
 
 QSize DetailsPanel::sizeHint() const

@@ -18,17 +18,17 @@ class DetailsPanel : public QWidget
     Q_OBJECT
 
 public:
-    // Beside the chart, its entry in the View menu; it follows the model's results.
+    // Beside the chart, its entry in the View menu.
     DetailsPanel(const Ui_mainWin &form, const FormModel &model);
 
+    // After every recalculation: the model's results.
+    void follow();
     void copySelection() const;
     // Wide enough for both cameras whichever are shown, so that the chart
     // beside it keeps its width.
     QSize sizeHint() const override;
 
 private:
-    void follow();
-
     const FormModel &values;
     DetailsModel *model;
     QTableView *table;

@@ -139,10 +139,12 @@ void mainWin::run()
 void mainWin::showResults()
 {
     plan->follow();
-    // Only the chart repaints at once; the far slower rest on the next pass.
+    // Only the chart repaints at once: a repaint paints whatever else is
+    // marked by then, and the far slower rest waits for the next pass.
     chart->setScene(scene());
     chart->repaint();
     readout->follow();
+    details->follow();
 }
 
 void mainWin::setDist()

@@ -96,7 +96,8 @@ private:
     void connectControls();
     void addMenus();
     void newDocument();
-    // After each recalculation: the plans, the chart at once, the status bar.
+    // After each recalculation: the plans, the chart at once, the status
+    // bar and the Details.
     void showResults();
 
     QString version;
