@@ -496,6 +496,9 @@ void tst_Window::runsOfOneValue_data()
     QTest::newRow("a run") << "c1_fdist=5 c1_fdist=6" << QStringList{focus};
     QTest::newRow("a run back to its start") << "c1_fdist=5 c1_fdist=4" << QStringList();
     QTest::newRow("minutes apart") << "c1_fdist=5 later c1_fdist=4" << QStringList{focus, focus};
+    // A run gone leaves the step before it alone.
+    QTest::newRow("a run back to its start after a step")
+        << "c1_fdist=5 later c1_fdist=6 c1_fdist=5 c1_fdist=7" << QStringList{focus, focus};
     QTest::newRow("editing finished between")
         << "c1_fdist=5 c1_fdist!editingFinished c1_fdist=6" << QStringList{focus, focus};
     QTest::newRow("another value between")

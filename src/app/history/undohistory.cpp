@@ -41,6 +41,7 @@ public:
     {}
 
     int id() const override { return mergeId; }
+    bool continuesRun() const { return continuing; }
     void undo() override { model.restore(before); }
     void redo() override
     {
@@ -146,7 +147,7 @@ void UndoHistory::change(Field field, double value)
     // Within a named step, a part of it.
     if (stepDepth > 0)
         return model.set(field, value);
-    push(new ValueChange(model, field, value, continues(field.id())), field.id());
+    push(new ValueChange(model, field, value, continues(field.id())));
 }
 
 void UndoHistory::endRun()
@@ -170,11 +171,17 @@ bool UndoHistory::continues(int id) const
     return runOpen && id == lastId && clock() - lastTime < momentMs;
 }
 
-void UndoHistory::push(Snapshot *step, int id)
+void UndoHistory::push(Snapshot *step)
 {
-    // The stack drops a step that changed nothing.
+    const int id = step->id();
+    const bool continuing = step->continuesRun();
+    const int before = stack->index();
+    // The stack merges a step into the run it continues, and drops one that
+    // changed nothing, or merged, a run that ends where it began: then the
+    // run is over, and the next change is a step of its own.
     stack->push(step);
-    runOpen = id >= 0;
+    const int after = stack->count();
+    runOpen = id >= 0 && (after == before + 1 || (after == before && continuing));
     lastId = id;
     lastTime = clock();
 }
@@ -200,6 +207,5 @@ void UndoHistory::endStep()
     Inputs after = model.inputs();
     if (after != stepBefore)
         push(new NamedStep(model, stepText, stepId, continues(stepId), std::move(stepBefore),
-                           std::move(after)),
-             stepId);
+                           std::move(after)));
 }

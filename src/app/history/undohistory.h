@@ -58,7 +58,7 @@ private:
     class ValueChange;
     class NamedStep;
 
-    void push(Snapshot *step, int id);
+    void push(Snapshot *step);
     // The named step's values after it, pushed where they changed.
     void endStep();
     // Whether a step with this id continues the last one.

@@ -28,31 +28,14 @@ class WindowPlacement;
 class graph;
 struct Scene;
 
-// The main window wires the form to the rooms that do the work and
-// delegates to them. The values live in one model (model/formmodel.h), with
-// what follows from them; every control, panel and chart is a view of it.
-// A user's change goes into the model as a step of the history; the model
-// recalculates, and every view follows. Where each job lives, by folder:
-// - camera/: each camera's box (CameraView) and the number boxes, bound to
-//   the model's fields (FieldBinder);
-// - view/: the chart's own controls below it (ChartControls), the distance
-//   axis and units (ViewOptions), zoom, pan and focus by mouse
-//   (ChartGestures);
-// - history/: Edit > Undo and Redo, a step per user action (UndoHistory);
-// - document/: the file's name and title, unsaved changes, New, Open, drop,
-//   Save, Save as (Document); the recent files and the dialogs' folder
-//   (Preferences); names and failures as the user reads them;
-// - details/: the Details beside the chart (DetailsPanel, DetailsModel),
-//   the Compare menu (CompareActions), the status bar (StatusReadout);
-// - plan/: each camera's plan and focus stack (PlanDock, PlanForm);
-// - export/: Export Chart and Copy Chart (ChartActions), tables and shot
-//   cards (TableActions, DepthReport);
-// - text/: lengths and numbers as the user reads them (Readout);
-// - window/: this window, the end of a run and the changes kept for the
-//   next (Session, Recovery), its place on the screen (WindowPlacement),
-//   the about box, guide and version page (Information), every dialog
-//   (Prompts, replaced by tests).
-// The chart itself (chart/graph.h) paints the scene it is given.
+// The main window builds the form, wires it to the rooms that do the work
+// and delegates to them. The values live in one model (model/formmodel.h)
+// with what follows from them, and every control, panel and the chart are
+// views of it: a user's change goes into the model as a step of the history
+// (history/), the model recalculates and says what changed, and each view
+// follows. The rooms are in folders by what they do: camera/, view/ (the
+// chart's controls and gestures), document/, details/, plan/, export/,
+// text/ and window/.
 class mainWin : public QMainWindow, public Ui_mainWin
 {
     Q_OBJECT
