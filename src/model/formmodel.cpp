@@ -346,7 +346,6 @@ void FormModel::setHyperfocal(int camera)
 
 void FormModel::copyCamera(int from, int to)
 {
-    const Batch once(*this);
     const CameraInputs source = camera(from);
     for (int input = 0; input < cameraInputCount; ++input) {
         if (CameraInput(input) != CameraInput::Shown)

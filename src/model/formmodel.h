@@ -152,7 +152,8 @@ public:
     // Focuses at the hyperfocal distance of the last recalculation, rounded
     // up where the far limit must stay infinite.
     void setHyperfocal(int camera);
-    // The other camera's optics, diffraction switch and presets' choices.
+    // The other camera's optics, diffraction switch and presets' choices,
+    // one value after another as if typed.
     void copyCamera(int from, int to);
 
 public slots:

@@ -147,11 +147,8 @@ void CompareActions::makeEquivalent(int target)
                               .arg(view.text(input, shown), view.text(input, model.minimum(field)),
                                    view.text(input, model.maximum(field))));
     }
-    {
-        const FormModel::Batch once(model);
-        for (const auto &[input, value] : values)
-            model.setShown(Field(target, input), value);
-    }
+    for (const auto &[input, value] : values)
+        model.setShown(Field(target, input), value);
     bar->showMessage(
         QCoreApplication::translate(
             "mainWin", "Camera %1: %2, %3, CoC %4 — same shutter speed at %5 × the ISO")

@@ -277,7 +277,6 @@ void PlanForm::apply()
     const double focus = plannedFocus;
     const double apature = plannedApature;
     const UndoHistory::Step step(history, tr("Apply the Plan"));
-    const FormModel::Batch once(model);
     model.setShown(Field(index, CameraInput::Focus), focus);
     model.setShown(Field(index, CameraInput::Apature), apature);
 }
