@@ -6,8 +6,10 @@ JOBS ?= $(shell nproc)
 
 SANITIZE_DIR ?= build-sanitize
 # verify_asan_link_order: the process tests start the program under stdbuf,
-# whose preloaded library would otherwise stop the sanitized run.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0 \
+# whose preloaded library would otherwise stop the sanitized run;
+# allocator_may_return_null: under a memory limit an allocation fails as it
+# does without the sanitizers, and the program says so.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:allocator_may_return_null=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

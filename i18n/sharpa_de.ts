@@ -310,6 +310,18 @@
         <source>Print Table</source>
         <translation>Tabelle drucken</translation>
     </message>
+    <message>
+        <source>There is not enough memory to export the table.</source>
+        <translation>Für den Export der Tabelle reicht der Speicher nicht.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to print the table.</source>
+        <translation>Für den Druck der Tabelle reicht der Speicher nicht.</translation>
+    </message>
+    <message>
+        <source>The table could not be printed on %1.</source>
+        <translation>Die Tabelle konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>graph</name>
@@ -1049,10 +1061,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Sharpa was closed with unsaved changes. Restore them?</source>
-        <translation>Sharpa wurde mit ungespeicherten Änderungen beendet. Wiederherstellen?</translation>
-    </message>
-    <message>
         <source>The width must be from %1 to %2 %3.</source>
         <translation>Die Breite muss zwischen %1 und %2 %3 liegen.</translation>
     </message>
@@ -1123,6 +1131,36 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Print each shown camera&apos;s depth-of-field table, or the plans&apos; shot cards</source>
         <translation>Die Schärfentiefetabelle jeder gezeigten Kamera oder die Aufnahmekarten der Pläne drucken</translation>
+    </message>
+    <message>
+        <source>%1: the unsaved changes could not be kept in %2.</source>
+        <translation>%1: Die ungespeicherten Änderungen konnten nicht in %2 aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes of a run that ended on %1 could not be kept in %2.
+%3</source>
+        <translation>Die ungespeicherten Änderungen eines am %1 beendeten Laufs konnten nicht in %2 aufbewahrt werden.
+%3</translation>
+    </message>
+    <message>
+        <source>Sharpa was closed on %1 with unsaved changes to a new document. Restore them?</source>
+        <translation>Sharpa wurde am %1 mit ungespeicherten Änderungen an einem neuen Dokument beendet. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Sharpa was closed on %1 with unsaved changes to %2. Restore them?</source>
+        <translation>Sharpa wurde am %1 mit ungespeicherten Änderungen an %2 beendet. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The name of %1 is not valid UTF-8, which Sharpa cannot save under: it is open as a new document, and Save asks for another name.</source>
+        <translation>Der Name von %1 ist kein gültiges UTF-8, unter dem Sharpa nicht speichern kann: Die Datei ist als neues Dokument geöffnet, und Speichern fragt nach einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Its folder is a file or a link.</source>
+        <translation>Ihr Ordner ist eine Datei oder eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>Switch a camera on first: there is nothing to export or print while none is shown.</source>
+        <translation>Schalten Sie zuerst eine Kamera ein: Solange keine gezeigt wird, gibt es nichts zu exportieren oder zu drucken.</translation>
     </message>
 </context>
 </TS>

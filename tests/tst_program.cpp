@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 
 // The built program across the process boundary: its arguments, File > Quit,
 // and a real window in its own X server, closed as a window manager would.
@@ -15,6 +16,9 @@ private slots:
     void run();
     void fitsEachScreen_data();
     void fitsEachScreen();
+    void endsAtOnceWhileAsking_data();
+    void endsAtOnceWhileAsking();
+    void opensANameThatIsNotUtf8();
 };
 
 namespace {
@@ -199,7 +203,8 @@ void tst_Program::run()
     seen += process.readAllStandardOutput();
     QCOMPARE(process.state() == QProcess::Running ? -1 : process.exitCode(), status);
     QVERIFY2(seen.startsWith(output.toLocal8Bit()), seen.constData());
-    QCOMPARE(QFile::exists(settings.filePath("data/Sharpa/Sharpa/recovery.cbp")), window == 3);
+    const QDir kept(settings.filePath("data/Sharpa/Sharpa/recovery"));
+    QCOMPARE(kept.entryList({"*.cbp"}, QDir::Files).size(), window == 3 ? 1 : 0);
 }
 
 void tst_Program::fitsEachScreen_data()
@@ -244,6 +249,100 @@ void tst_Program::fitsEachScreen()
     QVERIFY2(QRect(QPoint(), size).contains(placed), qPrintable(screen));
     const QRect statusBar(0, placed.height() - int(20 * scale), placed.width(), int(20 * scale));
     QTRY_VERIFY_WITH_TIMEOUT(countColour(x, window, qRgb(0, 0, 127), statusBar) > 20, 20000);
+}
+
+void tst_Program::endsAtOnceWhileAsking_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("kept");    // an earlier run's unsaved changes are waiting
+    QTest::addColumn<bool>("changed"); // then File > Quit asks about the run's own
+    QTest::newRow("restore the kept changes?") << QStringList() << true << false;
+    QTest::newRow("the file named cannot be opened")
+        << QStringList{"/no/such/file.cbp"} << false << false;
+    QTest::newRow("both") << QStringList{"/no/such/file.cbp"} << true << false;
+    QTest::newRow("later: save the changes?") << QStringList() << false << true;
+}
+
+// SIGTERM while a question is open at start-up ends the run at once and
+// removes no changes that an earlier run kept.
+void tst_Program::endsAtOnceWhileAsking()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, kept);
+    QFETCH(bool, changed);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QTemporaryDir settings;
+    environment.insert("XDG_CONFIG_HOME", settings.filePath("config"));
+    environment.insert("XDG_DATA_HOME", settings.filePath("data"));
+    const QString set = settings.filePath("data/Sharpa/Sharpa/recovery/1-2-3.cbp");
+    if (kept) {
+        QVERIFY(QDir().mkpath(QFileInfo(set).path()));
+        QFile file(set);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromHex( // the form at start, camera 1 focused at 7 m
+            "3FF0000000000000 01 00 0000000A 0000000A 01 401C000000000000 4000000000000000 "
+            "4055400000000000 3F8999999999999A 01 4010000000000000 4000000000000000 "
+            "4060E00000000000 3F8999999999999A"));
+    }
+    QProcess xvfb;
+    if (!startXvfb(xvfb, environment, "1280x720"))
+        QSKIP("No X server here: Xvfb is not installed (make deps installs it)");
+    const auto stopXvfb = qScopeGuard([&xvfb] { xvfb.kill(), xvfb.waitForFinished(); });
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(SHARPA_BINARY, arguments);
+    const auto stop = qScopeGuard([&program] { program.kill(), program.waitForFinished(); });
+    const auto windows = [&environment] {
+        return runXdotool(environment, {"search", "--onlyvisible", "--name", "^Sharpa\\*?$"})
+            .split('\n');
+    };
+    if (changed) { // the left border, which has the focus, one step up; then Quit
+        const QByteArray id
+            = runXdotool(environment, {"search", "--sync", "--onlyvisible", "--name", "^Sharpa$"});
+        runXdotool(environment, {"windowfocus", "--sync", id, "key", "Up", "ctrl+q"});
+    }
+    // The window and the question's box.
+    QTRY_COMPARE_WITH_TIMEOUT(windows().size(), 2, 20000);
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QFile::exists(set), kept);
+    // The run's own changes, and no others, kept for the next.
+    const QDir folder(QFileInfo(set).path());
+    QCOMPARE(folder.entryList({"*.cbp"}, QDir::Files).size(), int(kept) + int(changed));
+}
+
+// A file whose name is not valid UTF-8 is opened by the name as the system gives it.
+void tst_Program::opensANameThatIsNotUtf8()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QTemporaryDir folder;
+    environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
+    environment.insert("XDG_DATA_HOME", folder.filePath("data"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray name = QFile::encodeName(folder.path()) + "/bad\xff.cbp";
+    QFile file(QString::fromLatin1(name)); // Latin-1 keeps the byte
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    file.write(QByteArray::fromHex( // the left border at 3.5 m
+        "400C000000000000 01 00 0000000A 0000000A 01 4010000000000000 4000000000000000 "
+        "4055400000000000 3F8999999999999A 01 4010000000000000 4000000000000000 "
+        "4060E00000000000 3F8999999999999A"));
+    file.close();
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    // The shell passes the byte that no QString argument can; line buffered, as it goes on.
+    program.start("sh",
+                  {"-c", "exec stdbuf -oL \"$0\" \"$1$(printf '/bad\\377.cbp')\"", SHARPA_BINARY,
+                   folder.path()});
+    const auto stop = qScopeGuard([&program] { program.kill(), program.waitForFinished(); });
+    QByteArray seen;
+    for (QDeadlineTimer deadline(20000); !seen.contains("\n3.5\n") && !deadline.hasExpired();) {
+        program.waitForReadyRead(100);
+        seen += program.readAllStandardOutput();
+    }
+    QVERIFY2(seen.contains("\n3.5\n"), seen.constData()); // each value echoed as it is read
 }
 
 QTEST_GUILESS_MAIN(tst_Program)

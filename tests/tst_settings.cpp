@@ -46,6 +46,8 @@ private slots:
     void rememberedGeometryBroughtBack();
     void keptForTheNextStart_data();
     void keptForTheNextStart();
+    void keptOnlyWhereItIsSafe_data();
+    void keptOnlyWhereItIsSafe();
     void typedInFeetReadsBackInMetres();
     void unitsFollowTheLocaleUntilChosen_data();
     void unitsFollowTheLocaleUntilChosen();
@@ -89,6 +91,11 @@ void tst_Settings::init()
     out.reset();
     dir = std::make_unique<QTemporaryDir>();
     QSettings().clear();
+    // No kept changes from an earlier case; a link goes, not what it points to.
+    if (const QFileInfo kept(Recovery::folder()); kept.isSymLink() || kept.isFile())
+        QFile::remove(kept.filePath());
+    else
+        QDir(kept.filePath()).removeRecursively();
     out = std::make_unique<CoutCapture>();
     window = std::make_unique<mainWin>();
     prompts = fakePrompts(*window);
@@ -467,50 +474,119 @@ void tst_Settings::rememberedGeometryBroughtBack()
 
 void tst_Settings::keptForTheNextStart_data()
 {
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<bool>("closed");  // by the user, discarding the changes, before the end
-    QTest::addColumn<int>("answer");   // to the question at the next start
+    // Each earlier run, ended as the session ends, or closed by the user ("close").
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("decisions"); // at the next start
+    QTest::addColumn<QStringList>("asked");                            // what each question names
     QTest::addColumn<double>("focus"); // camera 1's, m, at the next start
-    QTest::newRow("unchanged: nothing kept") << "" << false << 0 << 4.0;
-    QTest::newRow("changed: restored") << "c1_fdist=7" << false << int(QMessageBox::Yes) << 7.0;
+    QTest::addColumn<QString>("file"); // that the window's changes belong to
+    QTest::addColumn<int>("left");     // sets kept for a later start
+    const auto yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
+    const QString unnamed = "unsaved changes to a new document";
+    QTest::newRow("unchanged: nothing kept")
+        << QStringList{""} << QList<QMessageBox::StandardButton>() << QStringList() << 4.0 << ""
+        << 0;
+    QTest::newRow("changed: restored")
+        << QStringList{"c1_fdist=7"} << QList{yes} << QStringList{unnamed} << 7.0 << "" << 0;
     QTest::newRow("changed in a file: restored to it")
-        << "actionOpen! c1_fdist=7" << false << int(QMessageBox::Yes) << 7.0;
-    QTest::newRow("changed: declined") << "c1_fdist=7" << false << int(QMessageBox::No) << 4.0;
-    QTest::newRow("closed cleanly: nothing kept") << "c1_fdist=7" << true << 0 << 4.0;
+        << QStringList{"actionOpen! c1_fdist=7"} << QList{yes} << QStringList{"f.cbp"} << 7.0
+        << "f.cbp" << 0;
+    QTest::newRow("changed: declined")
+        << QStringList{"c1_fdist=7"} << QList{no} << QStringList{unnamed} << 4.0 << "" << 0;
+    QTest::newRow("closed cleanly: nothing kept")
+        << QStringList{"c1_fdist=7 close"} << QList<QMessageBox::StandardButton>() << QStringList()
+        << 4.0 << "" << 0;
+    // Each run keeps its own; the newest is offered first.
+    QTest::newRow("two runs: both offered")
+        << QStringList{"actionOpen! c1_fdist=7", "c1_fdist=8"} << QList{no, yes}
+        << QStringList{unnamed, "f.cbp"} << 7.0 << "f.cbp" << 0;
+    QTest::newRow("two runs: the older kept for later")
+        << QStringList{"actionOpen! c1_fdist=7", "c1_fdist=8"} << QList{yes, yes, cancel}
+        << QStringList{unnamed, "f.cbp", "have been changed"} << 8.0 << "" << 1;
+    QTest::newRow("a clean end leaves the other's")
+        << QStringList{"c1_fdist=7", "c1_fdist=8 close"} << QList{yes} << QStringList{unnamed}
+        << 7.0 << "" << 0;
 }
 
 void tst_Settings::keptForTheNextStart()
 {
-    QFETCH(QString, steps);
-    QFETCH(bool, closed);
-    QFETCH(int, answer);
+    QFETCH(QStringList, runs);
+    QFETCH(QList<QMessageBox::StandardButton>, decisions);
+    QFETCH(QStringList, asked);
     QFETCH(double, focus);
+    QFETCH(QString, file);
+    QFETCH(int, left);
     write("f.cbp", atStart);
-    prompts->answers << path("f.cbp");
-    act(*window, steps);
-    const QString named = window->currentFileName();
-    window->endOfRun().keepUnsavedChanges(); // as the session ends
-    if (closed)
-        window->close();
-    QCOMPARE(QFile::exists(Recovery::path()), answer != 0);
+    window.reset();
+    for (const QString &steps : runs) {
+        mainWin run;
+        FakePrompts *said = fakePrompts(run);
+        said->answers << path("f.cbp");
+        act(run, QString(steps).remove("close"));
+        run.endOfRun().keepUnsavedChanges(); // as the session ends
+        if (steps.endsWith("close"))
+            run.close();
+    }
 
     mainWin next;
     prompts = fakePrompts(next);
-    prompts->decisions << QMessageBox::StandardButton(answer);
+    prompts->decisions = decisions;
     next.endOfRun().offerRecovery();
-    QCOMPARE(prompts->questions,
-             answer ? QStringList{"Sharpa was closed with unsaved changes. Restore them?"}
-                    : QStringList());
+    QCOMPARE(prompts->questions.size(), asked.size());
+    for (qsizetype k = 0; k < asked.size(); ++k)
+        QVERIFY2(prompts->questions[k].contains(asked[k]), qPrintable(prompts->questions[k]));
     QCOMPARE(next.c1_fdist->value(), focus);
-    // Restored as unsaved changes to the file they belong to, and offered once.
-    const bool restored = answer == QMessageBox::Yes;
+    // Restored as unsaved changes to the file they belong to.
+    const bool restored = decisions.contains(QMessageBox::Yes);
     QCOMPARE(next.isWindowModified(), restored);
-    QCOMPARE(next.currentFileName(), restored ? named : QString());
-    QVERIFY(!QFile::exists(Recovery::path()));
-    if (restored && !named.isEmpty()) {
+    QCOMPARE(next.currentFileName(), file.isEmpty() ? file : path("f.cbp"));
+    QCOMPARE(Recovery::sets().size(), left);
+    if (next.currentFileName() == path("f.cbp")) {
         act(next, "actionSave!");
         QCOMPARE(read("f.cbp").left(atStart.size()), with(atStart, 19, 7.0));
     }
+}
+
+void tst_Settings::keptOnlyWhereItIsSafe_data()
+{
+    QTest::addColumn<QString>("place"); // what stands where the changes go
+    QTest::newRow("a file for the folder") << "file";
+    QTest::newRow("a link for the folder") << "folder link";
+    QTest::newRow("a link for the kept file") << "link";
+}
+
+// Nothing is written through a link or onto another thing; that the changes
+// could not be kept is said at the end and at the next start.
+void tst_Settings::keptOnlyWhereItIsSafe()
+{
+    QFETCH(QString, place);
+    write("victim", "the user's other file");
+    QVERIFY(QDir(dir->path()).mkdir("elsewhere"));
+    QDir().mkpath(QFileInfo(Recovery::folder()).path());
+    if (place == "file")
+        QVERIFY(QFile(Recovery::folder()).open(QIODevice::WriteOnly));
+    if (place == "folder link")
+        QVERIFY(QFile::link(path("elsewhere"), Recovery::folder()));
+    act(*window, "c1_fdist=7");
+    if (place == "link") { // kept once, then the file replaced by a link
+        window->endOfRun().keepUnsavedChanges();
+        const QString kept = Recovery::sets().value(0).path;
+        QVERIFY(QFile::remove(kept) && QFile::link(path("victim"), kept));
+        act(*window, "c1_fdist=8");
+    }
+    CoutCapture said(std::cerr);
+    window->endOfRun().keepUnsavedChanges();
+    QVERIFY2(said.lines().value(0).contains("the unsaved changes could not be kept"),
+             qPrintable(said.lines().join('|')));
+    QCOMPARE(read("victim"), "the user's other file");
+    QCOMPARE(QDir(path("elsewhere")).entryList(QDir::Files), QStringList());
+    window.reset();
+    mainWin next;
+    prompts = fakePrompts(next);
+    next.endOfRun().offerRecovery();
+    QVERIFY2(prompts->warnings.value(0).startsWith("The unsaved changes of a run that ended on "),
+             qPrintable(prompts->warnings.join('|')));
+    QVERIFY(prompts->questions.isEmpty());
 }
 
 void tst_Settings::typedInFeetReadsBackInMetres()

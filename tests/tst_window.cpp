@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QTextBrowser>
 
+#include <sys/resource.h>
+
 // The window driven through its controls, as a user meets it.
 class tst_Window : public QObject
 {
@@ -50,6 +52,8 @@ private slots:
     void aboutAndHelp();
     void tablesReadBack_data();
     void tablesReadBack();
+    void tablesThatCannotBeMade_data();
+    void tablesThatCannotBeMade();
     void exportAndCopy_data();
     void exportAndCopy();
     void figureSpansTheScreensDistances_data();
@@ -361,6 +365,25 @@ void tst_Window::controls_data()
         << "c2_planAnswer.text=No single shot keeps 0.500 m – ∞ within U 1.00: at its sharpest, "
            "f/64, the worst blur is U 33.27.; c2_planApply.enabled=false; c2_planStack.text=At "
            "f/2 a stack would take more than 999 shots.";
+    // Within the boxes' ranges, and Apply sets what the answer states.
+    QTest::newRow("plan: the focus box's farthest")
+        << "c2_flength=5000 actionPlan! c2_planNear=60000 c2_planToInfinity=1 c2_planApply!"
+        << "c2_planAnswer.text=60.00 km – ∞: focus 99999.00 m, f/20.1 widest (worst U 1.00); "
+           "c2_fdist.value=99999; c2_apature.value=20.1";
+    QTest::newRow("plan: far before near")
+        << "actionPlan! c1_planToInfinity=0 c1_planNear=5 c1_planFar=4"
+        << "c1_planAnswer.text=The near distance must lie beyond the focal length, 0.0850 m, and "
+           "before the far one.; c1_planApply.enabled=false";
+    // Nothing to export or print while no camera is shown, and said why.
+    QTest::newRow("no camera: no export")
+        << "boxC1=0 boxC2=0"
+        << "actionExportTable.enabled=false; actionPrintTable.enabled=false; "
+           "actionExport_Chart.enabled=false; actionCopy_Chart.enabled=false; "
+           "actionExportTable.toolTip=Switch a camera on first: there is nothing to export or "
+           "print while none is shown.";
+    QTest::newRow("a camera again: export")
+        << "boxC1=0 boxC2=0 boxC2=1"
+        << "actionExportTable.enabled=true; actionCopy_Chart.enabled=true";
     QTest::newRow("plan: near inside the focal length")
         << "actionPlan! c2_planNear=0.1"
         << "c2_planAnswer.text=The near distance must lie beyond the focal length, 0.135 m, and "
@@ -861,7 +884,7 @@ void tst_Window::tablesReadBack_data()
     QTest::newRow("PDF") << QLocale::c() << ""
                          << "t.pdf" << QStringList{"Depth of field: Camera 1",
                                                    "f/2 (set)",
-                                                   "H 289.00 m",
+                                                   "H 289.08 m",
                                                    metres(near5) + " –",
                                                    metres(far5),
                                                    metres(near02) + " –",
@@ -872,10 +895,13 @@ void tst_Window::tablesReadBack_data()
                                  << "t.pdf"
                                  << QStringList{"Schärfentiefe: Kamera 1", metres(far5, german)};
     QTest::newRow("printed") << QLocale::c() << "boxC1=0"
-                             << "print" << QStringList{"Depth of field: Camera 2", "H 729.00 m"};
+                             << "print" << QStringList{"Depth of field: Camera 2", "H 729.13 m"};
     QTest::newRow("CSV") << QLocale::c() << ""
                          << "t" // the filter's suffix
                          << QStringList{"Focus [m],f/1.4 near [m],f/1.4 far [m],f/2 near [m]"};
+    QTest::newRow("camera 1 off") << QLocale::c() << "boxC1=0"
+                                  << "t.csv"
+                                  << QStringList{"Depth of field: Camera 2", "!Camera 1"};
     QTest::newRow("CSV in feet") << QLocale::c() << "actionUnitsFeet!"
                                  << "t.csv" << QStringList{"Focus [ft],f/1.4 near [ft]"};
     // Stops around the camera's own, which is added where it is none.
@@ -885,6 +911,10 @@ void tst_Window::tablesReadBack_data()
     QTest::newRow("CSV at f/3.2") << QLocale::c() << "c1_apature=3.2"
                                   << "t.csv"
                                   << QStringList{"f/2.8 far [m],f/3.2 near [m],f/3.2 far [m],f/4"};
+    // From the focus on which the far limit is infinite it is, however the rounding falls.
+    QTest::newRow("CSV, 10 mm at f/1.4 with diffraction")
+        << QLocale::c() << "c1_flength=10 c1_coc=0.01 c1_apature=1.4 c1_calcDef=1"
+        << "t.csv" << QStringList{"At the hyperfocal distance,4.412,∞,"};
     QTest::newRow("a shot card") << QLocale::c() << "actionPlan!"
                                  << "t.csv"
                                  << QStringList{"Shot card: Camera 1, 3.50 m – 4.50 m",
@@ -922,8 +952,9 @@ void tst_Window::tablesReadBack()
         QVERIFY(file.open(QIODevice::ReadOnly));
         text = QString::fromUtf8(file.readAll());
     }
-    for (const QString &word : words)
-        QVERIFY2(text.contains(word), qPrintable(word + " not in:\n" + text));
+    for (const QString &word : words) // "!word": not in it
+        QVERIFY2(text.contains(word.mid(word.startsWith('!'))) != word.startsWith('!'),
+                 qPrintable(word + " in:\n" + text));
     if (!written.endsWith(".csv") || (!steps.isEmpty() && !steps.contains("Feet")))
         return;
     // Camera 1's table: its title, header, the hyperfocal distances, a row
@@ -938,10 +969,11 @@ void tst_Window::tablesReadBack()
     QCOMPARE(rows.size(), 15);
     QCOMPARE(rows[1].size(), 1 + 2 * 9);
     QCOMPARE(rows[2][0], "Hyperfocal distance");
-    // At f/2, the second stop, as the Details state it.
+    // At f/2, the second stop, the focus from which the far limit is infinite, as the
+    // Details state it.
     const QAbstractItemModel *details = window.findChild<QTableView *>("detailsTable")->model();
     int row = 0;
-    while (details->headerData(row, Qt::Vertical).toString() != "Hyperfocal distance")
+    while (details->headerData(row, Qt::Vertical).toString() != "Far limit infinite from")
         ++row;
     QCOMPARE(QString::number(rows[2][3].toDouble(), 'f', 2) + (feet ? " ft" : " m"),
              details->index(row, 0).data().toString().remove(','));
@@ -956,6 +988,50 @@ void tst_Window::tablesReadBack()
         QVERIFY2(std::isinf(farLimit) ? row[4] == "∞" : std::abs(mm(row[4]) - farLimit) < written3,
                  qPrintable(row.join(',')));
     }
+}
+
+void tst_Window::tablesThatCannotBeMade_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("a refused printer")
+        << "actionPrintTable!"
+        << "The table could not be printed on /no/such/folder/p.pdf.";
+    QTest::newRow("PDF under a memory limit") << "actionExportTable!"
+                                              << "There is not enough memory to export the table.";
+    QTest::newRow("printed under a memory limit")
+        << "actionPrintTable!"
+        << "There is not enough memory to print the table.";
+}
+
+// Said, and the program goes on.
+void tst_Window::tablesThatCannotBeMade()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, warning);
+    const CoutCapture quiet;
+    mainWin window;
+    QTemporaryDir dir;
+    FakePrompts *prompts = fakePrompts(window);
+    const bool limited = warning.contains("memory");
+    prompts->answers << (limited ? dir.filePath("t.pdf") : "/no/such/folder/p.pdf");
+    rlimit previous{};
+    QCOMPARE(::getrlimit(RLIMIT_AS, &previous), 0);
+    if (limited) { // the address space as it is, and a little more
+        QFile status("/proc/self/status");
+        QVERIFY(status.open(QIODevice::ReadOnly));
+        const rlim_t size
+            = QString(status.readAll()).section("VmSize:", 1).section("kB", 0, 0).toULongLong();
+        const rlimit tight{(size << 10) + (rlim_t(32) << 20), previous.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_AS, &tight), 0);
+    }
+    act(window, action);
+    ::setrlimit(RLIMIT_AS, &previous);
+    QCOMPARE(prompts->warnings, QStringList{warning});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    prompts->answers << dir.filePath("t.pdf");
+    act(window, "actionExportTable!");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"t.pdf"});
 }
 
 void tst_Window::exportAndCopy_data()

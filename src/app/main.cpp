@@ -7,8 +7,25 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
+#include <QTimer>
 
 #include <iostream>
+
+namespace {
+
+// An argument as the system gave it: a file's name need not be valid UTF-8,
+// which its text would have lost.
+QByteArray nativeArgument(int argc, char *argv[], const QStringList &arguments,
+                          const QString &argument)
+{
+    for (int i = argc - 1; i > 0; --i) {
+        if (arguments.at(i) == argument)
+            return QByteArray(argv[i]);
+    }
+    return argument.toLocal8Bit();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -50,9 +67,16 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &session,
                      &Session::keepUnsavedChanges);
     window.show();
-    session.offerRecovery();
     // "sharpa -- FILE" names the file as "sharpa FILE" does; "sharpa --" none.
-    if (argc != 6 && parser.positionalArguments().size() == 1)
-        window.openFile(parser.positionalArguments().constFirst());
+    const QByteArray named = argc != 6 && parser.positionalArguments().size() == 1
+        ? nativeArgument(argc, argv, arguments, parser.positionalArguments().constFirst())
+        : QByteArray();
+    // Inside the event loop, where SIGTERM or SIGHUP ends the run at once,
+    // even while a question is open.
+    QTimer::singleShot(0, &window, [&window, &session, named] {
+        session.offerRecovery();
+        if (!named.isEmpty() && !session.isEnding())
+            window.openNativeFile(named);
+    });
     return app.exec();
 }

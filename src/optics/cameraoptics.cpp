@@ -69,8 +69,11 @@ DepthOfField depthOfField(const CameraOptics &camera, bool withDiffraction)
     const double spread = allowed * (s - f);
     // Close to the focal length the blur tends to adia: all sharp when that is small enough.
     const double nearLimit = camera.adia <= allowed ? f : a * s / (a + spread);
-    const double farLimit
-        = a <= spread ? std::numeric_limits<double>::infinity() : a * s / (a - spread);
+    // From the focus on which the far limit is infinite it is, however the
+    // rounding of a - spread falls there.
+    const double farLimit = a <= spread || s >= farLimitInfiniteFrom(camera, withDiffraction)
+        ? std::numeric_limits<double>::infinity()
+        : a * s / (a - spread);
     return {DepthOfField::Sharp, nearLimit, farLimit};
 }
 

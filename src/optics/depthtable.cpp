@@ -42,10 +42,14 @@ DepthTable DepthTable::build(const CameraOptics &camera, bool withDiffraction, L
     if (own == table.apatures.end() || *own != camera.apature)
         table.apatures.insert(own, camera.apature);
 
-    for (const double apature : table.apatures)
-        table.hyperfocals.push_back(hyperfocalFocus(camera.atApature(apature), withDiffraction));
-    const double widest = *std::max_element(table.hyperfocals.begin(), table.hyperfocals.end());
     const double from = 2 * camera.flength;
+    double widest = from;
+    for (const double apature : table.apatures) {
+        const double focus = farLimitInfiniteFrom(camera.atApature(apature), withDiffraction);
+        table.hyperfocals.push_back(focus);
+        if (focus > widest) // NaN where nothing is sharp: no row for it
+            widest = focus;
+    }
     const double unitMm = Length::in(1, unit).millimetres();
     // 1, 2 and 5 times the powers of ten of the unit.
     double decade = std::pow(10, std::floor(std::log10(from / unitMm))) * unitMm;

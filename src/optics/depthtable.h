@@ -15,11 +15,13 @@ struct DepthTable
     // where it is none, within minimum to maximum.
     std::vector<double> apatures;
     std::size_t ownColumn = 0;
-    // Row 0 focuses each column at its hyperfocal distance; the others at
-    // round distances in the unit, 1, 2 and 5 of each decade, from twice the
-    // focal length to the first beyond the widest column's hyperfocal distance.
+    // Row 0 focuses each column where its far limit becomes infinite, so that
+    // it reads from its near limit to infinity; the others at round distances
+    // in the unit, 1, 2 and 5 of each decade, from twice the focal length to
+    // the first beyond the widest column's row 0.
     std::vector<double> focuses;
-    std::vector<double> hyperfocals; // the first row's focus of each column
+    // The first row's focus of each column; NaN where nothing is sharp at its stop.
+    std::vector<double> hyperfocals;
 
     static DepthTable build(const CameraOptics &camera, bool withDiffraction, LengthUnit unit,
                             double minimum, double maximum);

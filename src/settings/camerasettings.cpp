@@ -3,6 +3,7 @@
 #include "safefile.h"
 
 #include <QDataStream>
+#include <QFile>
 #include <QIODevice>
 
 #include <cmath>
@@ -149,8 +150,13 @@ namespace SettingsFile {
 
 std::optional<CameraSettings> read(const QString &path, FileError *error)
 {
+    return readNative(QFile::encodeName(path), error);
+}
+
+std::optional<CameraSettings> readNative(const QByteArray &path, FileError *error)
+{
     const std::optional<FileContents> contents
-        = readRegularFile(path, CameraSettings::largestFile, error);
+        = readNativeFile(path, CameraSettings::largestFile, error);
     if (!contents)
         return std::nullopt;
     if (contents->size > CameraSettings::largestFile) {

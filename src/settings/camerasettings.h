@@ -58,6 +58,8 @@ struct CameraSettings
 namespace SettingsFile {
 
 std::optional<CameraSettings> read(const QString &path, FileError *error = nullptr);
+// As the system names the file, in bytes that need not be valid UTF-8.
+std::optional<CameraSettings> readNative(const QByteArray &path, FileError *error = nullptr);
 // Replaces the file only once every byte is written.
 bool write(const QString &path, const CameraSettings &settings, FileError *error = nullptr);
 

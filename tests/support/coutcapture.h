@@ -7,14 +7,16 @@
 #include <iostream>
 #include <sstream>
 
-// Standard output caught while it lives: the program's trace lines.
+// Standard output, or another stream, caught while it lives: the program's
+// trace lines.
 class CoutCapture
 {
 public:
-    CoutCapture()
-        : previous(std::cout.rdbuf(buffer.rdbuf()))
+    explicit CoutCapture(std::ostream &caught = std::cout)
+        : stream(caught)
+        , previous(caught.rdbuf(buffer.rdbuf()))
     {}
-    ~CoutCapture() { std::cout.rdbuf(previous); }
+    ~CoutCapture() { stream.rdbuf(previous); }
     QStringList lines() const
     {
         return QString::fromStdString(buffer.str()).split('\n', Qt::SkipEmptyParts);
@@ -22,6 +24,7 @@ public:
     void clear() { buffer.str({}); }
 
 private:
+    std::ostream &stream;
     std::ostringstream buffer;
     std::streambuf *previous;
 };

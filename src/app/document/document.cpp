@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
@@ -70,7 +71,7 @@ QString Document::fileName() const
 
 bool Document::mayDiscardChanges()
 {
-    if (current().toBytes() == saved)
+    if (!hasUnsavedChanges())
         return true;
     switch (prompts->ask(window, productName,
                          QCoreApplication::translate("mainWin",
@@ -111,8 +112,14 @@ void Document::open()
 
 void Document::openFile(const QString &path)
 {
+    openNative(QFile::encodeName(path));
+}
+
+void Document::openNative(const QByteArray &native)
+{
+    const QString path = QFile::decodeName(native);
     FileError error;
-    const std::optional<CameraSettings> settings = SettingsFile::read(path, &error);
+    const std::optional<CameraSettings> settings = SettingsFile::readNative(native, &error);
     if (!settings) {
         prompts->reportFailure(window,
                                QCoreApplication::translate(
@@ -120,8 +127,12 @@ void Document::openFile(const QString &path)
                                path, error);
         return;
     }
-    setFileName(path);
-    emit fileNamed(path);
+    // A name that no text holds whole cannot be saved under: its values come
+    // in as a new document's, and Save asks for a name.
+    const bool named = QFile::encodeName(path) == native;
+    setFileName(named ? path : QString());
+    if (named)
+        emit fileNamed(path);
     const std::vector<std::size_t> adjusted = SettingsMap::write(model, *settings, true);
     emit replaced();
     // What the controls took is what counts as saved, except where a value
@@ -141,6 +152,13 @@ void Document::openFile(const QString &path)
     saved = held.toBytes();
     showModified();
     emit opened();
+    if (!named)
+        prompts->warn(window, productName,
+                      QCoreApplication::translate("mainWin",
+                                                  "The name of %1 is not valid UTF-8, which Sharpa "
+                                                  "cannot save under: it is open as a new "
+                                                  "document, and Save asks for another name.")
+                          .arg(pathText(path)));
     if (!changes.isEmpty())
         prompts->warn(window, productName,
                       QCoreApplication::translate(
@@ -178,13 +196,17 @@ bool Document::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-bool Document::keepUnsaved(const QString &copy) const
+bool Document::hasUnsavedChanges() const
 {
-    const CameraSettings settings = current();
-    return settings.toBytes() != saved && SettingsFile::write(copy, settings, nullptr);
+    return current().toBytes() != saved;
 }
 
-void Document::restoreUnsaved(const QString &copy, const QString &fileName)
+bool Document::keepUnsaved(const QString &copy, FileError *error) const
+{
+    return writePrivateFile(copy, current().toBytes(), error);
+}
+
+bool Document::restoreUnsaved(const QString &copy, const QString &fileName)
 {
     FileError error;
     const std::optional<CameraSettings> settings = SettingsFile::read(copy, &error);
@@ -193,13 +215,12 @@ void Document::restoreUnsaved(const QString &copy, const QString &fileName)
             window,
             QCoreApplication::translate("mainWin", "Could not restore the changes from %1.\n%2"),
             copy, error);
-        return;
+        return false;
     }
-    // Compared with the file as it is now; a new document keeps its start values.
-    if (!fileName.isEmpty()) {
-        const std::optional<CameraSettings> file = SettingsFile::read(fileName, nullptr);
-        saved = file ? file->toBytes() : QByteArray();
-    }
+    // Compared with the file as it is now; a new document with its start values.
+    const std::optional<CameraSettings> file
+        = fileName.isEmpty() ? initial : SettingsFile::read(fileName, nullptr);
+    saved = file ? file->toBytes() : QByteArray();
     setFileName(fileName);
     SettingsMap::write(model, *settings, true);
     newerValues = settings->newerValues;
@@ -207,6 +228,7 @@ void Document::restoreUnsaved(const QString &copy, const QString &fileName)
     emit replaced();
     showModified();
     emit opened();
+    return true;
 }
 
 bool Document::saveFile(bool askForName)

@@ -36,18 +36,23 @@ public:
     void newDocument();
     void open();
     void openFile(const QString &path);
+    // A file as the system names it, in bytes that need not be valid UTF-8.
+    void openNative(const QByteArray &path);
     bool save();
     bool saveAs();
 
     // A file chosen outside the dialog: dropped, or from the recent files.
     void openChosen(const QString &path);
 
-    // Writes the unsaved changes, if any, to a file of their own; false
-    // where there are none or they could not be written.
-    bool keepUnsaved(const QString &copy) const;
+    // Whether the model's values differ from the file's.
+    bool hasUnsavedChanges() const;
+    // Writes the unsaved changes to a file that only the program reads back;
+    // false, saying why, where they could not be written.
+    bool keepUnsaved(const QString &copy, FileError *error) const;
     // Puts changes kept so back in the model as unsaved changes to the named
-    // file (none: a new document).
-    void restoreUnsaved(const QString &copy, const QString &fileName);
+    // file (none: a new document); false, after saying why, where they
+    // cannot be read.
+    bool restoreUnsaved(const QString &copy, const QString &fileName);
 
     // What the model holds now is what the file holds.
     void markSaved();

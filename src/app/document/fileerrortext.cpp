@@ -14,6 +14,8 @@ QString fileErrorText(const FileError &error)
     case FileError::NotRegular:
         return QCoreApplication::translate(
             "mainWin", "It is a device, a pipe or a socket, not a regular file.");
+    case FileError::NotAFolder:
+        return QCoreApplication::translate("mainWin", "Its folder is a file or a link.");
     case FileError::ShortWrite:
         return QCoreApplication::translate("mainWin", "Only %1 of %2 bytes could be written.")
             .arg(error.count)

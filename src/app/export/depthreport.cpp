@@ -69,8 +69,11 @@ QString field(const QString &text)
         + QLatin1Char('"');
 }
 
+// Empty where there is no distance.
 QString number(double mm, LengthUnit unit)
 {
+    if (std::isnan(mm))
+        return {};
     return std::isinf(mm) ? QStringLiteral("∞")
                           : QString::number(Length::millimetres(mm).in(unit), 'f', 3);
 }
@@ -102,11 +105,14 @@ QStringList tables(const std::vector<Camera> &cameras, LengthUnit unit, const QS
             for (std::size_t column = 0; column < table.apatures.size(); ++column) {
                 const DepthOfField depth
                     = table.cell(camera.setup.optics, camera.setup.diffraction, row, column);
-                html += row == 0 ? QStringLiteral("<td>H %1<br>%2</td>")
-                                       .arg(Readout::limit(table.focusAt(0, column), locale, unit),
-                                            limits(depth, unit, QStringLiteral(" – ")))
-                                 : QStringLiteral("<td>%1</td>")
-                                       .arg(limits(depth, unit, QStringLiteral(" –<br>")));
+                // No hyperfocal distance where nothing is sharp at the stop.
+                const double hyperfocal = table.focusAt(0, column);
+                html += row == 0 && !std::isnan(hyperfocal)
+                    ? QStringLiteral("<td>H %1<br>%2</td>")
+                          .arg(Readout::limit(hyperfocal, locale, unit),
+                               limits(depth, unit, QStringLiteral(" – ")))
+                    : QStringLiteral("<td>%1</td>")
+                          .arg(limits(depth, unit, QStringLiteral(" –<br>")));
             }
             html += QStringLiteral("</tr>");
         }

@@ -1,5 +1,6 @@
 #include "tableactions.h"
 
+#include "document/pathtext.h"
 #include "document/preferences.h"
 #include "model/formmodel.h"
 #include "plan/plandock.h"
@@ -9,10 +10,30 @@
 #include "window/prompts.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QPrinter>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// Room that drawing a table may take at the most. Where a memory limit
+// leaves less, the program says so rather than running out while drawing,
+// where it could not go on.
+constexpr std::size_t drawingRoom = std::size_t(64) << 20;
+
+bool roomToDraw()
+{
+    void *room = std::malloc(drawingRoom);
+    std::free(room);
+    return room != nullptr;
+}
+
+} // namespace
 
 TableActions::TableActions(QWidget *parent, const Ui_mainWin &ui, const FormModel &values,
                            const PlanDock &dock, const std::unique_ptr<Prompts> &windowPrompts)
@@ -96,16 +117,23 @@ void TableActions::exportTable()
         return;
     Preferences::setLastFolder(path);
     QByteArray bytes;
-    if (asCsv) {
-        bytes = csv(*content);
-    } else {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setCreator(QStringLiteral("%1 %2").arg(productName, productVersion));
-        pdf.setTitle(title);
-        setUpPage(pdf);
-        DepthReport::print(sections(*content), pdf);
+    try {
+        if (!roomToDraw())
+            throw std::bad_alloc();
+        if (asCsv) {
+            bytes = csv(*content);
+        } else {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
+            pdf.setCreator(QStringLiteral("%1 %2").arg(productName, productVersion));
+            pdf.setTitle(title);
+            setUpPage(pdf);
+            DepthReport::print(sections(*content), pdf);
+        }
+    } catch (const std::bad_alloc &) {
+        return prompts->warn(window, productName,
+                             tr("There is not enough memory to export the table."));
     }
     FileError error;
     if (!writeWholeFile(path, bytes, &error))
@@ -119,6 +147,21 @@ void TableActions::printTable()
         return;
     QPrinter printer(QPrinter::HighResolution);
     setUpPage(printer);
-    if (prompts->setUpPrinter(window, printer))
+    if (!prompts->setUpPrinter(window, printer))
+        return;
+    try {
+        if (!roomToDraw())
+            throw std::bad_alloc();
         DepthReport::print(sections(*content), printer);
+    } catch (const std::bad_alloc &) {
+        return prompts->warn(window, productName,
+                             tr("There is not enough memory to print the table."));
+    }
+    // A printer that could not begin, or a file that could not be written.
+    if (printer.printerState() == QPrinter::Error)
+        prompts->warn(window, productName,
+                      tr("The table could not be printed on %1.")
+                          .arg(printer.outputFileName().isEmpty()
+                                   ? printer.printerName()
+                                   : pathText(printer.outputFileName())));
 }

@@ -193,9 +193,12 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
     }
     stretch = tr("%1 – %2").arg(Readout::length(wanted.nearLimit, locale, unit),
                                 Readout::length(wanted.farLimit, locale, unit));
-    // The best focus as the focus box will hold it, and the f-numbers there.
-    plannedFocus = model.shown(Field(index, CameraInput::Focus),
-                               Length::millimetres(Planning::bestFocus(wanted)).metres());
+    // The best focus as the focus box will hold it, at most its farthest,
+    // and the f-numbers there.
+    const Field focus(index, CameraInput::Focus);
+    plannedFocus
+        = std::min(model.shown(focus, Length::millimetres(Planning::bestFocus(wanted)).metres()),
+                   model.maximum(focus));
     CameraOptics planned = setup.optics;
     planned.fdist = Length::metres(plannedFocus).millimetres();
     const Planning::Apertures apertures
@@ -232,8 +235,9 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
     }
     plannedApature = widest;
     current.planned = planned.atApature(widest);
+    // As the boxes will show what Apply sets.
     QString text = tr("%1: focus %2, %3 widest (worst U %4)")
-                       .arg(stretch, Readout::limit(planned.fdist, locale, unit), fNumber(widest),
+                       .arg(stretch, camera.text(CameraInput::Focus, plannedFocus), fNumber(widest),
                             blur(worst(widest)));
     if (setup.diffraction)
         text = tr("%1, %2 sharpest (U %3)").arg(text, fNumber(sharpest), blur(worst(sharpest)));

@@ -10,6 +10,7 @@
 #include "document/document.h"
 #include "document/preferences.h"
 #include "export/chartactions.h"
+#include "export/exportguard.h"
 #include "export/tableactions.h"
 #include "history/undohistory.h"
 #include "information.h"
@@ -59,6 +60,8 @@ mainWin::mainWin()
     setWindowIcon(applicationIcon());
     chartLayout->addWidget(chart);
     new ChartGestures(chart, *model, *history);
+    new ExportGuard(
+        *model, {actionExport_Chart, actionCopy_Chart, actionExportTable, actionPrintTable}, this);
     connectControls();
     addMenus();
     // Narrower, the chart's own controls would be cut.
@@ -86,6 +89,11 @@ QString mainWin::currentFileName() const
 void mainWin::openFile(const QString &path)
 {
     document->openFile(path);
+}
+
+void mainWin::openNativeFile(const QByteArray &path)
+{
+    document->openNative(path);
 }
 
 void mainWin::setPrompts(std::unique_ptr<Prompts> replacement)

@@ -47,8 +47,10 @@ public:
     // What the chart shows: the model's scene with the plans' marks.
     Scene scene() const;
     QString currentFileName() const;
-    // As File > Open would, after its dialog.
+    // As File > Open would, after its dialog; or by the name's bytes as the
+    // system gives them, which need not be valid UTF-8.
     void openFile(const QString &path);
+    void openNativeFile(const QByteArray &path);
 
     // Replaces the file dialogs and warning boxes, as tests do.
     void setPrompts(std::unique_ptr<Prompts> replacement);

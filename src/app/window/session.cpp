@@ -35,7 +35,15 @@ void Session::keepUnsavedChanges()
 
 void Session::endWithoutAsking()
 {
+    ending = true;
+    recovery.stop();
     recovery.keep();
     placement.save();
+    // Every event loop ends, a question's too.
     QCoreApplication::exit(0);
+}
+
+bool Session::isEnding() const
+{
+    return ending;
 }

@@ -27,17 +27,19 @@ public:
     // True when nothing is lost or the user chose what to lose; then the
     // run may end.
     bool mayEnd();
-    // Offers the unsaved changes that an earlier run kept, once.
+    // Offers every set of unsaved changes that an earlier run kept.
     void offerRecovery();
     // Keeps the unsaved changes for the next start, as the session ends.
     void keepUnsavedChanges();
-    // Keeps them and ends the event loop without asking.
+    // Keeps them and ends every event loop without asking, a question's too.
     void endWithoutAsking();
+    bool isEnding() const;
 
 private:
     Document &document;
     WindowPlacement &placement;
     Recovery recovery;
+    bool ending = false;
 };
 
 #endif // SESSION_H
