@@ -21,6 +21,8 @@ private slots:
     void init() { QSettings().clear(); } // the view menu's choices are remembered
     void limitsMatchTheBlur_data();
     void limitsMatchTheBlur();
+    void closeRangeDepths_data();
+    void closeRangeDepths();
     void tablesFirstRowReachesInfinity();
     void presetsFallBackToTheFirstEntry();
     void matchIsTheBestOnTheGrid_data();
@@ -51,25 +53,41 @@ void tst_Chart::limitsMatchTheBlur_data()
     QTest::addColumn<double>("flength");
     QTest::addColumn<bool>("diffraction");
     QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("lens"); // "P 0.5", "working" disc, "sum" of squares
 
     // CoC 0.0125 mm; the far limit is infinite from f² / (N c) + f on. An
     // f-number of 0 stands for f/8 with a CoC as large as its diffraction disc.
-    QTest::newRow("85 mm at 4 m") << 4000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
-    QTest::newRow("with diffraction") << 4000.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp);
+    QTest::newRow("85 mm at 4 m") << 4000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp) << "";
+    QTest::newRow("with diffraction") << 4000.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp) << "";
     QTest::newRow("at the hyperfocal distance: finite")
-        << 289000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
+        << 289000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp) << "";
     QTest::newRow("from f² / (N c) + f: infinite")
-        << 289085.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp);
+        << 289085.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp) << "";
     QTest::newRow("with diffraction, from f² / (N (c - d)) + f: infinite")
-        << 369024.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp);
+        << 369024.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp) << "";
     QTest::newRow("f/32 without diffraction")
-        << 2000.0 << 32.0 << 50.0 << false << int(DepthOfField::Sharp);
+        << 2000.0 << 32.0 << 50.0 << false << int(DepthOfField::Sharp) << "";
     QTest::newRow("f/32 with diffraction: nothing sharp")
-        << 2000.0 << 32.0 << 50.0 << true << int(DepthOfField::DiffractionTooLarge);
+        << 2000.0 << 32.0 << 50.0 << true << int(DepthOfField::DiffractionTooLarge) << "";
     QTest::newRow("diffraction disc as large as the CoC")
-        << 4000.0 << 0.0 << 85.0 << true << int(DepthOfField::DiffractionTooLarge);
+        << 4000.0 << 0.0 << 85.0 << true << int(DepthOfField::DiffractionTooLarge) << "";
     QTest::newRow("focus on the focal length")
-        << 50.0 << 2.0 << 50.0 << false << int(DepthOfField::FocusInsideFocalLength);
+        << 50.0 << 2.0 << 50.0 << false << int(DepthOfField::FocusInsideFocalLength) << "";
+    // At close range: 100 mm at 1:1, 2:1 and 5:1, pupils apart, the disc at the
+    // working f-number, disc and lens blur as the root of the sum of squares.
+    const auto closeRow = [](const char *name, double magnification, double apature,
+                             bool diffraction, const char *lens) {
+        QTest::newRow(name) << 100 * (1 + 1 / magnification) << apature << 100.0 << diffraction
+                            << int(DepthOfField::Sharp) << QString(lens);
+    };
+    closeRow("1:1, f/16", 1, 16, false, "");
+    closeRow("1:1, pupils 0.5", 1, 16, false, "P 0.5");
+    closeRow("2:1, pupils 2, sum of squares", 2, 8, true, "P 2 sum");
+    closeRow("5:1, f/4", 5, 4, false, "");
+    closeRow("1:2, working f-number", 0.5, 5.6, true, "working");
+    closeRow("1:2, working, sum of squares, pupils 0.7", 0.5, 4, true, "P 0.7 working sum");
+    QTest::newRow("1:1 f/16, working f-number: nothing sharp")
+        << 200.0 << 16.0 << 100.0 << true << int(DepthOfField::DiffractionTooLarge) << "working";
 }
 
 void tst_Chart::limitsMatchTheBlur()
@@ -79,12 +97,16 @@ void tst_Chart::limitsMatchTheBlur()
     QFETCH(double, flength);
     QFETCH(bool, diffraction);
     QFETCH(int, state);
+    QFETCH(QString, lens);
 
     const CoutCapture quiet;
     CameraOptics camera;
     camera.init(fdist, apature > 0 ? apature : 8, flength, 0.0125);
     if (apature == 0)
         camera.init(fdist, 8, flength, camera.dif);
+    camera.pupil = lens.startsWith("P ") ? lens.section(' ', 1, 1).toDouble() : 1;
+    camera.workingDiffraction = lens.contains("working");
+    camera.rootSumSquare = lens.contains("sum");
     const DepthOfField limits = depthOfField(camera, diffraction);
     QCOMPARE(int(limits.state), state);
     if (limits.state != DepthOfField::Sharp)
@@ -99,6 +121,33 @@ void tst_Chart::limitsMatchTheBlur()
             < 1e-6);
     QVERIFY(std::isinf(limits.farLimit)
             || qAbs(camera.relativeBlur(limits.farLimit, diffraction) - 1) < 1e-9);
+}
+
+void tst_Chart::closeRangeDepths_data()
+{
+    QTest::addColumn<double>("magnification");
+    QTest::addColumn<double>("apature");
+    QTest::addColumn<double>("pupil");
+    QTest::addColumn<QString>("depth"); // published, 2 N c (1 + m / P) / m², c = 0.03 mm
+    QTest::newRow("1:1, f/16") << 1.0 << 16.0 << 1.0 << "1.92";
+    QTest::newRow("2:1, f/8") << 2.0 << 8.0 << 1.0 << "0.36";
+    QTest::newRow("5:1, f/4") << 5.0 << 4.0 << 1.0 << "0.0576";
+    QTest::newRow("1:1, f/16, pupils 0.5") << 1.0 << 16.0 << 0.5 << "2.88";
+    QTest::newRow("2:1, f/8, pupils 2") << 2.0 << 8.0 << 2.0 << "0.24";
+}
+
+// The total depth at close range, to three significant digits, 100 mm lens.
+void tst_Chart::closeRangeDepths()
+{
+    QFETCH(double, magnification);
+    QFETCH(double, apature);
+    QFETCH(double, pupil);
+    QFETCH(QString, depth);
+    CameraOptics camera;
+    std::tie(camera.fdist, camera.flength, camera.coc, camera.pupil)
+        = std::tuple(100 * (1 + 1 / magnification), 100, 0.03, pupil);
+    const DepthOfField limits = depthOfField(camera.atApature(apature), false);
+    QCOMPARE(QString::number(limits.farLimit - limits.nearLimit, 'g', 3), depth);
 }
 
 // At each stop the table's first row reads from its near limit to infinity,

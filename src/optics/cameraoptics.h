@@ -11,7 +11,17 @@ struct CameraOptics
     double flength = 0; // focal length
     double coc = 0;     // permissible circle of confusion
     double adia = 0;    // aperture diameter
-    double dif = 0;     // diameter of the diffraction disc
+    double dif = 0;     // diameter of the diffraction disc at the marked f-number
+
+    // Beyond the classic model, which these leave exact as they start: the
+    // pupil magnification P, exit over entrance pupil diameter, the exit
+    // pupil lying f (1 - P) behind the rear principal plane; the disc at the
+    // working f-number N (1 + m / P) rather than the marked one; and disc
+    // and lens blur combined as the root of the sum of their squares rather
+    // than added.
+    double pupil = 1;
+    bool workingDiffraction = false;
+    bool rootSumSquare = false;
 
     // Stores the inputs, derives adia and dif, and writes a trace line to
     // standard output.
@@ -24,6 +34,18 @@ struct CameraOptics
     // Blur diameter of a subject at distance x, in units of coc.
     double relativeBlur(double x, bool withDiffraction) const;
     double focusDistance() const;
+
+    // The magnification at the focus, f / (s - f).
+    double magnification() const;
+    // The f-number at which the lens works at its focus, N (1 + m / P).
+    double workingApature() const;
+    // The diffraction disc, at the marked or the working f-number, mm.
+    double disc() const;
+    // The lens's own blur that a blur limit (mm) leaves beside the disc,
+    // where that counts; at or below 0 where the disc alone reaches it.
+    double allowedBlur(double limit, bool withDiffraction) const;
+    // The lens's blur of a subject at x, without diffraction, mm.
+    double lensBlur(double x) const;
 };
 
 // One camera as the window sets it up: its optics, whether the diffraction
@@ -49,8 +71,8 @@ struct DepthOfField
 DepthOfField depthOfField(const CameraOptics &camera, bool withDiffraction);
 
 // The focus distance from which the far limit is infinite, f² / (N c') + f
-// with c' the CoC less the diffraction disc where that counts; NaN where
-// nothing is sharp.
+// with c' the lens's blur that the CoC leaves beside the diffraction disc
+// where that counts; NaN where nothing is sharp.
 double farLimitInfiniteFrom(const CameraOptics &camera, bool withDiffraction);
 
 // The focus that "Set to hyperfocal" sets: the hyperfocal distance, or

@@ -12,18 +12,71 @@ constexpr double none = std::numeric_limits<double>::quiet_NaN();
 // The diffraction disc per f-number, mm.
 double discPerStop(const CameraOptics &camera)
 {
-    return camera.atApature(1).dif;
+    return camera.atApature(1).disc();
 }
 
-// f * v * D, with D the largest |1/x - 1/s| over the range: the lens's worst
-// blur at f/N is this over N, in mm.
+// The lens's worst blur over the range times N, mm: at f/N it blurs this over N.
+// Classic: f * v * D, with D the largest |1/x - 1/s| over the range.
 double spread(const CameraOptics &camera, const Range &range)
 {
+    if (camera.pupil != 1)
+        return camera.apature
+            * std::max(camera.lensBlur(range.nearLimit), camera.lensBlur(range.farLimit));
     const double s = camera.fdist;
     const double f = camera.flength;
     const double v = f * s / (s - f);
     const double reach = std::max(1 / range.nearLimit - 1 / s, 1 / s - 1 / range.farLimit);
     return f * v * reach;
+}
+
+// Where the closed forms of the classic model hold: the lens's blur linear
+// in 1/x, the disc one size at every focus and added to it.
+bool classic(const CameraOptics &camera, bool withDiffraction)
+{
+    return camera.pupil == 1
+        && (!withDiffraction || (!camera.workingDiffraction && !camera.rootSumSquare));
+}
+
+// The focus whose far limit lies at x, between the focal length and the focus
+// from which the far limit is infinite, in 1/s; NaN where nothing is sharp.
+double focusForFarLimit(const CameraOptics &camera, bool withDiffraction, double x)
+{
+    const double infiniteFrom = farLimitInfiniteFrom(camera, withDiffraction);
+    if (std::isinf(x) || std::isnan(infiniteFrom))
+        return infiniteFrom;
+    double farther = 1 / infiniteFrom;
+    double nearer = 1 / camera.flength;
+    CameraOptics focused = camera;
+    for (int step = 0; step < 100; ++step) {
+        const double middle = (farther + nearer) / 2;
+        focused.fdist = 1 / middle;
+        const DepthOfField depth = depthOfField(focused, withDiffraction);
+        (depth.state == DepthOfField::Sharp && depth.farLimit > x ? farther : nearer) = middle;
+    }
+    return 1 / farther;
+}
+
+// A stack where no closed form holds: each shot focused where its far limit
+// meets the previous one's near limit, less the overlap in 1/x.
+Stack searchedStack(const CameraOptics &camera, bool withDiffraction, const Range &range,
+                    double limit, double overlap)
+{
+    CameraOptics shot = camera;
+    shot.coc = limit * camera.coc;
+    Stack stack{Stack::Built, {}};
+    double farEdge = range.farLimit;
+    while (stack.shots.size() < maximumShots) {
+        shot.fdist = focusForFarLimit(shot, withDiffraction, farEdge);
+        const DepthOfField depth = depthOfField(shot, withDiffraction);
+        if (std::isnan(shot.fdist) || depth.state != DepthOfField::Sharp)
+            return {Stack::DiffractionTooLarge, {}};
+        stack.shots.push_back({shot.fdist, depth.nearLimit, farEdge});
+        if (depth.nearLimit <= range.nearLimit)
+            return stack;
+        const double nearEdge = 1 / depth.nearLimit;
+        farEdge = 1 / (nearEdge - overlap * (nearEdge - 1 / farEdge));
+    }
+    return {Stack::TooManyShots, {}};
 }
 
 } // namespace
@@ -53,9 +106,17 @@ Apertures apertures(const CameraOptics &camera, bool withDiffraction, const Rang
     const double allowed = limit * camera.coc;
     if (!withDiffraction)
         return {a / allowed, none, none};
-    // a / N + k N = allowed: the wider root, and the least of the left side.
     const double k = discPerStop(camera);
     const double sharpest = std::sqrt(a / k);
+    if (camera.rootSumSquare) {
+        // (a / N)² + (k N)² = allowed²: the wider root, and the least at N² = a / k.
+        const double discriminant = std::pow(allowed, 4) - 4 * k * k * a * a;
+        const double widest = discriminant < 0
+            ? none
+            : std::sqrt((allowed * allowed - std::sqrt(discriminant)) / (2 * k * k));
+        return {widest, sharpest, std::sqrt(2 * a * k) / camera.coc};
+    }
+    // a / N + k N = allowed: the wider root, and the least of the left side.
     const double least = 2 * std::sqrt(k * a) / camera.coc;
     const double discriminant = allowed * allowed - 4 * k * a;
     const double widest = discriminant < 0 ? none : (allowed - std::sqrt(discriminant)) / (2 * k);
@@ -68,6 +129,8 @@ Stack focusStack(const CameraOptics &camera, bool withDiffraction, const Range &
     const double f = camera.flength;
     if (!range.isValidFor(f))
         return {};
+    if (!classic(camera, withDiffraction))
+        return searchedStack(camera, withDiffraction, range, limit, overlap);
     const double allowed = limit * camera.coc - (withDiffraction ? camera.dif : 0);
     if (allowed <= 0)
         return {Stack::DiffractionTooLarge, {}};
