@@ -18,12 +18,19 @@ private slots:
 
 namespace {
 
+// The lens of the row: "P 0.5" its pupils, "working" the disc at the
+// working f-number, "sum" disc and blur as the root of the sum of squares.
+QString lens;
+
 CameraOptics camera(double focus, double apature, double flength, double coc)
 {
     CameraOptics optics;
     optics.fdist = focus;
     optics.flength = flength;
     optics.coc = coc;
+    optics.pupil = lens.startsWith("P ") ? lens.section(' ', 1, 1).toDouble() : 1;
+    optics.workingDiffraction = lens.contains("working");
+    optics.rootSumSquare = lens.contains("sum");
     return optics.atApature(apature);
 }
 
@@ -60,16 +67,22 @@ void tst_Plan::planKeepsTheRange_data()
     QTest::addColumn<bool>("diffraction");
     QTest::addColumn<double>("limit");
     QTest::addColumn<bool>("reached");
+    QTest::addColumn<QString>("lens");
     const double inf = qInf();
     QTest::newRow("24 mm, 1.5 m to infinity")
-        << 24.0 << 0.03 << 1500.0 << inf << false << 1.0 << true;
-    QTest::newRow("with diffraction") << 24.0 << 0.03 << 3000.0 << inf << true << 1.0 << true;
+        << 24.0 << 0.03 << 1500.0 << inf << false << 1.0 << true << "";
+    QTest::newRow("with diffraction") << 24.0 << 0.03 << 3000.0 << inf << true << 1.0 << true << "";
     QTest::newRow("near at the focal length + 1 mm")
-        << 50.0 << 0.03 << 51.0 << inf << false << 1.0 << true;
+        << 50.0 << 0.03 << 51.0 << inf << false << 1.0 << true << "";
     QTest::newRow("85 mm, 3 m to 5 m, U 2")
-        << 85.0 << 0.03 << 3000.0 << 5000.0 << true << 2.0 << true;
+        << 85.0 << 0.03 << 3000.0 << 5000.0 << true << 2.0 << true << "";
     QTest::newRow("a limit no f-number reaches")
-        << 85.0 << 0.0125 << 1500.0 << inf << true << 1.0 << false;
+        << 85.0 << 0.0125 << 1500.0 << inf << true << 1.0 << false << "";
+    // At close range, 100 mm at about 1:2.
+    QTest::newRow("macro, pupils 0.5")
+        << 100.0 << 0.03 << 290.0 << 310.0 << false << 1.0 << true << "P 0.5";
+    QTest::newRow("macro, pupils 2, working, sum of squares")
+        << 100.0 << 0.03 << 295.0 << 305.0 << true << 2.0 << true << "P 2 working sum";
 }
 
 void tst_Plan::planKeepsTheRange()
@@ -81,8 +94,10 @@ void tst_Plan::planKeepsTheRange()
     QFETCH(bool, diffraction);
     QFETCH(double, limit);
     QFETCH(bool, reached);
+    QFETCH(QString, lens);
+    ::lens = lens;
     const Planning::Range range{nearLimit, farLimit};
-    const double focus = Planning::bestFocus(range);
+    const double focus = Planning::bestFocus(range, flength, camera(0, 1, flength, 0).pupil);
     const CameraOptics planned = camera(focus, 2, flength, coc);
     const Planning::Apertures f = Planning::apertures(planned, diffraction, range, limit);
     QCOMPARE(!std::isnan(f.widest), reached);
@@ -114,20 +129,28 @@ void tst_Plan::stackCoversTheRange_data()
     QTest::addColumn<bool>("diffraction");
     QTest::addColumn<double>("overlap");
     QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("lens");
     const int built = Planning::Stack::Built;
     QTest::newRow("85 mm f/2, 1.5 m to infinity")
-        << 2.0 << 85.0 << 1500.0 << qInf() << false << 0.0 << built;
+        << 2.0 << 85.0 << 1500.0 << qInf() << false << 0.0 << built << "";
     QTest::newRow("macro, with diffraction")
-        << 8.0 << 100.0 << 300.0 << 320.0 << true << 0.0 << built;
+        << 8.0 << 100.0 << 300.0 << 320.0 << true << 0.0 << built << "";
     QTest::newRow("overlapping by a fifth")
-        << 4.0 << 50.0 << 500.0 << 3000.0 << false << 0.2 << built;
+        << 4.0 << 50.0 << 500.0 << 3000.0 << false << 0.2 << built << "";
     QTest::newRow("inside one shot's depth")
-        << 11.0 << 24.0 << 3000.0 << 5000.0 << false << 0.0 << built;
+        << 11.0 << 24.0 << 3000.0 << 5000.0 << false << 0.0 << built << "";
     QTest::newRow("diffraction alone beyond the limit")
         << 64.0 << 50.0 << 500.0 << 3000.0 << true << 0.0
-        << int(Planning::Stack::DiffractionTooLarge);
-    QTest::newRow("more than 999 shots")
-        << 1.4 << 100.0 << 101.0 << qInf() << false << 0.0 << int(Planning::Stack::TooManyShots);
+        << int(Planning::Stack::DiffractionTooLarge) << "";
+    QTest::newRow("more than 999 shots") << 1.4 << 100.0 << 101.0 << qInf() << false << 0.0
+                                         << int(Planning::Stack::TooManyShots) << "";
+    QTest::newRow("macro, pupils 0.5")
+        << 8.0 << 100.0 << 300.0 << 320.0 << false << 0.0 << built << "P 0.5";
+    QTest::newRow("macro, working, sum of squares")
+        << 8.0 << 100.0 << 300.0 << 320.0 << true << 0.0 << built << "working sum";
+    QTest::newRow("macro, working: the near shots' disc too large")
+        << 16.0 << 100.0 << 150.0 << 320.0 << true << 0.0
+        << int(Planning::Stack::DiffractionTooLarge) << "working";
 }
 
 void tst_Plan::stackCoversTheRange()
@@ -139,15 +162,17 @@ void tst_Plan::stackCoversTheRange()
     QFETCH(bool, diffraction);
     QFETCH(double, overlap);
     QFETCH(int, state);
+    QFETCH(QString, lens);
+    ::lens = lens;
     const Planning::Range range{nearLimit, farLimit};
-    const CameraOptics lens = camera(4000, apature, flength, 0.03);
-    const Planning::Stack stack = Planning::focusStack(lens, diffraction, range, 1, overlap);
+    const CameraOptics optics = camera(4000, apature, flength, 0.03);
+    const Planning::Stack stack = Planning::focusStack(optics, diffraction, range, 1, overlap);
     QCOMPARE(int(stack.state), state);
     if (stack.state != Planning::Stack::Built)
         return;
     const auto covered = [&](const std::vector<Planning::Shot> &shots) {
         for (const double x : samples(range, 20000)) {
-            if (Planning::stackBlur(lens, diffraction, shots, x) > 1.000001)
+            if (Planning::stackBlur(optics, diffraction, shots, x) > 1.000001)
                 return false;
         }
         return true;

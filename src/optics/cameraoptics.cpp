@@ -139,9 +139,9 @@ double farLimitInfiniteFrom(const CameraOptics &camera, bool withDiffraction)
     // The blur at infinity, adia f / (s - f), is the pupils' whatever they are.
     const auto from = [&camera, withDiffraction](const CameraOptics &focused) {
         const double allowed = focused.allowedBlur(camera.coc, withDiffraction);
-        return allowed <= 0 ? std::numeric_limits<double>::quiet_NaN()
-                            : camera.flength * camera.flength / (camera.apature * allowed)
-                + camera.flength;
+        return allowed <= 0
+            ? std::numeric_limits<double>::quiet_NaN()
+            : camera.flength * camera.flength / (camera.apature * allowed) + camera.flength;
     };
     double focus = from(camera);
     // The disc at the working f-number shrinks as the focus recedes: a few

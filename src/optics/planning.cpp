@@ -68,7 +68,9 @@ Stack searchedStack(const CameraOptics &camera, bool withDiffraction, const Rang
     while (stack.shots.size() < maximumShots) {
         shot.fdist = focusForFarLimit(shot, withDiffraction, farEdge);
         const DepthOfField depth = depthOfField(shot, withDiffraction);
-        if (std::isnan(shot.fdist) || depth.state != DepthOfField::Sharp)
+        // Where the disc grows as the focus nears, no shot may reach the far edge.
+        if (std::isnan(shot.fdist) || depth.state != DepthOfField::Sharp
+            || std::abs(depth.farLimit / farEdge - 1) > 1e-6)
             return {Stack::DiffractionTooLarge, {}};
         stack.shots.push_back({shot.fdist, depth.nearLimit, farEdge});
         if (depth.nearLimit <= range.nearLimit)
@@ -86,8 +88,15 @@ bool Range::isValidFor(double focalLength) const
     return nearLimit > focalLength && farLimit > nearLimit;
 }
 
-double bestFocus(const Range &range)
+double bestFocus(const Range &range, double focalLength, double pupil)
 {
+    if (pupil != 1) {
+        // P D (n - w) / (P + e n) = P D (w - r) / (P + e r) in u = 1/x, e = f (1 - P).
+        const double e = focalLength * (1 - pupil);
+        const double n = 1 / range.nearLimit;
+        const double r = 1 / range.farLimit;
+        return (2 * pupil + e * (n + r)) / (pupil * (n + r) + 2 * e * n * r);
+    }
     return std::isinf(range.farLimit)
         ? 2 * range.nearLimit
         : 2 * range.nearLimit * range.farLimit / (range.nearLimit + range.farLimit);

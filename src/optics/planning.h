@@ -23,8 +23,9 @@ struct Range
 };
 
 // The focus at which the worst blur over the range is least, whatever the
-// f-number: 2 n F / (n + F), 2 n for F infinite.
-double bestFocus(const Range &range);
+// f-number: 2 n F / (n + F), 2 n for F infinite; where the pupils of the
+// lens of that focal length differ, where its blur at both ends is the same.
+double bestFocus(const Range &range, double focalLength = 0, double pupil = 1);
 
 // The camera's worst blur over the range, at its focus and f-number.
 double worstBlur(const CameraOptics &camera, bool withDiffraction, const Range &range);
