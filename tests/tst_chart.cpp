@@ -57,8 +57,10 @@ void tst_Chart::limitsMatchTheBlur_data()
 
     // CoC 0.0125 mm; the far limit is infinite from f² / (N c) + f on. An
     // f-number of 0 stands for f/8 with a CoC as large as its diffraction disc.
-    QTest::newRow("85 mm at 4 m") << 4000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp) << "";
-    QTest::newRow("with diffraction") << 4000.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp) << "";
+    QTest::newRow("85 mm at 4 m") << 4000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp)
+                                  << "";
+    QTest::newRow("with diffraction")
+        << 4000.0 << 2.0 << 85.0 << true << int(DepthOfField::Sharp) << "";
     QTest::newRow("at the hyperfocal distance: finite")
         << 289000.0 << 2.0 << 85.0 << false << int(DepthOfField::Sharp) << "";
     QTest::newRow("from f² / (N c) + f: infinite")

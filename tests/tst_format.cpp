@@ -32,9 +32,13 @@ void tst_Format::fieldsInTheirPlaces_data()
         << int(recordFields) << QByteArray();
     QTest::newRow("the block's first values")
         << extended(1, presetValues) << start + QList<double>{1, 0, 0, 3, 1, 40, 0, 25.4, 2}
+        << int(blockVersionEnds.front()) << QByteArray();
+    const QList<double> presets{1, 0, 0, 3, 1, 40, 0, 25.4, 2, 0, 0, 0, 0, 0};
+    QTest::newRow("version 2: the pupils and diffraction")
+        << extended(2, presetValues + pupilValues) << start + presets + QList<double>{0.5, 2, 1, 0}
         << int(settingsTypes.size()) << QByteArray();
     QTest::newRow("a newer block: its tail kept")
-        << extended(2, presetValues + "tail") << start << int(settingsTypes.size())
+        << extended(3, presetValues + classicValues + "tail") << start << int(settingsTypes.size())
         << QByteArray("tail");
 }
 

@@ -134,14 +134,14 @@ void tst_Model::fileValuesLandOnTheirFields()
 {
     const CoutCapture quiet;
     FormModel model;
-    const QByteArray bytes = with(extended(1, presetValues), 19, 12.5);
+    const QByteArray bytes = with(extended(2, presetValues + pupilValues), 19, 12.5);
     const std::optional<CameraSettings> settings = CameraSettings::fromBytes(bytes);
     QVERIFY(settings);
     QVERIFY(SettingsMap::write(model, *settings, false).empty());
     const auto describe = [&model](int k) {
         const CameraInputs &c = model.camera(k);
         return QString("%1 m f/%2 %3 mm %4 mm, shown %5, diffraction %6, crop %7, quality %8, "
-                       "form %9, %10 cm, form %11, %12 cm")
+                       "form %9, %10 cm, form %11, %12 cm, pupils %13")
             .arg(c.focus)
             .arg(c.apature)
             .arg(c.focalLength)
@@ -153,15 +153,21 @@ void tst_Model::fileValuesLandOnTheirFields()
             .arg(c.pixelForm)
             .arg(c.viewDistance)
             .arg(c.viewForm)
-            .arg(c.printWidth);
+            .arg(c.printWidth)
+            .arg(c.pupil);
     };
     QCOMPARE(describe(0),
              "12.5 m f/2 85 mm 0.0125 mm, shown 1, diffraction 1, crop 0, "
-             "quality 3, form 1, 40 cm, form 0, 25.4 cm");
+             "quality 3, form 1, 40 cm, form 0, 25.4 cm, pupils 0.5");
     QCOMPARE(describe(1),
              "4 m f/2 135 mm 0.0125 mm, shown 1, diffraction 0, crop 2, "
-             "quality 0, form 0, 0 cm, form 0, 0 cm");
+             "quality 0, form 0, 0 cm, form 0, 0 cm, pupils 2");
+    QVERIFY(model.view().workingDiffraction && !model.view().rootSumSquare);
     QCOMPARE(SettingsMap::read(model).toBytes(), bytes);
+    // A file of the first version reads as the classic model, and stays one.
+    SettingsMap::write(model, *CameraSettings::fromBytes(extended(1, presetValues)), false);
+    QVERIFY(model.camera(1).pupil == 1 && !model.view().workingDiffraction);
+    QCOMPARE(SettingsMap::read(model).toBytes(), extended(1, presetValues));
 }
 
 QTEST_GUILESS_MAIN(tst_Model)

@@ -148,8 +148,8 @@ void tst_Settings::load_data()
         << "" << with(with(atStart, 0, 1.234), 19, 4.006) << "DSB_leftBorder=1.23 c1_fdist=4.01"
         << "";
     QTest::newRow("extension block, version 1") << "" << extended(1, presetValues) << presets << "";
-    QTest::newRow("version 2: its unknown tail skipped")
-        << "" << extended(2, presetValues + "tail") << presets << "";
+    QTest::newRow("a newer version: its unknown tail skipped")
+        << "" << extended(3, presetValues + classicValues + "tail") << presets << "";
     QTest::newRow("84 bytes leave the rest as it was") << presets << atStart << presets << "";
     QTest::newRow("independent of the lenses shown before")
         << "c1_flength=5000 c2_flength=5000 DSB_leftBorder=20" << atStart << ""

@@ -15,11 +15,16 @@ constexpr std::array<FieldSpec, viewInputCount> viewSpecs{{
      QT_TRANSLATE_NOOP("Field", "Distance from focus plane")},
     {FieldSpec::Whole, 1, 99, 0, false, true, QT_TRANSLATE_NOOP("Field", "Distance scale")},
     {FieldSpec::Whole, 1, 99, 0, false, true, QT_TRANSLATE_NOOP("Field", "Uz-Scale")},
+    {FieldSpec::Flag, 0, 1, 0, false, true,
+     QT_TRANSLATE_NOOP("Field", "Diffraction at the Working F-Number")},
+    {FieldSpec::Flag, 0, 1, 0, false, true,
+     QT_TRANSLATE_NOOP("Field", "Combine Blur and Diffraction as Root-Sum-Square")},
 }};
 
 // The presets' choices change no optics: they apply only when their Set is pressed.
 constexpr std::array<FieldSpec, cameraInputCount> cameraSpecs{{
-    {FieldSpec::Number, 0, 99999, 2, true, true, QT_TRANSLATE_NOOP("Field", "Focus")},
+    // To a tenth of a millimetre below a metre (or a foot), where stacks are shot.
+    {FieldSpec::Number, 0, 99999, 2, true, true, QT_TRANSLATE_NOOP("Field", "Focus"), 4},
     {FieldSpec::Number, 0.7, 64, 1, false, true, QT_TRANSLATE_NOOP("Field", "Apature")},
     {FieldSpec::Number, 1, 5000, 2, false, true, QT_TRANSLATE_NOOP("Field", "Focal length")},
     {FieldSpec::Number, 0.0001, 10, 4, false, true,
@@ -36,6 +41,7 @@ constexpr std::array<FieldSpec, cameraInputCount> cameraSpecs{{
     {FieldSpec::Whole, 0, Presets::formFactorCount - 1, 0, false, false,
      QT_TRANSLATE_NOOP("Field", "Form Factor")},
     {FieldSpec::Number, 0, 99.99, 2, false, false, QT_TRANSLATE_NOOP("Field", "Image width")},
+    {FieldSpec::Number, 0.2, 5, 2, false, true, QT_TRANSLATE_NOOP("Field", "Pupil magnification")},
 }};
 
 } // namespace

@@ -18,10 +18,12 @@ enum class CameraInput {
     ViewDistance, // cm
     ViewForm,
     PrintWidth, // cm
+    Pupil,      // exit over entrance pupil diameter
 };
-inline constexpr int cameraInputCount = int(CameraInput::PrintWidth) + 1;
+inline constexpr int cameraInputCount = int(CameraInput::Pupil) + 1;
 
-// The chart's view as the form sets it and a file keeps it.
+// What the form sets for no one camera and a file keeps: the chart's view,
+// and how diffraction counts where it does.
 enum class ViewInput {
     LeftBorder, // m
     // The distance origin: exclusive, as the form's radio pair.
@@ -29,8 +31,10 @@ enum class ViewInput {
     FromFocusPlane,
     DistanceScale, // mm of distance per column
     BlurScale,     // pixels per unit of U
+    WorkingDiffraction,
+    RootSumSquare,
 };
-inline constexpr int viewInputCount = int(ViewInput::BlurScale) + 1;
+inline constexpr int viewInputCount = int(ViewInput::RootSumSquare) + 1;
 
 // One value of the form: the view's, or one camera's.
 class Field
@@ -83,8 +87,15 @@ struct FieldSpec
     bool distance;
     bool recalculates;
     const char *label; // in the model's translation context, "Field"
+    // The decimals shown below one unit, at close range, where more than decimals.
+    int closeDecimals = 0;
 
     constexpr int heldDecimals() const { return decimals + (distance ? 4 : 0); }
+    // The decimals shown for a value in the unit it is shown in.
+    int decimalsFor(double shown) const
+    {
+        return closeDecimals > decimals && shown < 1 && shown > -1 ? closeDecimals : decimals;
+    }
 };
 
 const FieldSpec &specOf(Field field);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -45,6 +46,8 @@ double CameraInputs::value(CameraInput input) const
         return viewForm;
     case CameraInput::PrintWidth:
         return printWidth;
+    case CameraInput::Pupil:
+        return pupil;
     }
     return 0;
 }
@@ -88,6 +91,9 @@ void CameraInputs::set(CameraInput input, double value)
     case CameraInput::PrintWidth:
         printWidth = value;
         break;
+    case CameraInput::Pupil:
+        pupil = value;
+        break;
     }
 }
 
@@ -113,6 +119,10 @@ double ViewInputs::value(ViewInput input) const
         return distanceScale;
     case ViewInput::BlurScale:
         return blurScale;
+    case ViewInput::WorkingDiffraction:
+        return workingDiffraction;
+    case ViewInput::RootSumSquare:
+        return rootSumSquare;
     }
     return 0;
 }
@@ -134,6 +144,12 @@ void ViewInputs::set(ViewInput input, double value)
         break;
     case ViewInput::BlurScale:
         blurScale = int(value);
+        break;
+    case ViewInput::WorkingDiffraction:
+        workingDiffraction = value != 0;
+        break;
+    case ViewInput::RootSumSquare:
+        rootSumSquare = value != 0;
         break;
     }
 }
@@ -223,7 +239,7 @@ double FormModel::shown(Field field, double value, bool roundUp) const
 {
     const FieldSpec &spec = specOf(field);
     const double factor = spec.distance ? Length::metres(1).in(chosenUnit) : 1;
-    const double scale = std::pow(10.0, spec.decimals);
+    const double scale = std::pow(10.0, spec.decimalsFor(value * factor));
     const double inUnit = value * factor * scale;
     return (roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale / factor;
 }
@@ -264,7 +280,7 @@ void FormModel::setKept(Field field, double value)
     const FieldSpec &spec = specOf(field);
     if (spec.kind != FieldSpec::Number)
         return set(field, value);
-    const double scale = std::pow(10.0, spec.decimals);
+    const double scale = std::pow(10.0, spec.decimalsFor(value));
     set(field, std::round(value * scale) / scale);
 }
 
@@ -358,8 +374,12 @@ void FormModel::recalculate()
     raiseToFloor();
     for (std::size_t k = 0; k < derived.size(); ++k) {
         const CameraInputs &inputs = current.cameras[k];
-        derived[k].setup.optics.init(Length::metres(inputs.focus).millimetres(), inputs.apature,
-                                     inputs.focalLength, inputs.coc);
+        CameraOptics &optics = derived[k].setup.optics;
+        optics.init(Length::metres(inputs.focus).millimetres(), inputs.apature, inputs.focalLength,
+                    inputs.coc);
+        optics.pupil = inputs.pupil;
+        optics.workingDiffraction = current.view.workingDiffraction;
+        optics.rootSumSquare = current.view.rootSumSquare;
     }
     derive();
     emit recalculated();
@@ -397,6 +417,14 @@ void FormModel::derive()
         results.hyperfocalFocus = hyperfocalFocus(setup.optics, setup.diffraction);
         results.infiniteFrom = farLimitInfiniteFrom(setup.optics, setup.diffraction);
         results.backgroundBlur = backgroundBlur(setup.optics, setup.diffraction);
+        const CameraOptics &optics = setup.optics;
+        const bool imaged = optics.fdist > optics.flength;
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        results.magnification = imaged ? optics.magnification() : none;
+        results.workingApature = imaged ? optics.workingApature() : none;
+        // The image lies v = f (1 + m) behind the lens.
+        results.subjectToSensor
+            = imaged ? optics.fdist + optics.flength * (1 + optics.magnification()) : none;
     }
 }
 

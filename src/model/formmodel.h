@@ -24,6 +24,7 @@ struct CameraInputs
     int viewDistance = 0;
     int viewForm = 0;
     double printWidth = 0;
+    double pupil = 1;
 
     double value(CameraInput input) const;
     void set(CameraInput input, double value);
@@ -39,6 +40,8 @@ struct ViewInputs
     bool fromFocusPlane = false;
     int distanceScale = 10;
     int blurScale = 10;
+    bool workingDiffraction = false;
+    bool rootSumSquare = false;
 
     double value(ViewInput input) const;
     void set(ViewInput input, double value);
@@ -67,6 +70,11 @@ struct CameraResults
     double hyperfocalFocus = 0; // what Set to Hyperfocal focuses at
     double infiniteFrom = 0;    // the focus from which the far limit is infinite; NaN: none
     double backgroundBlur = 0;  // of a subject at infinity, on the sensor; NaN: none
+    // At the focus: the magnification, the f-number at which the lens works,
+    // and how far the subject is from the sensor; NaN at or inside the focal length.
+    double magnification = 0;
+    double workingApature = 0;
+    double subjectToSensor = 0;
 };
 
 // The form's values and what follows from them, in one place: each camera's

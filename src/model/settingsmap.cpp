@@ -7,11 +7,26 @@
 
 namespace SettingsMap {
 
+namespace {
+
+// The values of the block's later versions as the classic model has them.
+double classic(std::size_t k)
+{
+    return FormModel::startInputs().value(fields.at(k));
+}
+
+} // namespace
+
 CameraSettings read(const FormModel &model)
 {
     CameraSettings settings;
     for (std::size_t k = 0; k < fields.size(); ++k)
         settings.values[k] = model.value(fields[k]);
+    settings.held = blockVersionEnds.front();
+    for (std::size_t k = blockVersionEnds.front(); k < fields.size(); ++k) {
+        if (settings.values[k] != classic(k))
+            settings.held = fields.size();
+    }
     return settings;
 }
 
@@ -40,6 +55,8 @@ std::vector<std::size_t> write(FormModel &model, const CameraSettings &settings,
         }
         model.setKept(field, taken);
     }
+    for (std::size_t k = std::max(settings.held, blockVersionEnds.front()); k < fields.size(); ++k)
+        model.setKept(fields[k], classic(k));
     // The new lenses may lift the border, the file's first value: that is
     // an adjustment too.
     if (model.releaseFloor() && (adjusted.empty() || adjusted.front() != 0))

@@ -44,17 +44,25 @@ inline constexpr std::array<Field, settingsTypes.size()> fields{
     Field(1, CameraInput::ViewDistance),
     Field(1, CameraInput::ViewForm),
     Field(1, CameraInput::PrintWidth),
+    // Version 2.
+    Field(0, CameraInput::Pupil),
+    Field(1, CameraInput::Pupil),
+    ViewInput::WorkingDiffraction,
+    ViewInput::RootSumSquare,
 };
 
+// The record and the block of the first version that holds every value
+// that is not as it starts: a file of the classic model is as it always was.
 CameraSettings read(const FormModel &model);
 
 // One value at a time, in the file's order, each as its control takes it
 // and recalculating as a change of it does; with echo, each value of the
 // 84-byte record is written on its own line to standard output first.
 // The border's floor is held meanwhile, so that the result does not depend
-// on what was shown before. Returns the positions of the values that lay
-// outside their ranges and were brought into them, the left border's where
-// the new lenses raised it.
+// on what was shown before. A file without the later versions' values reads
+// as the classic model: pupils even, diffraction as it always counted. Returns
+// the positions of the values that lay outside their ranges and were brought
+// into them, the left border's where the new lenses raised it.
 std::vector<std::size_t> write(FormModel &model, const CameraSettings &settings, bool echo);
 
 } // namespace SettingsMap

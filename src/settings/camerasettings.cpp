@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -18,7 +19,6 @@ constexpr QDataStream::Version streamVersion = QDataStream::Qt_4_0;
 // the values, and a CRC-16/X-25 (qChecksum) of everything before it.
 constexpr char magic[] = "Shrp";
 constexpr int magicSize = 4;
-constexpr quint16 blockVersion = 1;
 constexpr int blockHeader = magicSize + 2 + 4;
 constexpr int blockTrailer = 2;
 
@@ -92,12 +92,17 @@ bool decode(const QByteArray &bytes, std::size_t from, std::size_t to, CameraSet
 
 QByteArray CameraSettings::toBytes() const
 {
-    const QByteArray values = encode(*this, recordFields, settingsTypes.size()) + newerValues;
+    // A newer version's values follow all that this one knows.
+    const std::size_t end
+        = newerValues.isEmpty() ? std::max(held, blockVersionEnds.front()) : settingsTypes.size();
+    const auto version = quint16(std::find(blockVersionEnds.begin(), blockVersionEnds.end(), end)
+                                 - blockVersionEnds.begin() + 1);
+    const QByteArray values = encode(*this, recordFields, end) + newerValues;
     QByteArray block;
     QDataStream out(&block, QIODevice::WriteOnly);
     out.setVersion(streamVersion);
     out.writeRawData(magic, magicSize);
-    out << (newerValues.isEmpty() ? blockVersion : newerVersion) << quint32(values.size());
+    out << (newerValues.isEmpty() ? version : newerVersion) << quint32(values.size());
     out.writeRawData(values.constData(), int(values.size()));
     out << qChecksum(block);
     return encode(*this, 0, recordFields) + block;
@@ -126,20 +131,25 @@ std::optional<CameraSettings> CameraSettings::fromBytes(const QByteArray &bytes,
     quint16 version = 0;
     quint32 length = 0;
     in >> version >> length;
-    constexpr int known = encodedSize(recordFields, settingsTypes.size());
+    const std::size_t end = blockVersionEnds.at(
+        std::min<std::size_t>(std::max<quint16>(version, 1), blockVersionEnds.size()) - 1);
+    const int known = encodedSize(recordFields, end);
     quint16 checksum = 0;
     QDataStream(block.right(blockTrailer)) >> checksum;
-    // Each version adds values after those of the versions before it.
+    // Each version adds values after those of the versions before it: a
+    // known version holds just its own, a newer one more.
+    const bool newer = version > blockVersionEnds.size();
     if (block.size() < blockHeader + blockTrailer || version == 0
-        || qint64(length) != block.size() - blockHeader - blockTrailer || length < quint32(known)
+        || qint64(length) != block.size() - blockHeader - blockTrailer
+        || (newer ? length < quint32(known) : length != quint32(known))
         || checksum != qChecksum(block.chopped(blockTrailer))) {
         setError(error, FileError::Damaged);
         return std::nullopt;
     }
-    if (!decode(block.mid(blockHeader), recordFields, settingsTypes.size(), settings, error))
+    if (!decode(block.mid(blockHeader), recordFields, end, settings, error))
         return std::nullopt;
-    settings.held = settingsTypes.size();
-    if (length > quint32(known)) {
+    settings.held = end;
+    if (newer) {
         settings.newerValues = block.mid(blockHeader + known, qsizetype(length) - known);
         settings.newerVersion = version;
     }

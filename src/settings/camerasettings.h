@@ -16,7 +16,7 @@
 enum class SettingsType { Double, Bool, Int32 };
 
 inline constexpr std::size_t recordFields = 15;
-inline constexpr std::array<SettingsType, 29> settingsTypes{
+inline constexpr std::array<SettingsType, 33> settingsTypes{
     // The record: the chart's view, then each camera's inputs.
     SettingsType::Double, SettingsType::Bool, SettingsType::Bool, SettingsType::Int32,
     SettingsType::Int32, SettingsType::Bool, SettingsType::Double, SettingsType::Double,
@@ -27,15 +27,23 @@ inline constexpr std::array<SettingsType, 29> settingsTypes{
     SettingsType::Bool, SettingsType::Bool, SettingsType::Int32, SettingsType::Int32,
     SettingsType::Int32, SettingsType::Int32, SettingsType::Int32, SettingsType::Double,
     SettingsType::Int32, SettingsType::Int32, SettingsType::Int32, SettingsType::Int32,
-    SettingsType::Int32, SettingsType::Double};
+    SettingsType::Int32, SettingsType::Double,
+    // Version 2: each camera's pupil magnification, then how diffraction counts.
+    SettingsType::Double, SettingsType::Double, SettingsType::Bool, SettingsType::Bool};
+
+// Where each version of the extension block ends, in settingsTypes: each
+// version adds values after those of the versions before it.
+inline constexpr std::array<std::size_t, 2> blockVersionEnds{29, settingsTypes.size()};
 
 // The values of settingsTypes, in its order. A bool is 0 or 1, an int a
 // whole number: a double holds both exactly.
 struct CameraSettings
 {
     std::array<double, settingsTypes.size()> values{};
-    // How many of the fields a file held: a plain 84-byte file holds only
-    // the record, and a load leaves the other controls as they are.
+    // How many of the fields a file holds: a plain 84-byte file holds only
+    // the record, each version of the block the values up to its end. Written,
+    // the block is of the version that ends there, the first where the
+    // values of the later ones are left out.
     std::size_t held = settingsTypes.size();
     // What a newer version of the extension block holds beyond the values
     // known here, and that version: written back as they came, so that a

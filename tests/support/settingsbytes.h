@@ -47,4 +47,12 @@ inline const QByteArray presetValues
     = QByteArray::fromHex("01 00 00000000 00000003 00000001 00000028 00000000 4039666666666666 "
                           "00000002 00000000 00000000 00000000 00000000 0000000000000000");
 
+// Version 2 of the block: camera 1's pupils 0.5, camera 2's 2; diffraction
+// at the working f-number, added to the lens's blur.
+inline const QByteArray pupilValues
+    = QByteArray::fromHex("3FE0000000000000 4000000000000000 01 00");
+// The same as the classic model has them.
+inline const QByteArray classicValues
+    = QByteArray::fromHex("3FF0000000000000 3FF0000000000000 00 00");
+
 #endif // SETTINGSBYTES_H
