@@ -175,6 +175,18 @@
         <source>Image width</source>
         <translation>Bildbreite</translation>
     </message>
+    <message>
+        <source>Diffraction at the Working F-Number</source>
+        <translation>Beugung bei der Arbeitsblende</translation>
+    </message>
+    <message>
+        <source>Combine Blur and Diffraction as Root-Sum-Square</source>
+        <translation>Unschärfe und Beugung quadratisch addieren</translation>
+    </message>
+    <message>
+        <source>Pupil magnification</source>
+        <translation>Pupillenmaßstab</translation>
+    </message>
 </context>
 <context>
     <name>PlanDock</name>
@@ -272,6 +284,14 @@
     <message>
         <source>Apply the Plan</source>
         <translation>Plan übernehmen</translation>
+    </message>
+    <message>
+        <source>%1. At %2 diffraction alone blurs %3 CoC.</source>
+        <translation>%1. Bei %2 allein verwischt die Beugung %3 Zerstreuungskreise.</translation>
+    </message>
+    <message>
+        <source>Switch diffraction on for this camera.</source>
+        <translation>Beugung für diese Kamera einschalten.</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1181,58 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Switch a camera on first: there is nothing to export or print while none is shown.</source>
         <translation>Schalten Sie zuerst eine Kamera ein: Solange keine gezeigt wird, gibt es nichts zu exportieren oder zu drucken.</translation>
+    </message>
+    <message>
+        <source>Magnification</source>
+        <translation>Abbildungsmaßstab</translation>
+    </message>
+    <message>
+        <source>Magnification at the focus, f / (s - f): 1:1 life size, 5:1 five times. Typing one sets the focus.</source>
+        <translation>Abbildungsmaßstab im Fokus, f / (s - f): 1:1 natürliche Größe, 5:1 fünffach. Ein eingegebener Maßstab setzt den Fokus.</translation>
+    </message>
+    <message>
+        <source>Pupil magnification</source>
+        <translation>Pupillenmaßstab</translation>
+    </message>
+    <message>
+        <source>Pupil magnification of the lens: the diameter of its exit pupil over that of its entrance pupil, as its maker gives it (1 for a symmetric lens). It changes the depth at close range by (1 + m / P) / (1 + m).</source>
+        <translation>Pupillenmaßstab des Objektivs: der Durchmesser der Austrittspupille durch den der Eintrittspupille, wie der Hersteller ihn angibt (1 bei einem symmetrischen Objektiv). Er ändert die Schärfentiefe im Nahbereich um (1 + m / P) / (1 + m).</translation>
+    </message>
+    <message>
+        <source>Diffraction</source>
+        <translation>Beugung</translation>
+    </message>
+    <message>
+        <source>Diffraction at the Working F-Number</source>
+        <translation>Beugung bei der Arbeitsblende</translation>
+    </message>
+    <message>
+        <source>Where &quot;Calc with diffraction&quot; is on, the disc at the f-number the lens works at, N (1 + m / P), which at close range is larger than the marked one: twice at 1:1.</source>
+        <translation>Wo „Mit Beugung rechnen“ an ist, das Beugungsscheibchen bei der Blende, mit der das Objektiv arbeitet, N (1 + m / P), die im Nahbereich größer ist als die eingestellte: doppelt so groß bei 1:1.</translation>
+    </message>
+    <message>
+        <source>Combine Blur and Diffraction as Root-Sum-Square</source>
+        <translation>Unschärfe und Beugung quadratisch addieren</translation>
+    </message>
+    <message>
+        <source>Where &quot;Calc with diffraction&quot; is on, the blur and the disc combined as the root of the sum of their squares, as most optimum-aperture tools do, rather than added, as the classic model does.</source>
+        <translation>Wo „Mit Beugung rechnen“ an ist, Unschärfe und Beugungsscheibchen als Wurzel der Summe ihrer Quadrate verbunden, wie die meisten Rechner für die förderliche Blende es tun, statt addiert wie im klassischen Modell.</translation>
+    </message>
+    <message>
+        <source>Working f-number</source>
+        <translation>Arbeitsblende</translation>
+    </message>
+    <message>
+        <source>Subject to sensor</source>
+        <translation>Motiv bis Sensor</translation>
+    </message>
+    <message>
+        <source>Compute it at the working f-number.</source>
+        <translation>Bei der Arbeitsblende rechnen.</translation>
+    </message>
+    <message>
+        <source>At %1 the diffraction disc of Camera %2 is %3 × the one computed at the marked f-number.</source>
+        <translation>Bei %1 ist das Beugungsscheibchen von Kamera %2 %3-mal so groß wie das bei der eingestellten Blende berechnete.</translation>
     </message>
 </context>
 </TS>

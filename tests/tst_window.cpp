@@ -257,7 +257,7 @@ void tst_Window::controls_data()
         << "c1_set_Hyper.text=Set to hyperfocal (206.4m); c1_fdist.value=206.43";
     QTest::newRow("hyperfocal below 5 cm: the box's 0.00 m")
         << "c2_apature=32 c2_flength=1 c2_coc=10 c2_set_Hyper!"
-        << "c2_set_Hyper.text=Set to hyperfocal (0.00313 mm); c2_fdist.value=0";
+        << "c2_set_Hyper.text=Set to hyperfocal (3.13 µm); c2_fdist.value=0";
     // From 1,210 ft on the far limit is infinite, not from the hyperfocal 948.2 ft.
     QTest::newRow("hyperfocal with diffraction, in feet")
         << "actionUnitsFeet! c1_calcDef=1 c1_set_Hyper!"
@@ -324,7 +324,7 @@ void tst_Window::controls_data()
     QTest::newRow("match depth of field: out of reach")
         << "c1_flength=20 actionMatchDepthOfField1!"
         << "c1_apature.value=0.7; statusbar.currentMessage=Camera 1 set to f/0.7; its depth of "
-           "field is still 0.702 m against 0.0424 m";
+           "field is still 0.702 m against 42.4 mm";
     QTest::newRow("match depth of field: none at any f-number")
         << "c1_coc=0.0001 c1_calcDef=1 actionMatchDepthOfField1!"
         << "c1_apature.value=2; statusbar.currentMessage=Camera 1 unchanged: it has no depth of "
@@ -359,7 +359,8 @@ void tst_Window::controls_data()
            "c1_planApply!"
         << "c1_planNear.text=9.84 ft; c1_fdist.value=3.74904; c1_apature.value=39.5; "
            "c1_planAnswer.text=9.84 ft – 16.40 "
-           "ft: focus 12.30 ft, f/39.5 widest (worst U 1.00)";
+           "ft: focus 12.30 ft, f/39.5 widest (worst U 1.00). At f/39.5 diffraction alone blurs "
+           "4.3 CoC.; c1_planNotice.visible=true";
     QTest::newRow("plan: nothing reaches the limit")
         << "actionPlan! c2_planNear=0.5 c2_planToInfinity=1 c2_calcDef=1"
         << "c2_planAnswer.text=No single shot keeps 0.500 m – ∞ within U 1.00: at its sharpest, "
@@ -368,11 +369,11 @@ void tst_Window::controls_data()
     // Within the boxes' ranges, and Apply sets what the answer states.
     QTest::newRow("plan: the focus box's farthest")
         << "c2_flength=5000 actionPlan! c2_planNear=60000 c2_planToInfinity=1 c2_planApply!"
-        << "c2_planAnswer.text=60.00 km – ∞: focus 99999.00 m, f/20.1 widest (worst U 1.00); "
-           "c2_fdist.value=99999; c2_apature.value=20.1";
+        << "c2_planAnswer.text=60.00 km – ∞: focus 99999.00 m, f/20.1 widest (worst U 1.00). At "
+           "f/20.1 diffraction alone blurs 2.2 CoC.; c2_fdist.value=99999; c2_apature.value=20.1";
     QTest::newRow("plan: far before near")
         << "actionPlan! c1_planToInfinity=0 c1_planNear=5 c1_planFar=4"
-        << "c1_planAnswer.text=The near distance must lie beyond the focal length, 0.0850 m, and "
+        << "c1_planAnswer.text=The near distance must lie beyond the focal length, 85.0 mm, and "
            "before the far one.; c1_planApply.enabled=false";
     // Nothing to export or print while no camera is shown, and said why.
     QTest::newRow("no camera: no export")
@@ -387,7 +388,7 @@ void tst_Window::controls_data()
            "before the far one.; c2_planStack.text=";
     QTest::newRow("depth of field: camera off")
         << "boxC1=0 c2_calcDef=1"
-        << "readoutC1.visible=false; readoutC2.text=Camera 2: 3.98 m – 4.02 m (0.0332 m)";
+        << "readoutC1.visible=false; readoutC2.text=Camera 2: 3.98 m – 4.02 m (33.2 mm)";
     QTest::newRow("depth of field: km from 1 km on")
         << "c1_fdist=242.39"
         << "readoutC1.text=Camera 1: 131.85 m – 1.50 km (1.37 km)";
@@ -600,7 +601,7 @@ void tst_Window::details_data()
                                   << "detailsTable"
                                   << QStringList{
                                          "\tCamera 1\tCamera 2",
-                                         "Total depth\t0.108 m\t0.0424 m",
+                                         "Total depth\t0.108 m\t42.4 mm",
                                          "Background blur at ∞ (mm)\t0.923 mm\t2.358 mm",
                                          "Background blur at ∞ (% of width)\t4.10 %\t6.55 %",
                                          "35 mm equivalent focal length\t136 mm\t135 mm",
@@ -872,22 +873,20 @@ void tst_Window::tablesReadBack_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("answer");    // the file; "print" prints it
     QTest::addColumn<QStringList>("words"); // in the text read back
-    const auto metres = [](double mm, const QLocale &locale = QLocale::c()) {
-        return locale.toString(Length::millimetres(mm).metres(), 'f', 2) + " m";
+    const auto metres = [](double mm, const QLocale &locale = QLocale::c(), int decimals = 2) {
+        return locale.toString(Length::millimetres(mm).metres(), 'f', decimals) + " m";
     };
     const auto [near5, far5] = limitsOnTheBlur(5000, 2);
     const auto [near02, far02] = limitsOnTheBlur(200, 22);
     const QLocale german(QLocale::German, QLocale::Germany);
     QTest::newRow("PDF") << QLocale::c() << ""
-                         << "t.pdf" << QStringList{"Depth of field: Camera 1",
-                                                   "f/2 (set)",
-                                                   "H 289.08 m",
-                                                   metres(near5) + " –",
-                                                   metres(far5),
-                                                   metres(near02) + " –",
-                                                   metres(far02),
-                                                   "Camera 2",
-                                                   "Made with Sharpa 0.01beta"};
+                         << "t.pdf"
+                         << QStringList{"Depth of field: Camera 1", "f/2 (set)", "H 289.08 m",
+                                        metres(near5) + " –", metres(far5),
+                                        // close, to tell them apart
+                                        metres(near02, QLocale::c(), 3) + " –",
+                                        metres(far02, QLocale::c(), 3), "Camera 2",
+                                        "Made with Sharpa 0.01beta"};
     QTest::newRow("PDF, German") << german << ""
                                  << "t.pdf"
                                  << QStringList{"Schärfentiefe: Kamera 1", metres(far5, german)};

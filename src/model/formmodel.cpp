@@ -301,6 +301,11 @@ void FormModel::restore(const Inputs &inputs)
     recalculate();
 }
 
+void FormModel::preset(Field field, double value)
+{
+    store(field, held(field, value));
+}
+
 void FormModel::setDisplay(LengthUnit unit, bool toInfinity)
 {
     chosenUnit = unit;

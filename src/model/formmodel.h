@@ -119,6 +119,9 @@ public:
     void setKept(Field field, double value);
     // Every value at once, recalculated once.
     void restore(const Inputs &inputs);
+    // A start value other than the classic model's, remembered from an
+    // earlier run: set before the first recalculation, without one.
+    void preset(Field field, double value);
 
     // How the values are shown: the unit of every distance, and whether the
     // axis runs from the left border to infinity, where the distance scale

@@ -8,6 +8,9 @@
 #include "ui_mainwin.h"
 
 #include <QLocale>
+#include <QSignalBlocker>
+
+#include <cmath>
 
 // Where the form keeps each camera's controls, one row per camera: the
 // form's own names, which its callers and files have always known.
@@ -28,6 +31,8 @@ struct CameraControls
     DecimalSpinBox *Ui_mainWin::*printWidth;
     QPushButton *Ui_mainWin::*setViewCoc;
     QTabWidget *Ui_mainWin::*presets;
+    MagnificationBox *Ui_mainWin::*magnification;
+    DecimalSpinBox *Ui_mainWin::*pupil;
 };
 
 namespace {
@@ -37,12 +42,12 @@ constexpr std::array<CameraControls, 2> cameraControls{{
      &Ui_mainWin::c1_coc, &Ui_mainWin::c1_calcDef, &Ui_mainWin::c1_set_Hyper, &Ui_mainWin::c1_crop,
      &Ui_mainWin::c1_quality, &Ui_mainWin::comboBox_7, &Ui_mainWin::spinBox_2,
      &Ui_mainWin::comboBox_8, &Ui_mainWin::doubleSpinBox_10, &Ui_mainWin::pushButton_4,
-     &Ui_mainWin::c1_cocPresets},
+     &Ui_mainWin::c1_cocPresets, &Ui_mainWin::c1_magnification, &Ui_mainWin::c1_pupil},
     {&Ui_mainWin::boxC2, &Ui_mainWin::c2_fdist, &Ui_mainWin::c2_apature, &Ui_mainWin::c2_flength,
      &Ui_mainWin::c2_coc, &Ui_mainWin::c2_calcDef, &Ui_mainWin::c2_set_Hyper, &Ui_mainWin::c2_crop,
      &Ui_mainWin::c2_quality, &Ui_mainWin::comboBox_4, &Ui_mainWin::spinBox,
      &Ui_mainWin::comboBox_5, &Ui_mainWin::doubleSpinBox_7, &Ui_mainWin::pushButton_2,
-     &Ui_mainWin::c2_cocPresets},
+     &Ui_mainWin::c2_cocPresets, &Ui_mainWin::c2_magnification, &Ui_mainWin::c2_pupil},
 }};
 
 } // namespace
@@ -71,7 +76,21 @@ CameraView::CameraView(const Ui_mainWin &ui, int camera, FormModel &values, Undo
     binder->bind(field(CameraInput::ViewDistance), form.*controls.viewDistance);
     binder->bind(field(CameraInput::ViewForm), form.*controls.viewForm);
     binder->bind(field(CameraInput::PrintWidth), form.*controls.printWidth);
+    binder->bind(field(CameraInput::Pupil), form.*controls.pupil);
     showUnit();
+    // A magnification typed sets the focus where the lens gives it, s = f (1 + 1 / m).
+    MagnificationBox *magnification = form.*controls.magnification;
+    connect(magnification, &MagnificationBox::valueChanged, this, [this](double m) {
+        if (m <= 0)
+            return;
+        const Length focus = Length::millimetres(model.camera(index).focalLength * (1 + 1 / m));
+        history.change(Field(index, CameraInput::Focus),
+                       model.shown(Field(index, CameraInput::Focus), focus.metres()));
+    });
+    connect(magnification, &MagnificationBox::editingFinished, this, [this] {
+        history.endRun();
+        showMagnification();
+    });
 
     // The camera's colour in the chart marks its group's title.
     QGroupBox *box = form.*controls.box;
@@ -82,6 +101,18 @@ CameraView::CameraView(const Ui_mainWin &ui, int camera, FormModel &values, Undo
             &CameraView::setCocFromViewDistance);
     connect(&model, &FormModel::displayChosen, this, &CameraView::showUnit);
     connect(&model, &FormModel::recalculated, this, &CameraView::showHyperfocal);
+    connect(&model, &FormModel::recalculated, this, &CameraView::showMagnification);
+}
+
+void CameraView::showMagnification()
+{
+    MagnificationBox *box = form.*controls.magnification;
+    // Not while it is typed into: it follows once its editing is finished.
+    if (box->hasFocus())
+        return;
+    const double magnification = model.results(index).magnification;
+    const QSignalBlocker quiet(box);
+    box->setValue(std::isnan(magnification) ? box->minimum() : magnification);
 }
 
 CameraView::~CameraView() = default;

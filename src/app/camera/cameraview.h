@@ -39,6 +39,7 @@ public:
 private:
     void showUnit();
     void showHyperfocal();
+    void showMagnification();
 
     int index;
     FormModel &model;

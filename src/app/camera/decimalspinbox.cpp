@@ -19,14 +19,25 @@ QString DecimalSpinBox::shownText(double value) const
     return prefix() + textFromValue(value) + suffix();
 }
 
-double DecimalSpinBox::shownScale() const
+void DecimalSpinBox::setCloseDecimals(int decimals)
 {
-    return std::pow(10.0, shown < 0 ? decimals() : shown);
+    close = decimals;
+}
+
+int DecimalSpinBox::shownDecimals(double value) const
+{
+    const int far = shown < 0 ? decimals() : shown;
+    return close > far && std::abs(value * factor) < 1 ? close : far;
+}
+
+double DecimalSpinBox::shownScale(double value) const
+{
+    return std::pow(10.0, shownDecimals(value));
 }
 
 double DecimalSpinBox::shownValue(double value, bool roundUp) const
 {
-    const double scale = shownScale();
+    const double scale = shownScale(value);
     const double inUnit = value * factor * scale;
     return (roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale / factor;
 }
@@ -38,7 +49,8 @@ void DecimalSpinBox::setShownValue(double value, bool roundUp)
 
 void DecimalSpinBox::setKeptValue(double value)
 {
-    const double scale = shownScale();
+    const int far = shown < 0 ? decimals() : shown;
+    const double scale = std::pow(10.0, close > far && std::abs(value) < 1 ? close : far);
     setValue(std::round(value * scale) / scale);
 }
 
@@ -46,7 +58,7 @@ void DecimalSpinBox::stepBy(int steps)
 {
     // Qt adds the step unrounded, so 4.00 up and down again would hold
     // 3.9999999999999996; rounding to the decimals shown keeps what is shown.
-    const double scale = shownScale();
+    const double scale = shownScale(value());
     const double stepped = std::round(value() * factor * scale) / scale + steps * singleStep();
     setValue(std::round(stepped * scale) / scale / factor);
     selectAll();
@@ -58,7 +70,7 @@ QString DecimalSpinBox::textFromValue(double value) const
         return QDoubleSpinBox::textFromValue(value);
     QLocale numbers = locale();
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
-    return numbers.toString(value * factor, 'f', shown);
+    return numbers.toString(value * factor, 'f', shownDecimals(value));
 }
 
 double DecimalSpinBox::valueFromText(const QString &text) const
@@ -81,7 +93,7 @@ QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
     bool ok = false;
     const double inUnit = locale().toDouble(typed, &ok);
     if (!ok || typed.contains(locale().groupSeparator())
-        || (point >= 0 && typed.size() - point - 1 > shown))
+        || (point >= 0 && typed.size() - point - 1 > shownDecimals(inUnit / factor)))
         return QValidator::Invalid;
     const double held = inRange(inUnit / factor);
     return held < minimum() || held > maximum() ? QValidator::Intermediate : QValidator::Acceptable;

@@ -34,6 +34,8 @@ public:
     // typed and switching the unit changes no value. Steps land on the
     // shown decimals of the shown unit.
     void setDisplayUnit(double factor, const QString &suffix);
+    // Below one unit, at close range, the box shows these decimals, where more.
+    void setCloseDecimals(int decimals);
 
     void stepBy(int steps) override;
     QString textFromValue(double value) const override;
@@ -44,8 +46,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // 10 to the power of the decimals shown.
-    double shownScale() const;
+    // 10 to the power of the decimals shown for a value held, in the shown unit.
+    double shownScale(double value) const;
+    int shownDecimals(double value) const;
     // The held value, or the bound that it reads as.
     double inRange(double held) const;
     // The number in the text, without prefix and suffix.
@@ -53,6 +56,7 @@ private:
 
     double factor = 1;
     int shown = -1; // decimals shown, once a display unit is set
+    int close = 0;  // decimals shown below one unit, where more
 };
 
 #endif // DECIMALSPINBOX_H

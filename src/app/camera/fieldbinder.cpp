@@ -5,6 +5,7 @@
 #include "model/formmodel.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QSignalBlocker>
@@ -36,6 +37,7 @@ void FieldBinder::show(Field field)
 void FieldBinder::bind(Field field, DecimalSpinBox *box)
 {
     box->setDecimals(specOf(field).decimals);
+    box->setCloseDecimals(specOf(field).closeDecimals);
     add(field, [this, field, box] {
         const QSignalBlocker quiet(box);
         // The left border's minimum follows the lenses.
@@ -107,4 +109,13 @@ void FieldBinder::bind(Field field, QGroupBox *group)
     });
     connect(group, &QGroupBox::toggled, this,
             [this, field](bool on) { history.change(field, on); });
+}
+
+void FieldBinder::bind(Field field, QAction *action)
+{
+    add(field, [this, field, action] {
+        const QSignalBlocker quiet(action);
+        action->setChecked(model.value(field) != 0);
+    });
+    connect(action, &QAction::toggled, this, [this, field](bool on) { history.change(field, on); });
 }

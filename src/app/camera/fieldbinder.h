@@ -9,6 +9,7 @@
 #include <vector>
 
 class DecimalSpinBox;
+class QAction;
 class FormModel;
 class QAbstractButton;
 class QComboBox;
@@ -35,6 +36,7 @@ public:
     // A check box, or one of a radio pair, whose going on alone is a change.
     void bind(Field field, QAbstractButton *button);
     void bind(Field field, QGroupBox *group);
+    void bind(Field field, QAction *action); // checkable
 
     // The field's range and value shown anew.
     void show(Field field);

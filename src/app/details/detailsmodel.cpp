@@ -28,6 +28,9 @@ enum Row {
     EquivalentFocalLength,
     EquivalentApature,
     AngleOfView,
+    Magnification,
+    WorkingApature,
+    SubjectToSensor,
     Rows
 };
 
@@ -45,6 +48,9 @@ constexpr std::array<const char *, Rows> rowTitles{
     QT_TRANSLATE_NOOP("mainWin", "35 mm equivalent focal length"),
     QT_TRANSLATE_NOOP("mainWin", "35 mm equivalent f-number"),
     QT_TRANSLATE_NOOP("mainWin", "Horizontal angle of view"),
+    QT_TRANSLATE_NOOP("mainWin", "Magnification"),
+    QT_TRANSLATE_NOOP("mainWin", "Working f-number"),
+    QT_TRANSLATE_NOOP("mainWin", "Subject to sensor"),
 };
 
 const QString nothing = QStringLiteral("–");
@@ -123,9 +129,9 @@ QString DetailsModel::cell(const Camera &camera, int row) const
     };
     switch (Row(row)) {
     case NearLimit:
-        return Readout::limit(limits.nearLimit, locale, unit);
+        return Readout::limit(limits.nearLimit, locale, unit, limits.farLimit - limits.nearLimit);
     case FarLimit:
-        return Readout::limit(limits.farLimit, locale, unit);
+        return Readout::limit(limits.farLimit, locale, unit, limits.farLimit - limits.nearLimit);
     case TotalDepth:
         return Readout::length(limits.farLimit - limits.nearLimit, locale, unit);
     case InFront:
@@ -151,6 +157,16 @@ QString DetailsModel::cell(const Camera &camera, int row) const
     case AngleOfView:
         return number(2 * std::atan(setup.sensorWidth / (2 * optics.flength)) * 180 / M_PI, 1,
                       QStringLiteral("°"));
+    case Magnification:
+        return std::isnan(results.magnification)
+            ? nothing
+            : Readout::magnification(results.magnification, locale);
+    case WorkingApature:
+        return QStringLiteral("f/") + number(results.workingApature, 1, {});
+    case SubjectToSensor:
+        return std::isnan(results.subjectToSensor)
+            ? nothing
+            : Readout::length(results.subjectToSensor, locale, unit);
     case Rows:
         break;
     }

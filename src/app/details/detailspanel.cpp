@@ -1,5 +1,6 @@
 #include "detailspanel.h"
 
+#include "text/readout.h"
 #include "ui_mainwin.h"
 
 #include <QAction>
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QScrollBar>
 #include <QSettings>
@@ -24,6 +26,7 @@ DetailsPanel::DetailsPanel(const Ui_mainWin &form, const FormModel &results)
     , values(results)
     , model(new DetailsModel(this))
     , table(new QTableView(this))
+    , notice(new QLabel(this))
     , shown(new QAction(QCoreApplication::translate("mainWin", "Details"), this))
 {
     setObjectName(QStringLiteral("detailsPanel"));
@@ -54,6 +57,12 @@ DetailsPanel::DetailsPanel(const Ui_mainWin &form, const FormModel &results)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     layout->addWidget(table);
+    notice->setObjectName(QStringLiteral("detailsNotice"));
+    notice->setWordWrap(true);
+    notice->setTextFormat(Qt::RichText);
+    notice->hide();
+    connect(notice, &QLabel::linkActivated, form.actionWorkingFNumber, &QAction::trigger);
+    layout->addWidget(notice);
 
     shown->setCheckable(true);
     shown->setChecked(QSettings().value(shownKey, true).toBool());
@@ -79,10 +88,22 @@ QSize DetailsPanel::sizeHint() const
 void DetailsPanel::follow()
 {
     QVector<DetailsModel::Camera> columns;
+    QStringList notices;
     for (int k = 0; k < values.cameraCount(); ++k) {
-        if (values.camera(k).shown)
-            columns.append({k + 1, values.results(k)});
+        if (!values.camera(k).shown)
+            continue;
+        const CameraSetup &setup = values.results(k).setup;
+        columns.append({k + 1, values.results(k)});
+        if (const QString said = Readout::discNotice(k, setup.optics, setup.diffraction, QLocale());
+            !said.isEmpty())
+            notices << said.toHtmlEscaped();
     }
+    notice->setVisible(!notices.isEmpty());
+    if (!notices.isEmpty())
+        notice->setText(QStringLiteral("%1 <a href=\"working\">%2</a>")
+                            .arg(notices.join(QStringLiteral("<br>")),
+                                 QCoreApplication::translate(
+                                     "mainWin", "Compute it at the working f-number.")));
     model->setCameras(columns, values.unit());
     // Why nothing is sharp takes the depth of field's rows, wrapped; a span
     // is set anew only where it changes, not at every recalculation.

@@ -7,6 +7,7 @@
 
 class FormModel;
 class QAction;
+class QLabel;
 class QTableView;
 class Ui_mainWin;
 
@@ -32,6 +33,7 @@ private:
     const FormModel &values;
     DetailsModel *model;
     QTableView *table;
+    QLabel *notice; // where the disc is underestimated, with the remedy
     QAction *shown;
 };
 

@@ -10,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -50,8 +51,9 @@ QString limits(const DepthOfField &depth, LengthUnit unit, const QString &betwee
     if (depth.state != DepthOfField::Sharp)
         return QStringLiteral("–");
     const QLocale locale;
-    return Readout::limit(depth.nearLimit, locale, unit) + between
-        + Readout::limit(depth.farLimit, locale, unit);
+    const double apart = depth.farLimit - depth.nearLimit;
+    return Readout::limit(depth.nearLimit, locale, unit, apart) + between
+        + Readout::limit(depth.farLimit, locale, unit, apart);
 }
 
 DepthTable tableOf(const Camera &camera, LengthUnit unit)
@@ -69,13 +71,18 @@ QString field(const QString &text)
         + QLatin1Char('"');
 }
 
-// Empty where there is no distance.
-QString number(double mm, LengthUnit unit)
+// Empty where there is no distance; to the third decimal, and close up as
+// many more as tell it from a distance apart by that much (mm).
+QString number(double mm, LengthUnit unit, double apart = 0)
 {
     if (std::isnan(mm))
         return {};
+    const double perUnit = Length::in(1, unit).millimetres();
+    const int decimals = apart > 0 && std::isfinite(apart)
+        ? std::clamp(int(std::ceil(-std::log10(apart / perUnit))), 3, 9)
+        : 3;
     return std::isinf(mm) ? QStringLiteral("∞")
-                          : QString::number(Length::millimetres(mm).in(unit), 'f', 3);
+                          : QString::number(Length::millimetres(mm).in(unit), 'f', decimals);
 }
 
 } // namespace
@@ -149,8 +156,9 @@ QByteArray tablesCsv(const std::vector<Camera> &cameras, LengthUnit unit)
                 const DepthOfField depth
                     = table.cell(camera.setup.optics, camera.setup.diffraction, row, column);
                 const bool sharp = depth.state == DepthOfField::Sharp;
-                cells << (sharp ? number(depth.nearLimit, unit) : QString())
-                      << (sharp ? number(depth.farLimit, unit) : QString());
+                const double apart = depth.farLimit - depth.nearLimit;
+                cells << (sharp ? number(depth.nearLimit, unit, apart) : QString())
+                      << (sharp ? number(depth.farLimit, unit, apart) : QString());
             }
             lines << cells.join(QLatin1Char(','));
         }
@@ -173,11 +181,12 @@ QStringList cards(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit
                         .arg(tr("Focus"), tr("Near"), tr("Far"));
             for (std::size_t k = 0; k < card.shots.size(); ++k) {
                 const Planning::Shot &shot = card.shots[k];
+                const double apart = (shot.farLimit - shot.nearLimit) / 2;
                 html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
                             .arg(k + 1)
-                            .arg(Readout::length(shot.focus, locale, unit),
-                                 Readout::length(shot.nearLimit, locale, unit),
-                                 Readout::length(shot.farLimit, locale, unit));
+                            .arg(Readout::length(shot.focus, locale, unit, apart),
+                                 Readout::length(shot.nearLimit, locale, unit, apart),
+                                 Readout::length(shot.farLimit, locale, unit, apart));
             }
             html += QStringLiteral("</table>");
         }
@@ -188,6 +197,10 @@ QStringList cards(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit
 
 QByteArray cardsCsv(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit unit)
 {
+    // Half a shot's depth: its focus and limits read apart.
+    const auto apart = [](const Planning::Shot &shot) {
+        return (shot.farLimit - shot.nearLimit) / 2;
+    };
     QStringList lines;
     const QString symbol = QLatin1String(Length::symbolOf(unit));
     for (const auto &[index, card] : cards) {
@@ -201,9 +214,9 @@ QByteArray cardsCsv(const std::vector<std::pair<int, ShotCard>> &cards, LengthUn
         for (std::size_t k = 0; k < card.shots.size(); ++k)
             lines << QStringLiteral("%1,%2,%3,%4")
                          .arg(k + 1)
-                         .arg(number(card.shots[k].focus, unit),
-                              number(card.shots[k].nearLimit, unit),
-                              number(card.shots[k].farLimit, unit));
+                         .arg(number(card.shots[k].focus, unit, apart(card.shots[k])),
+                              number(card.shots[k].nearLimit, unit, apart(card.shots[k])),
+                              number(card.shots[k].farLimit, unit, apart(card.shots[k])));
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }

@@ -25,7 +25,8 @@ PlanDock::PlanDock(QMainWindow *window, const Ui_mainWin &form, FormModel &value
     auto *content = new QWidget;
     auto *layout = new QVBoxLayout(content);
     for (std::size_t k = 0; k < plans.size(); ++k) {
-        plans[k] = new PlanForm(int(k), values, *cameras[k], history, content);
+        plans[k] = new PlanForm(int(k), values, *cameras[k], history, form.actionWorkingFNumber,
+                                content);
         layout->addWidget(plans[k]);
         connect(plans[k], &PlanForm::changed, this, &PlanDock::changed);
     }

@@ -43,7 +43,7 @@ QString blur(double u)
 } // namespace
 
 PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHistory &steps,
-                   QWidget *parent)
+                   QAction *working, QWidget *parent)
     : QGroupBox(tr("Camera %1").arg(camera + 1), parent)
     , index(camera)
     , model(values)
@@ -81,6 +81,17 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     answer->setObjectName(name + QStringLiteral("Answer"));
     answer->setWordWrap(true);
     answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice = new QLabel(this);
+    notice->setObjectName(name + QStringLiteral("Notice"));
+    notice->setWordWrap(true);
+    notice->setTextFormat(Qt::RichText);
+    notice->hide();
+    connect(notice, &QLabel::linkActivated, this, [this, working](const QString &link) {
+        if (link == QLatin1String("working"))
+            working->trigger();
+        else
+            history.change(Field(index, CameraInput::Diffraction), 1);
+    });
     applyButton = new QPushButton(tr("Apply"), this);
     applyButton->setObjectName(name + QStringLiteral("Apply"));
     applyButton->setToolTip(tr("Set the camera's focus and f-number to the plan's"));
@@ -119,6 +130,7 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     layout->addRow(tr("Far"), far);
     layout->addRow(tr("Blur limit"), limitBox);
     layout->addRow(answer);
+    layout->addRow(notice);
     layout->addRow(applyButton);
     layout->addRow(tr("Stack overlap"), overlapBox);
     layout->addRow(stackAnswer);
@@ -154,6 +166,14 @@ void PlanForm::follow()
 {
     const CameraSetup &setup = model.results(index).setup;
     const LengthUnit unit = model.unit();
+    // Where the disc is taken at the marked f-number at close range.
+    const QString underestimated
+        = Readout::discNotice(index, setup.optics, setup.diffraction, QLocale());
+    notice->setVisible(!underestimated.isEmpty());
+    notice->setText(
+        QStringLiteral("%1 <a href=\"working\">%2</a>")
+            .arg(underestimated.toHtmlEscaped(),
+                 QCoreApplication::translate("mainWin", "Compute it at the working f-number.")));
     // Only on a change: a new suffix lays the boxes out anew.
     if (unit != shownUnit) {
         shownUnit = unit;
@@ -196,9 +216,9 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
     // The best focus as the focus box will hold it, at most its farthest,
     // and the f-numbers there.
     const Field focus(index, CameraInput::Focus);
+    const double best = Planning::bestFocus(wanted, setup.optics.flength, setup.optics.pupil);
     plannedFocus
-        = std::min(model.shown(focus, Length::millimetres(Planning::bestFocus(wanted)).metres()),
-                   model.maximum(focus));
+        = std::min(model.shown(focus, Length::millimetres(best).metres()), model.maximum(focus));
     CameraOptics planned = setup.optics;
     planned.fdist = Length::metres(plannedFocus).millimetres();
     const Planning::Apertures apertures
@@ -241,6 +261,16 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
                             blur(worst(widest)));
     if (setup.diffraction)
         text = tr("%1, %2 sharpest (U %3)").arg(text, fNumber(sharpest), blur(worst(sharpest)));
+    // Where diffraction is off and would count for much at the answer's f-number.
+    const CameraOptics answered = planned.atApature(widest);
+    const double disc = answered.disc() / answered.coc;
+    if (!setup.diffraction && disc > 0.5) {
+        text = tr("%1. At %2 diffraction alone blurs %3 CoC.")
+                   .arg(text, fNumber(widest), locale.toString(disc, 'f', 1));
+        notice->setText(QStringLiteral("<a href=\"diffraction\">%1</a>")
+                            .arg(tr("Switch diffraction on for this camera.")));
+        notice->show();
+    }
     answer->setText(text);
     return true;
 }

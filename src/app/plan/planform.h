@@ -12,6 +12,7 @@ class CameraView;
 class DecimalSpinBox;
 class FormModel;
 class QCheckBox;
+class QAction;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
@@ -41,8 +42,9 @@ class PlanForm : public QGroupBox
     Q_OBJECT
 
 public:
+    // working switches the disc to the working f-number, where a notice offers it.
     PlanForm(int index, FormModel &model, const CameraView &camera, UndoHistory &history,
-             QWidget *parent);
+             QAction *working, QWidget *parent);
 
     // Plans anew for the camera as last recalculated, in the chosen unit.
     void follow();
@@ -77,6 +79,8 @@ private:
     QDoubleSpinBox *limitBox;
     QSpinBox *overlapBox;
     QLabel *answer;
+    // What diffraction would do, or does beyond what is computed, and the remedy.
+    QLabel *notice;
     QPushButton *applyButton;
     QLabel *stackAnswer;
     ShotModel *shots;

@@ -43,9 +43,10 @@ QVariant ShotModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole)
         return {};
     const Planning::Shot &shot = shots[std::size_t(index.row())];
-    // Three significant digits at least: close up, shots lie millimetres apart.
-    const auto distance = [this](double mm) {
-        return Readout::length(mm, QLocale(), unit);
+    // Three significant digits at least, and close up as many as tell the
+    // shot's focus and limits apart.
+    const auto distance = [this, &shot](double mm) {
+        return Readout::length(mm, QLocale(), unit, (shot.farLimit - shot.nearLimit) / 2);
     };
     switch (index.column()) {
     case Number:

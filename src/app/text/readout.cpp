@@ -12,38 +12,88 @@
 
 namespace Readout {
 
-QString limit(double mm, const QLocale &locale, LengthUnit unit)
+namespace {
+
+// Lengths nearer than this read in millimetres or inches, and below a
+// millimetre in micrometres: where focus stacks are shot.
+constexpr double closeRange = 100;
+
+// Decimals enough for at least atLeast, three significant digits of the
+// value where it is given, and a last digit no larger than the difference
+// between two values that lie apart by that much: rounded, they never read alike.
+int decimalsFor(double value, double apart, int atLeast)
+{
+    int decimals = atLeast;
+    if (value > 0)
+        decimals = std::max(decimals, 2 - int(std::floor(std::log10(value))));
+    if (apart > 0 && std::isfinite(apart))
+        decimals = std::max(decimals, int(std::ceil(-std::log10(apart))));
+    return std::min(decimals, 9);
+}
+
+} // namespace
+
+QString limit(double mm, const QLocale &locale, LengthUnit unit, double apart)
 {
     if (std::isinf(mm))
         return QStringLiteral("∞");
     const Length distance = Length::millimetres(mm);
-    const double value = distance.in(unit);
-    // Too short for two decimals of the unit: in millimetres or inches.
-    if (value != 0 && std::abs(value) < 0.005)
-        return length(mm, locale, unit);
+    if (mm != 0 && std::abs(mm) < closeRange)
+        return length(mm, locale, unit, apart);
     // Long distances in kilometres or miles.
     if (const double larger = distance.inLarger(unit); std::abs(larger) >= 1)
         return locale.toString(larger, 'f', 2) + QLatin1Char(' ')
             + QLatin1String(Length::largerSymbolOf(unit));
-    return locale.toString(value, 'f', 2) + Length::suffixOf(unit);
+    const int decimals = decimalsFor(0, Length::millimetres(apart).in(unit), 2);
+    return locale.toString(distance.in(unit), 'f', decimals) + Length::suffixOf(unit);
 }
 
-QString length(double mm, const QLocale &locale, LengthUnit unit)
+QString length(double mm, const QLocale &locale, LengthUnit unit, double apart)
 {
     const Length distance = Length::millimetres(mm);
     if (std::isinf(mm) || distance.inLarger(LengthUnit::Metres) >= 1)
         return limit(mm, locale, unit);
-    const auto decimals = [](double value) {
-        return std::max(2, 2 - int(std::floor(std::log10(value))));
-    };
-    const auto write = [&](double value, const QString &symbol) {
-        return locale.toString(value, 'f', value > 0 ? decimals(value) : 2) + symbol;
+    const auto write = [&](double value, double perUnit, int atLeast, const QString &symbol) {
+        return locale.toString(value, 'f', decimalsFor(std::abs(value), apart / perUnit, atLeast))
+            + symbol;
     };
     if (unit == LengthUnit::Feet)
-        return distance.in(unit) < 1 ? write(distance.inches(), QStringLiteral(" in"))
-                                     : write(distance.in(unit), Length::suffixOf(unit));
-    return mm < 5 ? write(mm, QStringLiteral(" mm"))
-                  : write(distance.metres(), Length::suffixOf(unit));
+        return std::abs(distance.in(unit)) < 1
+            ? write(distance.inches(), 1 / Length::millimetres(1).inches(), 2,
+                    QStringLiteral(" in"))
+            : write(distance.in(unit), Length::in(1, unit).millimetres(), 2,
+                    Length::suffixOf(unit));
+    if (std::abs(mm) < 1)
+        return write(mm * 1000, 0.001, 0, QStringLiteral(" µm"));
+    return std::abs(mm) < closeRange
+        ? write(mm, 1, 0, QStringLiteral(" mm"))
+        : write(distance.metres(), Length::metres(1).millimetres(), 2, Length::suffixOf(unit));
+}
+
+QString magnification(double m, const QLocale &locale)
+{
+    QLocale numbers = locale;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto part = [&numbers](double ratio) {
+        const double rounded = ratio >= 10 ? std::round(ratio) : std::round(ratio * 10) / 10;
+        return numbers.toString(rounded, 'f', rounded == std::round(rounded) ? 0 : 1);
+    };
+    return m >= 1 ? part(m) + QStringLiteral(":1") : QStringLiteral("1:") + part(1 / m);
+}
+
+QString discNotice(int camera, const CameraOptics &optics, bool diffraction, const QLocale &locale)
+{
+    const double m = optics.fdist > optics.flength ? optics.magnification() : 0;
+    // From 1:10 on the marked f-number's disc is a tenth or more too small.
+    if (!diffraction || optics.workingDiffraction || m < 0.1)
+        return {};
+    return QCoreApplication::translate(
+               "mainWin",
+               "At %1 the diffraction disc of Camera %2 is %3 × the one computed "
+               "at the marked f-number.")
+        .arg(magnification(m, locale))
+        .arg(camera + 1)
+        .arg(locale.toString(1 + m / optics.pupil, 'f', 1));
 }
 
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale, LengthUnit unit)
@@ -62,10 +112,11 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
     case DepthOfField::Sharp:
         break;
     }
+    const double depth = limits.farLimit - limits.nearLimit;
     return QCoreApplication::translate("mainWin", "Camera %1: %2 – %3 (%4)")
         .arg(camera + 1)
-        .arg(limit(limits.nearLimit, locale, unit), limit(limits.farLimit, locale, unit),
-             length(limits.farLimit - limits.nearLimit, locale, unit));
+        .arg(limit(limits.nearLimit, locale, unit, depth),
+             limit(limits.farLimit, locale, unit, depth), length(depth, locale, unit));
 }
 
 QString settings(const CameraOptics &camera, bool diffraction, const QLocale &locale,

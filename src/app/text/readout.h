@@ -14,12 +14,22 @@ struct Scene;
 namespace Readout {
 
 // A distance with two decimals: metres, or kilometres where metres grow
-// long; feet, or miles where feet do; as length() where two decimals would
-// read 0.00; "∞" for infinity.
-QString limit(double mm, const QLocale &locale, LengthUnit unit);
-// A length with at least three significant digits: metres, or millimetres
-// where metres would read 0.00; feet, or inches below a foot.
-QString length(double mm, const QLocale &locale, LengthUnit unit);
+// long; feet, or miles where feet do; as length() under 10 cm; "∞" for
+// infinity. Where another distance lies apart by that much (mm), with
+// decimals enough that the two never read alike.
+QString limit(double mm, const QLocale &locale, LengthUnit unit, double apart = 0);
+// A length with at least three significant digits: metres, millimetres
+// under 10 cm, micrometres under one; feet, or inches below a foot; and
+// decimals enough to tell it from another apart by that much (mm).
+QString length(double mm, const QLocale &locale, LengthUnit unit, double apart = 0);
+
+// A magnification as photographers write it: 1:46, 1:2.5, 1:1, 2.5:1;
+// whole from ten on, to a tenth below.
+QString magnification(double m, const QLocale &locale);
+
+// Where a camera works at close range and its disc is taken at the marked
+// f-number: by how much that underestimates it; empty elsewhere.
+QString discNotice(int camera, const CameraOptics &optics, bool diffraction, const QLocale &locale);
 
 // "Camera 1: 3.87 m – 4.14 m (0.270 m)", camera counted from 0.
 QString depthOfField(int camera, const DepthOfField &limits, const QLocale &locale,

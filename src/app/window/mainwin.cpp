@@ -22,6 +22,7 @@
 #include "standardkeys.h"
 #include "view/chartcontrols.h"
 #include "view/chartgestures.h"
+#include "view/diffractionoptions.h"
 #include "view/viewoptions.h"
 #include "windowplacement.h"
 
@@ -45,6 +46,7 @@ mainWin::mainWin()
               new CameraView(*this, 1, *model, *history)}
     , controls(new ChartControls(*this, *model, *history))
     , view(new ViewOptions(*this, *model))
+    , diffraction(new DiffractionOptions(*this, *model, *history))
     , document(new Document(this, *model, prompts))
     , chart(new graph(frame))
     , readout(new StatusReadout(statusBar(), chart))

@@ -14,6 +14,7 @@ class ChartActions;
 class ChartControls;
 class CompareActions;
 class DetailsPanel;
+class DiffractionOptions;
 class Document;
 class FormModel;
 class PlanDock;
@@ -92,6 +93,7 @@ private:
     std::array<CameraView *, 2> cameras;
     ChartControls *controls;
     ViewOptions *view;
+    DiffractionOptions *diffraction;
     Document *document;
     graph *chart;
     StatusReadout *readout;
