@@ -14,6 +14,8 @@ private slots:
     void planKeepsTheRange();
     void stackCoversTheRange_data();
     void stackCoversTheRange();
+    void railStackCoversTheDepth_data();
+    void railStackCoversTheDepth();
 };
 
 namespace {
@@ -220,6 +222,70 @@ void tst_Plan::stackCoversTheRange()
         ++fewest;
     }
     QCOMPARE(int(stack.shots.size()), fewest);
+}
+
+void tst_Plan::railStackCoversTheDepth_data()
+{
+    QTest::addColumn<double>("magnification");
+    QTest::addColumn<double>("apature");
+    QTest::addColumn<double>("depth");
+    QTest::addColumn<bool>("diffraction");
+    QTest::addColumn<double>("overlap");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("lens");
+    const int built = Planning::Stack::Built;
+    QTest::newRow("1:1 f/8, 10 mm") << 1.0 << 8.0 << 10.0 << false << 0.0 << built << "";
+    QTest::newRow("5:1 f/2.8, 3 mm, working, sum of squares")
+        << 5.0 << 2.8 << 3.0 << true << 0.0 << built << "working sum";
+    QTest::newRow("1:2 f/11, pupils 0.5")
+        << 0.5 << 11.0 << 40.0 << false << 0.0 << built << "P 0.5";
+    QTest::newRow("overlapping by a third") << 2.0 << 5.6 << 5.0 << false << 0.33 << built << "";
+    QTest::newRow("inside one shot's depth") << 1.0 << 16.0 << 0.5 << false << 0.0 << built << "";
+    QTest::newRow("more than 999 shots")
+        << 5.0 << 2.8 << 1000.0 << false << 0.0 << int(Planning::Stack::TooManyShots) << "";
+    QTest::newRow("5:1 f/16, working: the disc alone too large")
+        << 5.0 << 16.0 << 3.0 << true << 0.0 << int(Planning::Stack::DiffractionTooLarge)
+        << "working";
+}
+
+void tst_Plan::railStackCoversTheDepth()
+{
+    QFETCH(double, magnification);
+    QFETCH(double, apature);
+    QFETCH(double, depth);
+    QFETCH(bool, diffraction);
+    QFETCH(double, overlap);
+    QFETCH(int, state);
+    QFETCH(QString, lens);
+    ::lens = lens;
+    const double flength = 65;
+    const double focus = flength * (1 + 1 / magnification);
+    const CameraOptics optics = camera(focus, apature, flength, 0.03);
+    const Planning::Stack stack = Planning::railStack(optics, diffraction, depth, 1, overlap);
+    QCOMPARE(int(stack.state), state);
+    if (stack.state != Planning::Stack::Built)
+        return;
+    QVERIFY(Planning::onRail(stack.shots));
+    // The camera moves, so every shot keeps the focus, and the magnification.
+    for (const Planning::Shot &shot : stack.shots)
+        QCOMPARE(shot.focus - shot.rail, focus);
+    const auto covered = [&](const std::vector<Planning::Shot> &shots) {
+        for (int k = 0; k <= 20000; ++k) {
+            const double x = focus + depth * k / 20000;
+            if (Planning::stackBlur(optics, diffraction, shots, x) > 1.000001)
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(covered(stack.shots));
+    for (std::size_t k = 0; overlap == 0 && stack.shots.size() > 1 && k < stack.shots.size(); ++k) {
+        std::vector<Planning::Shot> fewer = stack.shots;
+        fewer.erase(fewer.begin() + std::ptrdiff_t(k));
+        QVERIFY2(!covered(fewer), qPrintable(QStringLiteral("without shot %1").arg(k + 1)));
+    }
+    // The step is what the overlap leaves of a shot's depth.
+    const Planning::Shot &first = stack.shots.front();
+    QCOMPARE(stack.step, (first.farLimit - first.nearLimit) * (1 - overlap));
 }
 
 QTEST_APPLESS_MAIN(tst_Plan)

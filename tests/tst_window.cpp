@@ -915,6 +915,15 @@ void tst_Window::tablesReadBack_data()
                                  << "t.csv"
                                  << QStringList{"Shot card: Camera 1, 3.50 m – 4.50 m",
                                                 "1,4.432,4.367,4.500", "10,3.490,3.449,3.531"};
+    // At 1:1 f/8, CoC 0.0125 mm, each shot keeps 200 µm before its focus and
+    // as much beyond: the first moves 200 µm in, each next one 400 µm on.
+    QTest::newRow("a shot card on a rail")
+        << QLocale::c()
+        << "actionPlan! c1_magnification=1 c1_apature=8 c1_planRail=1 c1_planDepth=2.5"
+        << "t.csv"
+        << QStringList{"On a rail at f/8: 7 shots, 400 µm apart, near to far.",
+                       "#,Rail [mm],Near [m],Far [m]", "1,0.200,0.1700,0.1704",
+                       "7,2.600,0.1724,0.1728\n"};
 }
 
 void tst_Window::tablesReadBack()

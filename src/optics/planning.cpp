@@ -159,19 +159,50 @@ Stack focusStack(const CameraOptics &camera, bool withDiffraction, const Range &
     return {Stack::TooManyShots, {}};
 }
 
+Stack railStack(const CameraOptics &camera, bool withDiffraction, double depth, double limit,
+                double overlap)
+{
+    CameraOptics shot = camera;
+    shot.coc = limit * camera.coc;
+    const DepthOfField field = depthOfField(shot, withDiffraction);
+    if (!(depth > 0) || field.state == DepthOfField::FocusInsideFocalLength)
+        return {};
+    if (field.state != DepthOfField::Sharp)
+        return {Stack::DiffractionTooLarge, {}};
+    const double front = camera.fdist - field.nearLimit;
+    const double reach = field.farLimit - field.nearLimit;
+    const double step = reach * (1 - overlap);
+    // A hair's tolerance, lest rounding ask for a shot that would add nothing.
+    const double further = std::isinf(reach) ? 0 : std::ceil((depth - reach) / step - 1e-9);
+    if (further >= double(maximumShots))
+        return {Stack::TooManyShots, {}};
+    Stack stack{Stack::Built, {}, step};
+    for (int k = 0; k <= further; ++k) {
+        const double rail = front + k * step;
+        stack.shots.push_back(
+            {camera.fdist + rail, field.nearLimit + rail, field.farLimit + rail, rail});
+    }
+    return stack;
+}
+
 double stackBlur(const CameraOptics &camera, bool withDiffraction, const std::vector<Shot> &shots,
                  double x)
 {
-    // In 1/x the least blur comes from the shot focused next beyond x or
-    // next before it: farther ones on either side blur it more.
-    const auto next = std::lower_bound(shots.begin(), shots.end(), x,
-                                       [](const Shot &shot, double at) { return shot.focus > at; });
+    // The least blur comes from the shot focused next beyond x or next
+    // before it: farther ones on either side blur it more.
+    const bool nearToFar = shots.size() > 1 && shots.front().focus < shots.back().focus;
+    const auto next = nearToFar
+        ? std::lower_bound(shots.begin(), shots.end(), x,
+                           [](const Shot &shot, double at) { return shot.focus < at; })
+        : std::lower_bound(shots.begin(), shots.end(), x,
+                           [](const Shot &shot, double at) { return shot.focus > at; });
     double least = std::numeric_limits<double>::infinity();
     for (auto shot = next == shots.begin() ? next : next - 1; shot != shots.end() && shot <= next;
          ++shot) {
+        // On a rail the camera, and so the subject's distance, moved.
         CameraOptics focused = camera;
-        focused.fdist = shot->focus;
-        least = std::min(least, focused.relativeBlur(x, withDiffraction));
+        focused.fdist = shot->focus - shot->rail;
+        least = std::min(least, focused.relativeBlur(x - shot->rail, withDiffraction));
     }
     return least;
 }

@@ -43,20 +43,30 @@ struct Apertures
 Apertures apertures(const CameraOptics &camera, bool withDiffraction, const Range &range,
                     double limit);
 
-// One shot of a focus stack and the subjects that it keeps within the limit.
+// One shot of a focus stack and the subjects that it keeps within the limit,
+// all from where the camera stands. On a rail the camera has moved rail mm
+// into the scene for the shot; by at least the shot's front depth, so every
+// rail shot's is above 0, and 0 where the lens refocuses instead.
 struct Shot
 {
     double focus;
     double nearLimit;
     double farLimit;
+    double rail = 0;
 };
 
 struct Stack
 {
     enum State { Built, DiffractionTooLarge, TooManyShots, InvalidRange };
     State state = InvalidRange;
-    std::vector<Shot> shots; // far to near
+    std::vector<Shot> shots; // far to near by refocusing, near to far on a rail
+    double step = 0;         // on a rail, the camera's move from shot to shot
 };
+
+inline bool onRail(const std::vector<Shot> &shots)
+{
+    return !shots.empty() && shots.front().rail > 0;
+}
 
 inline constexpr std::size_t maximumShots = 999;
 
@@ -67,8 +77,15 @@ inline constexpr std::size_t maximumShots = 999;
 Stack focusStack(const CameraOptics &camera, bool withDiffraction, const Range &range, double limit,
                  double overlap = 0);
 
-// The least blur of a subject at x over the shots, far to near as
-// focusStack() gives them: the stack's envelope.
+// The fewest shots on a rail at the camera's focus and f-number, so at its
+// magnification, that keep the subject from the focus to depth mm beyond it
+// within the limit: the first shot's near limit on the focus, each next one
+// a step on, the shot's depth less overlap (a share of it, below 1).
+Stack railStack(const CameraOptics &camera, bool withDiffraction, double depth, double limit,
+                double overlap = 0);
+
+// The least blur of a subject at x over the shots, in the order
+// focusStack() or railStack() gives them: the stack's envelope.
 double stackBlur(const CameraOptics &camera, bool withDiffraction, const std::vector<Shot> &shots,
                  double x);
 

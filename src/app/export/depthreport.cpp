@@ -1,6 +1,7 @@
 #include "depthreport.h"
 
 #include "optics/depthtable.h"
+#include "plan/shotmodel.h"
 #include "text/readout.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -71,18 +72,24 @@ QString field(const QString &text)
         + QLatin1Char('"');
 }
 
-// Empty where there is no distance; to the third decimal, and close up as
-// many more as tell it from a distance apart by that much (mm).
+// To the third decimal, and close up as many more as tell it from a value
+// apart by that much.
+QString decimal(double value, double apart)
+{
+    const int decimals = apart > 0 && std::isfinite(apart)
+        ? std::clamp(int(std::ceil(-std::log10(apart))), 3, 9)
+        : 3;
+    return QString::number(value, 'f', decimals);
+}
+
+// Empty where there is no distance; in the unit, as decimal() writes it.
 QString number(double mm, LengthUnit unit, double apart = 0)
 {
     if (std::isnan(mm))
         return {};
-    const double perUnit = Length::in(1, unit).millimetres();
-    const int decimals = apart > 0 && std::isfinite(apart)
-        ? std::clamp(int(std::ceil(-std::log10(apart / perUnit))), 3, 9)
-        : 3;
-    return std::isinf(mm) ? QStringLiteral("∞")
-                          : QString::number(Length::millimetres(mm).in(unit), 'f', decimals);
+    if (std::isinf(mm))
+        return QStringLiteral("∞");
+    return decimal(Length::millimetres(mm).in(unit), Length::millimetres(apart).in(unit));
 }
 
 } // namespace
@@ -176,17 +183,18 @@ QStringList cards(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit
                            .arg(tr("Shot card: Camera %1, %2").arg(index + 1).arg(card.range),
                                 card.plan.toHtmlEscaped(), card.stack.toHtmlEscaped());
         if (!card.shots.empty()) {
-            html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
-                                   "<tr><th>#</th><th>%1</th><th>%2</th><th>%3</th></tr>")
-                        .arg(tr("Focus"), tr("Near"), tr("Far"));
-            for (std::size_t k = 0; k < card.shots.size(); ++k) {
-                const Planning::Shot &shot = card.shots[k];
-                const double apart = (shot.farLimit - shot.nearLimit) / 2;
-                html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
-                            .arg(k + 1)
-                            .arg(Readout::length(shot.focus, locale, unit, apart),
-                                 Readout::length(shot.nearLimit, locale, unit, apart),
-                                 Readout::length(shot.farLimit, locale, unit, apart));
+            // As the Plan lists them.
+            ShotModel shots;
+            shots.setShots(card.shots, unit);
+            html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">");
+            for (int row = -1; row < shots.rowCount(); ++row) {
+                html += QStringLiteral("<tr>");
+                for (int column = 0; column < shots.columnCount(); ++column)
+                    html += row < 0 ? QStringLiteral("<th>%1</th>")
+                                          .arg(shots.headerData(column, Qt::Horizontal).toString())
+                                    : QStringLiteral("<td>%1</td>")
+                                          .arg(shots.data(shots.index(row, column)).toString());
+                html += QStringLiteral("</tr>");
             }
             html += QStringLiteral("</table>");
         }
@@ -206,17 +214,23 @@ QByteArray cardsCsv(const std::vector<std::pair<int, ShotCard>> &cards, LengthUn
     for (const auto &[index, card] : cards) {
         if (!lines.isEmpty())
             lines << QString();
+        // On a rail, where the rail is set, in millimetres as rails are marked.
+        const bool rail = Planning::onRail(card.shots);
+        const double step = card.shots.size() > 1 ? card.shots[1].rail - card.shots[0].rail : 0;
         lines << field(tr("Shot card: Camera %1, %2").arg(index + 1).arg(card.range))
               << field(card.plan) << field(card.stack)
               << QStringLiteral("#,%1,%2,%3")
-                     .arg(tr("Focus [%1]").arg(symbol), tr("Near [%1]").arg(symbol),
-                          tr("Far [%1]").arg(symbol));
-        for (std::size_t k = 0; k < card.shots.size(); ++k)
+                     .arg(rail ? tr("Rail [mm]") : tr("Focus [%1]").arg(symbol),
+                          tr("Near [%1]").arg(symbol), tr("Far [%1]").arg(symbol));
+        for (std::size_t k = 0; k < card.shots.size(); ++k) {
+            const Planning::Shot &shot = card.shots[k];
             lines << QStringLiteral("%1,%2,%3,%4")
                          .arg(k + 1)
-                         .arg(number(card.shots[k].focus, unit, apart(card.shots[k])),
-                              number(card.shots[k].nearLimit, unit, apart(card.shots[k])),
-                              number(card.shots[k].farLimit, unit, apart(card.shots[k])));
+                         .arg(rail ? decimal(shot.rail, step)
+                                   : number(shot.focus, unit, apart(shot)),
+                              number(shot.nearLimit, unit, apart(shot)),
+                              number(shot.farLimit, unit, apart(shot)));
+        }
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }

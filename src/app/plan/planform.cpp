@@ -77,6 +77,17 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     overlapBox->setRange(0, 90);
     overlapBox->setSuffix(QStringLiteral(" %"));
     overlapBox->setValue(settings->value(key + QStringLiteral("overlap"), 0).toInt());
+    railBox = new QCheckBox(tr("On a rail, depth"), this);
+    railBox->setObjectName(name + QStringLiteral("Rail"));
+    railBox->setToolTip(tr("The camera moves between shots and its magnification stays"));
+    railBox->setChecked(settings->value(key + QStringLiteral("rail"), false).toBool());
+    depthBox = new QDoubleSpinBox(this);
+    depthBox->setObjectName(name + QStringLiteral("Depth"));
+    depthBox->setToolTip(tr("How deep the subject reaches from the focus into the scene"));
+    depthBox->setRange(0.01, 10000);
+    depthBox->setSuffix(QStringLiteral(" mm"));
+    depthBox->setValue(settings->value(key + QStringLiteral("depth"), 10.0).toDouble());
+    depthBox->setEnabled(railBox->isChecked());
     answer = new QLabel(this);
     answer->setObjectName(name + QStringLiteral("Answer"));
     answer->setWordWrap(true);
@@ -117,7 +128,8 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     shotTable->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // Narrow, so that the dock leaves the chart its room on a laptop's screen.
-    for (QWidget *box : std::initializer_list<QWidget *>{nearBox, farBox, limitBox, overlapBox}) {
+    for (QWidget *box :
+         std::initializer_list<QWidget *>{nearBox, farBox, limitBox, overlapBox, depthBox}) {
         box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000.00 ft")));
     }
@@ -133,14 +145,20 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     layout->addRow(notice);
     layout->addRow(applyButton);
     layout->addRow(tr("Stack overlap"), overlapBox);
+    layout->addRow(railBox, depthBox);
     layout->addRow(stackAnswer);
     layout->addRow(shotTable);
 
-    for (QDoubleSpinBox *box : std::initializer_list<QDoubleSpinBox *>{nearBox, farBox, limitBox})
+    for (QDoubleSpinBox *box :
+         std::initializer_list<QDoubleSpinBox *>{nearBox, farBox, limitBox, depthBox})
         connect(box, &QDoubleSpinBox::valueChanged, this, &PlanForm::remember);
     connect(overlapBox, &QSpinBox::valueChanged, this, &PlanForm::remember);
     connect(toInfinity, &QCheckBox::toggled, this, [this](bool on) {
         farBox->setEnabled(!on);
+        remember();
+    });
+    connect(railBox, &QCheckBox::toggled, this, [this](bool on) {
+        depthBox->setEnabled(on);
         remember();
     });
     connect(applyButton, &QPushButton::clicked, this, &PlanForm::apply);
@@ -159,6 +177,8 @@ void PlanForm::remember()
     settings->setValue(key + QStringLiteral("toInfinity"), toInfinity->isChecked());
     settings->setValue(key + QStringLiteral("limit"), limitBox->value());
     settings->setValue(key + QStringLiteral("overlap"), overlapBox->value());
+    settings->setValue(key + QStringLiteral("rail"), railBox->isChecked());
+    settings->setValue(key + QStringLiteral("depth"), depthBox->value());
     emit changed();
 }
 
@@ -278,15 +298,28 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
 void PlanForm::planStack(const CameraSetup &setup, LengthUnit unit)
 {
     const double limit = current.limit;
-    const Planning::Stack stack = Planning::focusStack(
-        setup.optics, setup.diffraction, current.range, limit, overlapBox->value() / 100.0);
+    const double overlap = overlapBox->value() / 100.0;
+    const bool rail = railBox->isChecked();
+    const Planning::Stack stack = rail
+        ? Planning::railStack(setup.optics, setup.diffraction, depthBox->value(), limit, overlap)
+        : Planning::focusStack(setup.optics, setup.diffraction, current.range, limit, overlap);
     const QString at = camera.text(CameraInput::Apature, setup.optics.apature);
+    const auto count = int(stack.shots.size());
     switch (stack.state) {
     case Planning::Stack::Built:
-        stackAnswer->setText(
-            stack.shots.size() == 1
-                ? tr("At %1 one shot keeps the range within the limit.").arg(at)
-                : tr("A stack at %1: %2 shots, far to near.").arg(at).arg(stack.shots.size()));
+        // A rail is set in millimetres, whatever the distances' unit.
+        if (rail)
+            stackAnswer->setText(
+                count == 1
+                    ? tr("On a rail at %1 one shot keeps the depth within the limit.").arg(at)
+                    : tr("On a rail at %1: %2 shots, %3 apart, near to far.")
+                          .arg(at)
+                          .arg(count)
+                          .arg(Readout::length(stack.step, QLocale(), LengthUnit::Metres)));
+        else
+            stackAnswer->setText(
+                count == 1 ? tr("At %1 one shot keeps the range within the limit.").arg(at)
+                           : tr("A stack at %1: %2 shots, far to near.").arg(at).arg(count));
         break;
     case Planning::Stack::DiffractionTooLarge:
         stackAnswer->setText(

@@ -25,7 +25,8 @@ class UndoHistory;
 // One camera's plan: what should be sharp (near to far, far perhaps
 // infinite) within a blur limit, answered with the focus and f-numbers
 // that keep it so, rounded as the camera's boxes show them, and with the
-// focus stack that keeps it so at the camera's own f-number. Apply sets
+// focus stack that keeps it so at the camera's own f-number, by refocusing
+// or on a rail, the camera moving and its magnification staying. Apply sets
 // the planned focus and f-number, one step of the history. The inputs are
 // remembered between runs.
 // What a plan tells, for a shot card: the range, the answers, the shots.
@@ -78,6 +79,9 @@ private:
     QCheckBox *toInfinity;
     QDoubleSpinBox *limitBox;
     QSpinBox *overlapBox;
+    // A stack on a rail rather than by refocusing, and the subject's depth, mm.
+    QCheckBox *railBox;
+    QDoubleSpinBox *depthBox;
     QLabel *answer;
     // What diffraction would do, or does beyond what is computed, and the remedy.
     QLabel *notice;

@@ -14,7 +14,8 @@ enum Column { Number, Focus, Near, Far, Columns };
 void ShotModel::setShots(const std::vector<Planning::Shot> &stack, LengthUnit shown)
 {
     const auto same = [](const Planning::Shot &a, const Planning::Shot &b) {
-        return a.focus == b.focus && a.nearLimit == b.nearLimit && a.farLimit == b.farLimit;
+        return a.focus == b.focus && a.nearLimit == b.nearLimit && a.farLimit == b.farLimit
+            && a.rail == b.rail;
     };
     if (shown == unit && std::equal(stack.begin(), stack.end(), shots.begin(), shots.end(), same))
         return;
@@ -52,6 +53,9 @@ QVariant ShotModel::data(const QModelIndex &index, int role) const
     case Number:
         return index.row() + 1;
     case Focus:
+        // On a rail, where the rail is set, in millimetres as rails are marked.
+        if (Planning::onRail(shots))
+            return Readout::length(shot.rail, QLocale(), LengthUnit::Metres, railStep());
         return distance(shot.focus);
     case Near:
         return distance(shot.nearLimit);
@@ -68,12 +72,18 @@ QVariant ShotModel::headerData(int section, Qt::Orientation orientation, int rol
     case Number:
         return QStringLiteral("#");
     case Focus:
-        return QCoreApplication::translate("mainWin", "Focus");
+        return Planning::onRail(shots) ? QCoreApplication::translate("PlanForm", "Rail")
+                                       : QCoreApplication::translate("mainWin", "Focus");
     case Near:
         return QCoreApplication::translate("PlanForm", "Near");
     default:
         return QCoreApplication::translate("PlanForm", "Far");
     }
+}
+
+double ShotModel::railStep() const
+{
+    return shots.size() > 1 ? shots[1].rail - shots[0].rail : 0;
 }
 
 QString ShotModel::text() const

@@ -7,7 +7,8 @@
 #include <QAbstractTableModel>
 
 // A focus stack's shots, far to near: number, focus and the near and far
-// limit of each, in the chosen unit.
+// limit of each, in the chosen unit; on a rail, near to far, the rail's
+// setting in place of the focus.
 class ShotModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
     QString text() const;
 
 private:
+    double railStep() const;
+
     std::vector<Planning::Shot> shots;
     LengthUnit unit = LengthUnit::Metres;
 };
