@@ -287,20 +287,31 @@ void tst_Chart::labelsNeverCollide()
     axis.columns = frame.plotWidth();
     for (int xs = 1; xs <= 99; ++xs) {
         axis.xs = xs % 4 == 1 ? xs + 0.37 : xs; // a figure's scale need not be whole
+        // Close up, micrometres a column, or tens of them.
+        const bool closeUp = xs % 7 == 0;
+        if (closeUp)
+            axis.xs = xs / (xs % 14 == 0 ? 10000.0 : 100.0);
         distanceTicks(frame, axis, large, 540);
         for (const qint64 border : {0, 270, 9990, 99500, 999000, 9999900, 99999000}) {
             axis.leftBorder = border;
             axis.unit = xs % 3 == 0 ? LengthUnit::Feet : LengthUnit::Metres;
             // Every mode across the scales.
-            axis.mode = xs % 5 == 0 ? AxisMode::ToInfinity
-                : xs % 2 == 0       ? AxisMode::FromCamera
-                                    : AxisMode::FromFocusPlane;
+            axis.mode = closeUp ? AxisMode::CloseUp
+                : xs % 5 == 0   ? AxisMode::ToInfinity
+                : xs % 2 == 0   ? AxisMode::FromCamera
+                                : AxisMode::FromFocusPlane;
             int free = 0;
             QList<double> values; // one stride all along: equal steps; or 1, 2, 5 to infinity
             for (const Tick &tick : distanceTicks(frame, axis, metrics, 540)) {
                 if (tick.label.isEmpty())
                     continue;
                 values << (tick.label == "∞" ? qInf() : tick.label.toDouble());
+                // Close up the label reads the distance from the focus under it, in the
+                // title's µm or mm.
+                QVERIFY(!closeUp
+                        || qAbs(values.last() * (closeUpInMillimetres(axis) ? 1 : 0.001)
+                                - axis.distanceAt(tick.column))
+                            <= axis.xs);
                 const double mantissa
                     = values.last() / std::pow(10, std::floor(std::log10(values.last())));
                 QVERIFY(axis.mode == AxisMode::ToInfinity

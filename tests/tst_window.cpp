@@ -2,6 +2,7 @@
 #include "app/text/readout.h"
 #include "app/window/windowplacement.h"
 #include "chart/chartexport.h"
+#include "chart/chartpainter.h"
 #include "sharpatest.h"
 
 #include <QClipboard>
@@ -49,6 +50,10 @@ private slots:
     void mouse();
     void readoutAtColumn_data();
     void readoutAtColumn();
+    void closeUpFitsTheDepth_data();
+    void closeUpFitsTheDepth();
+    void fromTheSensorPlane_data();
+    void fromTheSensorPlane();
     void aboutAndHelp();
     void tablesReadBack_data();
     void tablesReadBack();
@@ -628,6 +633,23 @@ void tst_Window::details_data()
         << QStringList{"\tCamera 1",
                        "Near limit\tnothing sharp: the diffraction disc reaches the CoC",
                        "Far limit infinite from\t–"};
+    // Published close-range depths, 100 mm, CoC 0.03 mm: 2 N c (1 + m) / m².
+    QTest::newRow("1:1 f/16 and 5:1 f/4")
+        << "c1_flength=100 c1_coc=0.03 c1_magnification=1 c1_apature=16 c2_flength=100 "
+           "c2_coc=0.03 c2_magnification=5 c2_apature=4"
+        << "detailsTable"
+        << QStringList{"Total depth\t1.92 mm\t57.6 µm", "Magnification\t1:1\t5:1",
+                       "Working f-number\tf/32.0\tf/24.0", "Subject to sensor\t0.400 m\t0.720 m"};
+    // 2:1 at 150 mm from the lens, the sensor 300 mm behind it.
+    QTest::newRow("2:1 f/8 from the sensor plane")
+        << "actionFromSensor! boxC2=0 c1_flength=100 c1_coc=0.03 c1_magnification=2 c1_apature=8"
+        << "detailsTable"
+        << QStringList{"Near limit\t0.4498 m", "Far limit\t0.4502 m", "Total depth\t360 µm",
+                       "Hyperfocal distance\t41.77 m"};
+    // From the sensor too, and each shot from where its lens stands.
+    QTest::newRow("a stack's shots from the sensor plane")
+        << "actionFromSensor! actionPlan! c1_planNear=3.5 c1_planFar=4.5"
+        << "c1_planShots" << QStringList{"1\t4.43 m\t4.37 m\t4.50 m", "10\t3.52 m\t3.49 m\t3.57 m"};
     // The whole stack, far to near, its first shot's far limit the range's.
     QTest::newRow("a stack's shots")
         << "actionPlan! c1_planNear=3.5 c1_planFar=4.5"
@@ -798,6 +820,12 @@ void tst_Window::readoutAtColumn_data()
                                                 "Camera 2: inside the focal length";
     QTest::newRow("at infinity") << "actionAxisToInfinity!" << 500
                                  << "∞ — Camera 1: U 73.8 · Camera 2: U 188.6";
+    // 2 µm a column around the focus; 5:1 f/8 keeps 57.6 µm on either side.
+    const QString macro("boxC2=0 c1_flength=65 c1_coc=0.03 c1_magnification=5 c1_apature=8 "
+                        "actionAxisCloseUp! ");
+    QTest::newRow("close up") << macro << 260 << "+20.0 µm from the focus — Camera 1: U 0.3";
+    QTest::newRow("close up, in feet: as its ticks")
+        << macro + "actionUnitsFeet!" << 150 << "-200 µm from the focus — Camera 1: U 3.5";
 }
 
 void tst_Window::readoutAtColumn()
@@ -811,7 +839,99 @@ void tst_Window::readoutAtColumn()
     act(window, steps);
     Scene input = window.scene();
     input.axis.columns = 501;
+    if (input.axis.mode == ChartGeometry::AxisMode::CloseUp)
+        std::tie(input.axis.xs, input.axis.centre) = std::pair(0.002, 0.0);
     QCOMPARE(Readout::atColumn(input, column, QLocale::c()), expected);
+}
+
+void tst_Window::closeUpFitsTheDepth_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("5:1 f/8") << "boxC2=0 c1_flength=65 c1_coc=0.03 c1_magnification=5 "
+                                "c1_apature=8";
+    QTest::newRow("1:2 f/2.8 beside 5:1 f/4, in feet")
+        << "actionUnitsFeet! c1_flength=100 c1_magnification=0.5 c1_apature=2.8 c2_flength=65 "
+           "c2_magnification=5 c2_apature=4";
+}
+
+// Choosing the close-up axis fits the deepest shown depth of field to a
+// third of the plot or more, and all of it inside.
+void tst_Window::closeUpFitsTheDepth()
+{
+    QFETCH(QString, steps);
+    const CoutCapture quiet;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    act(window, steps + " actionAxisCloseUp!");
+    const Scene input = window.scene();
+    const int deeper = input.cameras[0].relativeBlur(input.cameras[0].fdist * 1.01, false)
+                < input.cameras[1].relativeBlur(input.cameras[1].fdist * 1.01, false)
+            || !input.shown[1]
+        ? 0
+        : 1;
+    // Along a row high in the plot, only the depth of field is tinted.
+    auto *chart = window.frame->findChild<graph *>();
+    const QImage image = chart->grab().toImage();
+    const QColor colour(ChartPainter::cameraColours[std::size_t(deeper)]);
+    const ChartGeometry::ChartFrame frame{chart->width(), chart->height()};
+    QList<int> tinted;
+    for (int column = 0; column < frame.plotWidth(); ++column) {
+        const QColor pixel = image.pixelColor(frame.x(column), frame.topMargin + 4);
+        const int tint = deeper == 0 ? pixel.green() - pixel.red() : pixel.blue() - pixel.red();
+        if (tint > 8 && pixel.red() > 100)
+            tinted << column;
+    }
+    QVERIFY(!tinted.isEmpty());
+    QVERIFY2(tinted.size() >= frame.plotWidth() / 3, qPrintable(QString::number(tinted.size())));
+    QVERIFY(tinted.first() > 0 && tinted.last() < frame.plotWidth() - 1);
+}
+
+void tst_Window::fromTheSensorPlane_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("typed"); // into camera 1's focus box
+    QTest::addColumn<QString>("expected");
+    // 100 mm focused at 0.3 m: the sensor lies 150 mm behind the lens.
+    const QString lens("actionFromSensor! c1_flength=100 ");
+    QTest::newRow("typed, short of 1:1") << lens << "0.45"
+                                         << "c1_fdist.value=0.3; c1_fdist.text=⊖ 0.4500 m";
+    QTest::newRow("closer than 1:1 allows") << lens << "0.3"
+                                            << "c1_fdist.value=0.2; c1_fdist.text=⊖ 0.4000 m";
+    QTest::newRow("beyond 1:1 the focus keeps its side")
+        << lens + "c1_magnification=2"
+        << "0.5"
+        << "c1_fdist.value=0.138197; c1_magnification.text=2.6:1";
+    QTest::newRow("limits and hyperfocal") << lens + "c1_fdist=0.3 c1_apature=8 c1_coc=0.03"
+                                           << ""
+                                           << "readoutC1.text=Camera 1: 0.449 m – 0.451 m (2.88 "
+                                              "mm); c1_set_Hyper.text=Set to hyperfocal (41.8m)";
+    // The range as typed; the plan's focus as the focus box will show it.
+    QTest::newRow("a plan")
+        << lens + "c1_fdist=0.3 actionPlan! c1_planNear=0.447 c1_planFar=0.453"
+        << ""
+        << "c1_planNear.text=⊖ 0.4470 m; c1_planAnswer.text=0.447 m – 0.453 m: focus ⊖ 0.4500 m, "
+           "f/40.6 widest (worst U 1.00). At f/40.6 diffraction alone blurs 4.4 CoC.";
+}
+
+void tst_Window::fromTheSensorPlane()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    const CoutCapture quiet;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    act(window, steps);
+    if (!typed.isEmpty()) {
+        auto *box = window.findChild<QDoubleSpinBox *>("c1_fdist");
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    QCOMPARE(observe(window, expected), expected);
 }
 
 void tst_Window::aboutAndHelp()
@@ -915,6 +1035,9 @@ void tst_Window::tablesReadBack_data()
                                  << "t.csv"
                                  << QStringList{"Shot card: Camera 1, 3.50 m – 4.50 m",
                                                 "1,4.432,4.367,4.500", "10,3.490,3.449,3.531"};
+    QTest::newRow("from the sensor plane")
+        << QLocale::c() << "actionFromSensor!"
+        << "t.csv" << QStringList{"distances in m from the sensor plane", "\n0.500,"};
     // At 1:1 f/8, CoC 0.0125 mm, each shot keeps 200 µm before its focus and
     // as much beyond: the first moves 200 µm in, each next one 400 µm on.
     QTest::newRow("a shot card on a rail")

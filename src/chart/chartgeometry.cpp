@@ -1,6 +1,7 @@
 #include "chartgeometry.h"
 
 #include "optics/cameraoptics.h"
+#include "optics/distanceorigin.h"
 
 #include <QHash>
 #include <QLocale>
@@ -52,19 +53,41 @@ double borderToInfinity(const Axis &axis)
     return std::max(double(axis.leftBorder), 1.0);
 }
 
-// The distance at a column or between two, mm; unrounded.
-double exactDistance(const Axis &axis, double focusDistance, double column)
+// The close-up axis's middle column, at its centre.
+double middleColumn(const Axis &axis)
 {
-    if (axis.mode == AxisMode::ToInfinity) {
+    return (axis.columns - 1) / 2.0;
+}
+
+// How far the camera's lens lies in front of the axis's origin, mm: its image
+// distance where an axis from the camera reads from the sensor plane.
+double lensOffset(const Axis &axis, const CameraOptics &camera)
+{
+    const bool fromCamera = axis.mode == AxisMode::FromCamera || axis.mode == AxisMode::ToInfinity;
+    return DistanceOrigin{axis.fromSensor && fromCamera, camera.flength}.imageDistance(
+        camera.fdist);
+}
+
+// The camera's subject distance from the lens at a column or between two, mm; unrounded.
+double exactDistance(const Axis &axis, const CameraOptics &camera, double column)
+{
+    switch (axis.mode) {
+    case AxisMode::ToInfinity: {
         const int last = axis.columns - 1;
         const double border = borderToInfinity(axis);
         if (last <= 0)
-            return border;
-        return column >= last ? qInf() : border * last / (last - column);
+            return border - lensOffset(axis, camera);
+        return (column >= last ? qInf() : border * last / (last - column))
+            - lensOffset(axis, camera);
     }
-    const double along = column * axis.xs;
-    return axis.mode == AxisMode::FromCamera ? double(axis.leftBorder) + along
-                                             : focusDistance - double(axis.leftBorder) + along;
+    case AxisMode::CloseUp:
+        return camera.fdist + axis.centre + (column - middleColumn(axis)) * axis.xs;
+    case AxisMode::FromCamera:
+        return double(axis.leftBorder) + column * axis.xs - lensOffset(axis, camera);
+    case AxisMode::FromFocusPlane:
+        break;
+    }
+    return camera.fdist - double(axis.leftBorder) + column * axis.xs;
 }
 
 // The row of a blur value, unrounded, clamped; NaN counts as above the top.
@@ -113,32 +136,12 @@ QRect labelRect(const ChartFrame &frame, int column, const QString &text,
     return rect->translated(frame.x(column) - 15, frame.axisRow() + 5);
 }
 
-QVector<Tick> linearTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
-                          int titleLeft)
+// One stride for the whole axis, the smallest of 1, 2, 5, 10, 20 ... at
+// which no two labels collide, values counting each tick's label; a label
+// that would leave the widget or meet the axis title is left out on its own.
+void keepLabelsApart(QVector<Tick> &ticks, const QVector<qint64> &values,
+                     const QFontMetrics &metrics, int titleLeft)
 {
-    QVector<Tick> ticks;
-    QVector<qint64> values; // each tick's label in multiples of the rule's labelEvery
-    const TickRule rule = tickRule(axis.xs, axis.unit);
-    const QLocale locale = numbers();
-    // A tick falls on the first column at or past a multiple of the interval.
-    qint64 previous = Length::hundredths(linearDistance(axis, 0), axis.unit);
-    for (int i = 1; i < frame.plotWidth(); ++i) {
-        const qint64 d = Length::hundredths(linearDistance(axis, i), axis.unit);
-        if (floorDiv(std::exchange(previous, d), rule.interval) == floorDiv(d, rule.interval))
-            continue;
-        Tick tick{i, {}, {}};
-        // The round distance that the tick marks, though its column lies a little past it.
-        const qint64 mark = floorDiv(d, rule.interval) * rule.interval;
-        if (floorMod(mark, rule.labelEvery) == 0) {
-            tick.label = locale.toString(double(mark) / 100, 'g', 12);
-            tick.labelRect = labelRect(frame, i, tick.label, metrics);
-        }
-        ticks.append(tick);
-        values.append(floorDiv(mark, rule.labelEvery));
-    }
-    // One stride for the whole axis, the smallest of 1, 2, 5, 10, 20 ... at
-    // which no two labels collide; a label that would leave the widget or
-    // meet the axis title is left out on its own.
     const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
     const auto shown = [&](int k, qint64 stride) {
         const Tick &tick = ticks[k];
@@ -169,6 +172,70 @@ QVector<Tick> linearTicks(const ChartFrame &frame, const Axis &axis, const QFont
             ticks[k].labelRect = {};
         }
     }
+}
+
+QVector<Tick> linearTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
+                          int titleLeft)
+{
+    QVector<Tick> ticks;
+    QVector<qint64> values; // each tick's label in multiples of the rule's labelEvery
+    const TickRule rule = tickRule(axis.xs, axis.unit);
+    const QLocale locale = numbers();
+    // A tick falls on the first column at or past a multiple of the interval.
+    qint64 previous = Length::hundredths(linearDistance(axis, 0), axis.unit);
+    for (int i = 1; i < frame.plotWidth(); ++i) {
+        const qint64 d = Length::hundredths(linearDistance(axis, i), axis.unit);
+        if (floorDiv(std::exchange(previous, d), rule.interval) == floorDiv(d, rule.interval))
+            continue;
+        Tick tick{i, {}, {}};
+        // The round distance that the tick marks, though its column lies a little past it.
+        const qint64 mark = floorDiv(d, rule.interval) * rule.interval;
+        if (floorMod(mark, rule.labelEvery) == 0) {
+            tick.label = locale.toString(double(mark) / 100, 'g', 12);
+            tick.labelRect = labelRect(frame, i, tick.label, metrics);
+        }
+        ticks.append(tick);
+        values.append(floorDiv(mark, rule.labelEvery));
+    }
+    keepLabelsApart(ticks, values, metrics, titleLeft);
+    return ticks;
+}
+
+// Micrometres between the close-up axis's ticks: the least 1, 2 or 5 of a
+// decade that keeps them a few columns apart.
+double closeUpInterval(const Axis &axis)
+{
+    constexpr int apart = 8;
+    const double wanted = axis.xs * 1000 * apart;
+    const double decade = std::pow(10.0, std::floor(std::log10(wanted)));
+    for (const double step : {1, 2, 5}) {
+        if (step * decade >= wanted)
+            return step * decade;
+    }
+    return 10 * decade;
+}
+
+QVector<Tick> closeUpTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
+                           int titleLeft)
+{
+    QVector<Tick> ticks;
+    QVector<qint64> values;
+    const double interval = closeUpInterval(axis) / 1000; // mm
+    const double perLabel = closeUpInMillimetres(axis) ? 1 : 0.001;
+    const QLocale locale = numbers();
+    const int last = frame.plotWidth() - 1;
+    // A tick falls on the first column at or past a multiple of the interval.
+    for (auto k = qint64(std::ceil(axis.distanceAt(1) / interval - 1e-9));; ++k) {
+        const double mark = double(k) * interval;
+        const int column
+            = int(std::ceil(middleColumn(axis) + (mark - axis.centre) / axis.xs - 1e-9));
+        if (column > last)
+            break;
+        const QString label = locale.toString(std::round(mark / perLabel * 1e6) / 1e6, 'g', 12);
+        ticks.append({column, label, labelRect(frame, column, label, metrics)});
+        values.append(k);
+    }
+    keepLabelsApart(ticks, values, metrics, titleLeft);
     return ticks;
 }
 
@@ -278,8 +345,14 @@ TickRule tickRule(double xs, LengthUnit unit)
 
 double Axis::distanceAt(int column) const
 {
-    return mode == AxisMode::ToInfinity ? exactDistance(*this, 0, column)
-                                        : double(linearDistance(*this, column));
+    switch (mode) {
+    case AxisMode::ToInfinity:
+        return exactDistance(*this, CameraOptics(), column);
+    case AxisMode::CloseUp:
+        return centre + (column - middleColumn(*this)) * xs;
+    default:
+        return double(linearDistance(*this, column));
+    }
 }
 
 Axis Axis::spanning(int otherColumns) const
@@ -304,6 +377,11 @@ qint64 Axis::borderFor(double distance, int column) const
     return mode == AxisMode::FromCamera ? mm - along : along - mm;
 }
 
+bool closeUpInMillimetres(const Axis &axis)
+{
+    return closeUpInterval(axis) >= 1000;
+}
+
 QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)
 {
     return labelRect(frame, frame.plotWidth() - 1, QStringLiteral("∞"), metrics);
@@ -312,8 +390,14 @@ QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)
 QVector<Tick> distanceTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
                             int titleLeft)
 {
-    return axis.mode == AxisMode::ToInfinity ? ticksToInfinity(frame, axis, metrics, titleLeft)
-                                             : linearTicks(frame, axis, metrics, titleLeft);
+    switch (axis.mode) {
+    case AxisMode::ToInfinity:
+        return ticksToInfinity(frame, axis, metrics, titleLeft);
+    case AxisMode::CloseUp:
+        return closeUpTicks(frame, axis, metrics, titleLeft);
+    default:
+        return linearTicks(frame, axis, metrics, titleLeft);
+    }
 }
 
 int rowOf(const ChartFrame &frame, double u, int ys)
@@ -321,21 +405,27 @@ int rowOf(const ChartFrame &frame, double u, int ys)
     return int(exactRow(frame, u, ys));
 }
 
-double Axis::columnAt(double distance, double focusDistance) const
+double Axis::columnAt(double distance, const CameraOptics &camera) const
 {
-    if (mode == AxisMode::ToInfinity) {
+    const double read = distance + lensOffset(*this, camera);
+    switch (mode) {
+    case AxisMode::ToInfinity: {
         const int last = columns - 1;
-        return std::isinf(distance) ? last : last * (1 - borderToInfinity(*this) / distance);
+        return std::isinf(read) ? last : last * (1 - borderToInfinity(*this) / read);
     }
-    const double along = mode == AxisMode::FromCamera
-        ? distance - double(leftBorder)
-        : distance - focusDistance + double(leftBorder);
-    return along / xs;
+    case AxisMode::CloseUp:
+        return middleColumn(*this) + (distance - camera.fdist - centre) / xs;
+    case AxisMode::FromCamera:
+        return (read - double(leftBorder)) / xs;
+    case AxisMode::FromFocusPlane:
+        break;
+    }
+    return (distance - camera.fdist + double(leftBorder)) / xs;
 }
 
-double Axis::sampleAt(double focusDistance, int column) const
+double Axis::sampleAt(const CameraOptics &camera, int column) const
 {
-    const double distance = exactDistance(*this, focusDistance, column);
+    const double distance = exactDistance(*this, camera, column);
     return mode == AxisMode::FromFocusPlane ? std::trunc(distance) : distance;
 }
 
@@ -352,11 +442,11 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
     // A subject at or inside the focal length has no real image and no
     // blur: the curve starts beyond it. Distance grows with the column.
     int start = 0;
-    while (start < columns && !(axis.sampleAt(focus, start) > camera.flength))
+    while (start < columns && !(axis.sampleAt(camera, start) > camera.flength))
         ++start;
     if (start == columns)
         return curve;
-    const double first = axis.sampleAt(focus, start);
+    const double first = axis.sampleAt(camera, start);
     double previousU = camera.relativeBlur(first, withDiffraction);
     curve.points.append(QPoint(frame.x(start), rowOf(frame, previousU, ys)));
     if (previousU <= 1)
@@ -364,7 +454,7 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
     double previousX = first;
     int focusColumn = -1;
     for (int i = start + 1; i < columns; ++i) {
-        const double x = axis.sampleAt(focus, i);
+        const double x = axis.sampleAt(camera, i);
         const double u = camera.relativeBlur(x, withDiffraction);
         curve.points.append(QPoint(frame.x(i), rowOf(frame, u, ys)));
         // Later crossings win; comparisons with NaN are false on purpose.
@@ -391,7 +481,7 @@ QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const
     QPainterPath path;
     const int samples = (frame.plotWidth() - 1) * perColumn;
     const auto distance = [&](int k) {
-        return exactDistance(axis, camera.focusDistance(), double(k) / perColumn);
+        return exactDistance(axis, camera, double(k) / perColumn);
     };
     const auto point = [&](int k) {
         const double u = camera.relativeBlur(distance(k), withDiffraction);

@@ -56,28 +56,37 @@ enum class AxisMode {
     // Linear in 1/distance, from the left border to infinity at the last of
     // the plot's columns; xs does not apply.
     ToInfinity,
+    // Linear and continuous, signed from each camera's focus plane, centre
+    // at the plot's middle column; xs below a millimetre.
+    CloseUp,
 };
 
-// The distance axis: columns to distances and back, in one of its three
-// modes, across the plot's columns.
+// The distance axis: columns to distances and back, in one of its four
+// modes, across the plot's columns. Each camera's subjects are placed by
+// their distance from its lens, which on an axis from the camera lies its
+// image distance in front of the axis's origin where that is the sensor plane.
 struct Axis
 {
-    double xs = 10;        // millimetres of distance per column; whole on screen
+    double xs = 10;        // millimetres of distance per column; whole on screen but close up
     qint64 leftBorder = 0; // distance at column 0, mm
     AxisMode mode = AxisMode::FromCamera;
     int columns = 0;                      // the plot's, which the axis to infinity spans
     LengthUnit unit = LengthUnit::Metres; // of the tick labels
+    double centre = 0;                    // close up, at the middle column, mm
+    bool fromSensor = false;              // the origin of the axes from the camera
 
     // The distance that the axis reads at a column, mm: from the camera, or
-    // in focus-plane mode signed from the focus plane; infinite at the last
-    // column of the axis to infinity.
+    // in focus-plane mode and close up signed from the focus plane; infinite
+    // at the last column of the axis to infinity.
     double distanceAt(int column) const;
-    // The column, unrounded, at which a subject distance from the camera
-    // lies; in focus-plane mode around the focus distance. Infinity lies
-    // at the last column of the axis to infinity, beyond every other.
-    double columnAt(double distance, double focusDistance) const;
-    // Subject distance sampled for a column, mm: whole mm on the linear axis.
-    double sampleAt(double focusDistance, int column) const;
+    // The column, unrounded, at which a subject of the camera lies, its
+    // distance from the lens given; around the focus in focus-plane mode and
+    // close up. Infinity lies at the last column of the axis to infinity,
+    // beyond every other.
+    double columnAt(double distance, const CameraOptics &camera) const;
+    // The camera's subject distance from the lens sampled for a column, mm:
+    // whole mm on the linear axis.
+    double sampleAt(const CameraOptics &camera, int column) const;
     // The left border, mm, at which the axis reads distance at the column;
     // the present one for an infinite distance.
     qint64 borderFor(double distance, int column) const;
@@ -133,11 +142,16 @@ TickRule tickRule(double xs, LengthUnit unit);
 
 // Ticks mark round distances in the scale's unit from the camera, or in
 // focus-plane mode signed distances from the focus plane; on the axis to
-// infinity 1, 2 and 5 of each decade, and infinity at the last column. A
+// infinity 1, 2 and 5 of each decade, and infinity at the last column; close
+// up 1, 2 or 5 of a decade of micrometres or millimetres from the focus
+// plane, as closeUpInMillimetres() says. A
 // label is kept only where its whole text fits in the widget, clear of the
 // previous label and of the axis title, whose left edge is titleLeft.
 QVector<Tick> distanceTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
                             int titleLeft);
+
+// Whether the close-up axis's tick labels count millimetres rather than micrometres.
+bool closeUpInMillimetres(const Axis &axis);
 
 // The "∞" label under the last column of the axis to infinity.
 QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics);

@@ -142,6 +142,21 @@ void drawLabel(QPainter &painter, const QRect &rect, int flags, const QString &t
     painter.drawImage(rect.topLeft() + label->offset, label->image);
 }
 
+QString axisTitle(const Axis &axis)
+{
+    const bool feet = axis.unit == LengthUnit::Feet;
+    const char *title = feet ? QT_TRANSLATE_NOOP("ChartPainter", "Distance [ft]")
+                             : QT_TRANSLATE_NOOP("ChartPainter", "Distance [m]");
+    if (axis.mode == ChartGeometry::AxisMode::CloseUp)
+        title = closeUpInMillimetres(axis)
+            ? QT_TRANSLATE_NOOP("ChartPainter", "Distance from focus [mm]")
+            : QT_TRANSLATE_NOOP("ChartPainter", "Distance from focus [µm]");
+    else if (axis.fromSensor && axis.mode != ChartGeometry::AxisMode::FromFocusPlane)
+        title = feet ? QT_TRANSLATE_NOOP("ChartPainter", "Distance from sensor [ft]")
+                     : QT_TRANSLATE_NOOP("ChartPainter", "Distance from sensor [m]");
+    return QCoreApplication::translate("ChartPainter", title);
+}
+
 } // namespace
 
 void paint(QPainter &painter, const QSize &size, const Scene &input)
@@ -163,9 +178,7 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     painter.setFont(small);
     painter.drawText(0, 10, QStringLiteral("U  [-]"));
     painter.drawText(7, 12, QStringLiteral("z"));
-    const QString title = distances.unit == LengthUnit::Feet
-        ? QCoreApplication::translate("ChartPainter", "Distance [ft]")
-        : QCoreApplication::translate("ChartPainter", "Distance [m]");
+    const QString title = axisTitle(distances);
     // A translated title ends where the English one always has; on the axis
     // to infinity it ends before the "∞".
     const QFontMetrics metrics = painter.fontMetrics();

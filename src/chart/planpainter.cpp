@@ -33,11 +33,11 @@ struct Stretch
     bool isEmpty() const { return !(to >= from); }
 };
 
-Stretch stretchOf(const Axis &axis, double focus, double nearLimit, double farLimit)
+Stretch stretchOf(const Axis &axis, const CameraOptics &camera, double nearLimit, double farLimit)
 {
     const double last = axis.columns - 1;
-    const double from = axis.columnAt(nearLimit, focus);
-    const double to = axis.columnAt(farLimit, focus);
+    const double from = axis.columnAt(nearLimit, camera);
+    const double to = axis.columnAt(farLimit, camera);
     return {std::max(from, 0.0), std::min(to, last), from >= 0 && from <= last,
             to >= 0 && to <= last};
 }
@@ -66,7 +66,7 @@ QPainterPath envelope(const CameraOptics &camera, bool diffraction, const PlanMa
     QPainterPath path;
     bool started = false;
     for (int column = 0; column < axis.columns; ++column) {
-        const double x = axis.sampleAt(camera.fdist, column);
+        const double x = axis.sampleAt(camera, column);
         if (!(x > camera.flength))
             continue;
         const double u = Planning::stackBlur(camera, diffraction, plan.shots, x);
@@ -99,14 +99,14 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
 
-    const Stretch range = stretchOf(axis, optics.fdist, plan.range.nearLimit, plan.range.farLimit);
+    const Stretch range = stretchOf(axis, optics, plan.range.nearLimit, plan.range.farLimit);
     if (!range.isEmpty())
         drawBracket(painter, frame, range, rowOf(frame, plan.limit, scene.ys) + offset, bracketEnd);
     if (plan.planned) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
         for (const double end : {plan.range.nearLimit, plan.range.farLimit}) {
-            const double column = axis.columnAt(end, optics.fdist);
+            const double column = axis.columnAt(end, optics);
             if (column >= 0 && column <= axis.columns - 1)
                 painter.drawEllipse(
                     QPointF(frame.x(0) + column,
@@ -123,7 +123,7 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
         painter.setPen(thin);
         for (std::size_t k = 0; k < plan.shots.size(); ++k) {
             const Planning::Shot &shot = plan.shots[k];
-            const Stretch stretch = stretchOf(axis, optics.fdist, shot.nearLimit, shot.farLimit);
+            const Stretch stretch = stretchOf(axis, optics, shot.nearLimit, shot.farLimit);
             if (!stretch.isEmpty())
                 drawBracket(painter, frame, stretch,
                             frame.axisRow() - shotRow - offset - int(k % 2) * shotStep, 1);

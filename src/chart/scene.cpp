@@ -11,9 +11,16 @@ Scene sceneOf(const FormModel &model)
     scene.axis.xs = view.distanceScale;
     scene.axis.leftBorder = std::llround(Length::metres(view.leftBorder).millimetres());
     using ChartGeometry::AxisMode;
-    scene.axis.mode = model.toInfinity() ? AxisMode::ToInfinity
-        : view.fromCamera                ? AxisMode::FromCamera
-                                         : AxisMode::FromFocusPlane;
+    scene.axis.mode = model.distanceAxis() == DistanceAxis::ToInfinity ? AxisMode::ToInfinity
+        : model.distanceAxis() == DistanceAxis::CloseUp                ? AxisMode::CloseUp
+        : view.fromCamera                                              ? AxisMode::FromCamera
+                                                                       : AxisMode::FromFocusPlane;
+    // Close up in µm per column, centred on a point in µm from the focus plane.
+    if (scene.axis.mode == AxisMode::CloseUp) {
+        scene.axis.xs = view.closeUpScale / 1000;
+        scene.axis.centre = view.closeUpCentre / 1000;
+    }
+    scene.axis.fromSensor = model.fromSensor();
     scene.axis.unit = model.unit();
     scene.ys = view.blurScale;
     for (std::size_t k = 0; k < scene.cameras.size(); ++k) {

@@ -22,8 +22,9 @@ enum class CameraInput {
 };
 inline constexpr int cameraInputCount = int(CameraInput::Pupil) + 1;
 
-// What the form sets for no one camera and a file keeps: the chart's view,
-// and how diffraction counts where it does.
+// What the form sets for no one camera: the chart's view, and how
+// diffraction counts where it does, which a file keeps; the close-up axis's
+// scale and middle, which it does not.
 enum class ViewInput {
     LeftBorder, // m
     // The distance origin: exclusive, as the form's radio pair.
@@ -33,8 +34,10 @@ enum class ViewInput {
     BlurScale,     // pixels per unit of U
     WorkingDiffraction,
     RootSumSquare,
+    CloseUpScale,  // µm of distance per column
+    CloseUpCentre, // µm from the focus plane at the plot's middle
 };
-inline constexpr int viewInputCount = int(ViewInput::RootSumSquare) + 1;
+inline constexpr int viewInputCount = int(ViewInput::CloseUpCentre) + 1;
 
 // One value of the form: the view's, or one camera's.
 class Field

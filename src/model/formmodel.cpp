@@ -123,6 +123,10 @@ double ViewInputs::value(ViewInput input) const
         return workingDiffraction;
     case ViewInput::RootSumSquare:
         return rootSumSquare;
+    case ViewInput::CloseUpScale:
+        return closeUpScale;
+    case ViewInput::CloseUpCentre:
+        return closeUpCentre;
     }
     return 0;
 }
@@ -150,6 +154,12 @@ void ViewInputs::set(ViewInput input, double value)
         break;
     case ViewInput::RootSumSquare:
         rootSumSquare = value != 0;
+        break;
+    case ViewInput::CloseUpScale:
+        closeUpScale = value;
+        break;
+    case ViewInput::CloseUpCentre:
+        closeUpCentre = value;
         break;
     }
 }
@@ -306,11 +316,17 @@ void FormModel::preset(Field field, double value)
     store(field, held(field, value));
 }
 
-void FormModel::setDisplay(LengthUnit unit, bool toInfinity)
+void FormModel::setDisplay(LengthUnit unit, DistanceAxis distanceAxis, bool fromSensor)
 {
     chosenUnit = unit;
-    infinity = toInfinity;
+    axis = distanceAxis;
+    sensor = fromSensor;
     emit displayChosen();
+}
+
+DistanceOrigin FormModel::origin(int camera) const
+{
+    return {sensor, this->camera(camera).focalLength};
 }
 
 void FormModel::holdFloor()

@@ -3,6 +3,7 @@
 
 #include "fields.h"
 #include "optics/cameraoptics.h"
+#include "optics/distanceorigin.h"
 #include "optics/length.h"
 
 #include <QObject>
@@ -32,7 +33,7 @@ struct CameraInputs
     bool operator!=(const CameraInputs &other) const { return !(*this == other); }
 };
 
-// The chart's view as a file keeps it.
+// The chart's view.
 struct ViewInputs
 {
     double leftBorder = 1;
@@ -42,6 +43,8 @@ struct ViewInputs
     int blurScale = 10;
     bool workingDiffraction = false;
     bool rootSumSquare = false;
+    double closeUpScale = 10;
+    double closeUpCentre = 0;
 
     double value(ViewInput input) const;
     void set(ViewInput input, double value);
@@ -76,6 +79,10 @@ struct CameraResults
     double workingApature = 0;
     double subjectToSensor = 0;
 };
+
+// How the chart spaces distances: linearly from the left border, in
+// 1/distance from it to infinity, or around the focus plane close up.
+enum class DistanceAxis { Linear, ToInfinity, CloseUp };
 
 // The form's values and what follows from them, in one place: each camera's
 // inputs (a list, of which the window shows two), the chart's view, the unit
@@ -123,13 +130,18 @@ public:
     // earlier run: set before the first recalculation, without one.
     void preset(Field field, double value);
 
-    // How the values are shown: the unit of every distance, and whether the
-    // axis runs from the left border to infinity, where the distance scale
-    // and the origin do not apply. Views of the values, not values: no file
-    // keeps them and no step of the history.
+    // How the values are shown: the unit of every distance, the chart's
+    // distance axis (the distance scale and the origin apply only to the
+    // linear one), and whether distances read from the sensor plane rather
+    // than the lens. Views of the values, not values: no file keeps them and
+    // no step of the history.
     LengthUnit unit() const { return chosenUnit; }
-    bool toInfinity() const { return infinity; }
-    void setDisplay(LengthUnit unit, bool toInfinity);
+    DistanceAxis distanceAxis() const { return axis; }
+    bool toInfinity() const { return axis == DistanceAxis::ToInfinity; }
+    bool fromSensor() const { return sensor; }
+    void setDisplay(LengthUnit unit, DistanceAxis axis, bool fromSensor);
+    // Where a camera's distances are shown from.
+    DistanceOrigin origin(int camera) const;
 
     // The left border never lies nearer than twice a focal length, so that
     // no subject on the chart lies inside a lens; at each recalculation it
@@ -192,7 +204,8 @@ private:
     Inputs current;
     std::vector<CameraResults> derived;
     LengthUnit chosenUnit = LengthUnit::Metres;
-    bool infinity = false;
+    DistanceAxis axis = DistanceAxis::Linear;
+    bool sensor = false;
     bool floorHeld = false;
     int batches = 0;
     Work pending = Work::None;

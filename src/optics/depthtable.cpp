@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr std::size_t mostRows = 16;
 } // namespace
 
 DepthTable DepthTable::build(const CameraOptics &camera, bool withDiffraction, LengthUnit unit,
-                             double minimum, double maximum)
+                             double minimum, double maximum, DistanceOrigin origin)
 {
     DepthTable table;
     std::vector<double> stops;
@@ -42,13 +43,13 @@ DepthTable DepthTable::build(const CameraOptics &camera, bool withDiffraction, L
     if (own == table.apatures.end() || *own != camera.apature)
         table.apatures.insert(own, camera.apature);
 
-    const double from = 2 * camera.flength;
+    const double from = origin.fromLens(2 * camera.flength);
     double widest = from;
     for (const double apature : table.apatures) {
         const double focus = farLimitInfiniteFrom(camera.atApature(apature), withDiffraction);
         table.hyperfocals.push_back(focus);
-        if (focus > widest) // NaN where nothing is sharp: no row for it
-            widest = focus;
+        if (origin.fromLens(focus) > widest) // NaN where nothing is sharp: no row for it
+            widest = origin.fromLens(focus);
     }
     const double unitMm = Length::in(1, unit).millimetres();
     // 1, 2 and 5 times the powers of ten of the unit.
@@ -59,7 +60,7 @@ DepthTable DepthTable::build(const CameraOptics &camera, bool withDiffraction, L
             decade *= 10;
         if (round < from)
             continue;
-        table.focuses.push_back(round);
+        table.focuses.push_back(origin.focusAt(round, std::numeric_limits<double>::infinity()));
         if (round > widest)
             break;
     }

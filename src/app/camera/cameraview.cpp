@@ -99,7 +99,11 @@ CameraView::CameraView(const Ui_mainWin &ui, int camera, FormModel &values, Undo
                                 QColor(ChartPainter::cameraColours.at(std::size_t(index))).name()));
     connect(form.*controls.setViewCoc, &QPushButton::clicked, this,
             &CameraView::setCocFromViewDistance);
+    focusTip = (form.*controls.focus)->toolTip();
+    showOrigin();
     connect(&model, &FormModel::displayChosen, this, &CameraView::showUnit);
+    connect(&model, &FormModel::displayChosen, this, &CameraView::showOrigin);
+    connect(&model, &FormModel::recalculated, this, &CameraView::showOrigin);
     connect(&model, &FormModel::recalculated, this, &CameraView::showHyperfocal);
     connect(&model, &FormModel::recalculated, this, &CameraView::showMagnification);
 }
@@ -172,12 +176,44 @@ void CameraView::showUnit()
     (form.*controls.focus)->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
 }
 
+void CameraView::showOrigin()
+{
+    DecimalSpinBox *box = form.*controls.focus;
+    const DistanceOrigin origin = model.origin(index);
+    const double length = origin.sensor ? origin.flength : 0;
+    if (length == mappedLength)
+        return;
+    mappedLength = length;
+    if (!origin.sensor) {
+        box->setPrefix({});
+        box->setToolTip(focusTip);
+        box->setMapping({}, {});
+        return;
+    }
+    // ⊖ marks the sensor plane on a camera body.
+    box->setPrefix(QStringLiteral("⊖ "));
+    box->setToolTip(QCoreApplication::translate(
+        "mainWin",
+        "From the sensor plane (View > Distance Axis). Beyond 1:1 the same distance "
+        "gives two focuses: the box keeps to the side of 1:1 that the focus is on; "
+        "the magnification crosses it."));
+    const auto mm = [](double metres) {
+        return Length::metres(metres).millimetres();
+    };
+    const auto metres = [](double mm) {
+        return Length::millimetres(mm).metres();
+    };
+    box->setMapping(
+        [=](double focus) { return metres(origin.fromLens(mm(focus))); },
+        [=](double shown) { return metres(origin.focusAt(mm(shown), mm(box->value()))); });
+}
+
 void CameraView::showHyperfocal()
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const LengthUnit unit = model.unit();
-    const double focus = model.results(index).hyperfocalFocus;
+    const double focus = model.origin(index).fromLens(model.results(index).hyperfocalFocus);
     const double inUnit = Length::millimetres(focus).in(unit);
     QPushButton *button = form.*controls.hyperfocal;
     // Shorter than the caption's one decimal shows: in millimetres or inches.

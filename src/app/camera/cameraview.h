@@ -38,6 +38,8 @@ public:
 
 private:
     void showUnit();
+    // The focus box from the lens or the sensor plane, as chosen.
+    void showOrigin();
     void showHyperfocal();
     void showMagnification();
 
@@ -47,6 +49,8 @@ private:
     const CameraControls &controls;
     const Ui_mainWin &form;
     FieldBinder *binder;
+    double mappedLength = 0; // the focal length the focus box reads from the sensor with; 0: none
+    QString focusTip;        // the focus box's own
 };
 
 #endif // CAMERAVIEW_H

@@ -1,6 +1,7 @@
 #include "decimalspinbox.h"
 
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -24,10 +25,36 @@ void DecimalSpinBox::setCloseDecimals(int decimals)
     close = decimals;
 }
 
-int DecimalSpinBox::shownDecimals(double value) const
+void DecimalSpinBox::setMapping(std::function<double(double)> shownFrom,
+                                std::function<double(double)> valueFrom)
+{
+    toShown = std::move(shownFrom);
+    fromShown = std::move(valueFrom);
+    // Shows the value anew.
+    const QSignalBlocker quiet(this);
+    setValue(value());
+}
+
+double DecimalSpinBox::shownOf(double value) const
+{
+    return (toShown ? toShown(value) : value) * factor;
+}
+
+double DecimalSpinBox::valueOf(double inUnit) const
+{
+    const double value = inUnit / factor;
+    return fromShown ? fromShown(value) : value;
+}
+
+int DecimalSpinBox::decimalsOfShown(double inUnit) const
 {
     const int far = shown < 0 ? decimals() : shown;
-    return close > far && std::abs(value * factor) < 1 ? close : far;
+    return close > far && std::abs(inUnit) < 1 ? close : far;
+}
+
+int DecimalSpinBox::shownDecimals(double value) const
+{
+    return decimalsOfShown(shownOf(value));
 }
 
 double DecimalSpinBox::shownScale(double value) const
@@ -38,8 +65,8 @@ double DecimalSpinBox::shownScale(double value) const
 double DecimalSpinBox::shownValue(double value, bool roundUp) const
 {
     const double scale = shownScale(value);
-    const double inUnit = value * factor * scale;
-    return (roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale / factor;
+    const double inUnit = shownOf(value) * scale;
+    return valueOf((roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale);
 }
 
 void DecimalSpinBox::setShownValue(double value, bool roundUp)
@@ -59,8 +86,8 @@ void DecimalSpinBox::stepBy(int steps)
     // Qt adds the step unrounded, so 4.00 up and down again would hold
     // 3.9999999999999996; rounding to the decimals shown keeps what is shown.
     const double scale = shownScale(value());
-    const double stepped = std::round(value() * factor * scale) / scale + steps * singleStep();
-    setValue(std::round(stepped * scale) / scale / factor);
+    const double stepped = std::round(shownOf(value()) * scale) / scale + steps * singleStep();
+    setValue(valueOf(std::round(stepped * scale) / scale));
     selectAll();
 }
 
@@ -70,7 +97,7 @@ QString DecimalSpinBox::textFromValue(double value) const
         return QDoubleSpinBox::textFromValue(value);
     QLocale numbers = locale();
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
-    return numbers.toString(value * factor, 'f', shownDecimals(value));
+    return numbers.toString(shownOf(value), 'f', shownDecimals(value));
 }
 
 double DecimalSpinBox::valueFromText(const QString &text) const
@@ -79,7 +106,7 @@ double DecimalSpinBox::valueFromText(const QString &text) const
         return QDoubleSpinBox::valueFromText(text);
     // To the decimals held, so that 10.01 ft is held, and saved, as 3.051048 m.
     const double scale = std::pow(10.0, decimals());
-    return inRange(std::round(locale().toDouble(number(text)) / factor * scale) / scale);
+    return inRange(std::round(valueOf(locale().toDouble(number(text))) * scale) / scale);
 }
 
 QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
@@ -93,9 +120,9 @@ QValidator::State DecimalSpinBox::validate(QString &text, int &pos) const
     bool ok = false;
     const double inUnit = locale().toDouble(typed, &ok);
     if (!ok || typed.contains(locale().groupSeparator())
-        || (point >= 0 && typed.size() - point - 1 > shownDecimals(inUnit / factor)))
+        || (point >= 0 && typed.size() - point - 1 > decimalsOfShown(inUnit)))
         return QValidator::Invalid;
-    const double held = inRange(inUnit / factor);
+    const double held = inRange(valueOf(inUnit));
     return held < minimum() || held > maximum() ? QValidator::Intermediate : QValidator::Acceptable;
 }
 

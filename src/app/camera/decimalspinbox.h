@@ -3,6 +3,8 @@
 
 #include <QDoubleSpinBox>
 
+#include <functional>
+
 // The form's number box: it holds exactly what it shows, also after a step,
 // and takes a typed '.' or ',' as its decimal point, never as a thousands
 // separator. A distance box may show its value in another unit.
@@ -36,6 +38,10 @@ public:
     void setDisplayUnit(double factor, const QString &suffix);
     // Below one unit, at close range, the box shows these decimals, where more.
     void setCloseDecimals(int decimals);
+    // Shows another quantity that the value gives, in the value's own unit
+    // before the display unit's factor, and takes what is typed back through
+    // the inverse; empty functions show the value itself.
+    void setMapping(std::function<double(double)> toShown, std::function<double(double)> fromShown);
 
     void stepBy(int steps) override;
     QString textFromValue(double value) const override;
@@ -49,6 +55,10 @@ private:
     // 10 to the power of the decimals shown for a value held, in the shown unit.
     double shownScale(double value) const;
     int shownDecimals(double value) const;
+    // A value held as the box shows its number, and back.
+    double shownOf(double value) const;
+    double valueOf(double shown) const;
+    int decimalsOfShown(double shown) const;
     // The held value, or the bound that it reads as.
     double inRange(double held) const;
     // The number in the text, without prefix and suffix.
@@ -57,6 +67,8 @@ private:
     double factor = 1;
     int shown = -1; // decimals shown, once a display unit is set
     int close = 0;  // decimals shown below one unit, where more
+    std::function<double(double)> toShown;
+    std::function<double(double)> fromShown;
 };
 
 #endif // DECIMALSPINBOX_H

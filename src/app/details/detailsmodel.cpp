@@ -117,7 +117,8 @@ QString DetailsModel::cell(const Camera &camera, int row) const
     const CameraResults &results = camera.results;
     const CameraSetup &setup = results.setup;
     const CameraOptics &optics = setup.optics;
-    const DepthOfField &limits = results.depth;
+    // The depth's lengths are the same from either origin.
+    const DepthOfField limits = camera.origin.fromLens(results.depth, optics.fdist);
     if (row <= Behind && limits.state != DepthOfField::Sharp) {
         if (row != NearLimit)
             return nothing;
@@ -135,15 +136,15 @@ QString DetailsModel::cell(const Camera &camera, int row) const
     case TotalDepth:
         return Readout::length(limits.farLimit - limits.nearLimit, locale, unit);
     case InFront:
-        return Readout::length(optics.fdist - limits.nearLimit, locale, unit);
+        return Readout::length(optics.fdist - results.depth.nearLimit, locale, unit);
     case Behind:
-        return Readout::length(limits.farLimit - optics.fdist, locale, unit);
+        return Readout::length(results.depth.farLimit - optics.fdist, locale, unit);
     case Hyperfocal:
-        return Readout::limit(optics.hyperfocal(), locale, unit);
+        return Readout::limit(camera.origin.fromLens(optics.hyperfocal()), locale, unit);
     case InfiniteFrom:
         return std::isnan(results.infiniteFrom)
             ? nothing
-            : Readout::limit(results.infiniteFrom, locale, unit);
+            : Readout::limit(camera.origin.fromLens(results.infiniteFrom), locale, unit);
     case BlurInCoc:
         return number(blur / optics.coc, 1, QString());
     case BlurInMm:

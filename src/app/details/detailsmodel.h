@@ -20,6 +20,7 @@ public:
     {
         int number; // 1 or 2
         CameraResults results;
+        DistanceOrigin origin; // of its distances
     };
 
     using QAbstractTableModel::QAbstractTableModel;

@@ -93,7 +93,7 @@ void DetailsPanel::follow()
         if (!values.camera(k).shown)
             continue;
         const CameraSetup &setup = values.results(k).setup;
-        columns.append({k + 1, values.results(k)});
+        columns.append({k + 1, values.results(k), values.origin(k)});
         if (const QString said = Readout::discNotice(k, setup.optics, setup.diffraction, QLocale());
             !said.isEmpty())
             notices << said.toHtmlEscaped();

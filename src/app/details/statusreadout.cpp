@@ -3,6 +3,7 @@
 #include "chart/chartpainter.h"
 #include "chart/graph.h"
 #include "chart/scene.h"
+#include "optics/distanceorigin.h"
 #include "text/readout.h"
 
 #include <QLabel>
@@ -45,10 +46,13 @@ void StatusReadout::showDepthOfField()
     const Scene input = chart->input();
     for (std::size_t k = 0; k < labels.size(); ++k) {
         labels[k]->setVisible(input.shown[k]);
-        if (input.shown[k])
-            labels[k]->setText(
-                Readout::depthOfField(int(k), depthOfField(input.cameras[k], input.diffraction[k]),
-                                      QLocale(), input.axis.unit));
+        if (!input.shown[k])
+            continue;
+        const CameraOptics &camera = input.cameras[k];
+        const DistanceOrigin origin{input.axis.fromSensor, camera.flength};
+        labels[k]->setText(Readout::depthOfField(
+            int(k), origin.fromLens(depthOfField(camera, input.diffraction[k]), camera.fdist),
+            QLocale(), input.axis.unit));
     }
 }
 

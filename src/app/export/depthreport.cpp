@@ -40,7 +40,10 @@ QString describe(const Camera &camera, LengthUnit unit)
 {
     const QLocale locale;
     const CameraOptics &optics = camera.setup.optics;
-    return tr("Focal length %1 mm, CoC %2 mm, crop factor %3, %4, distances in %5")
+    return (camera.origin.sensor
+                ? tr("Focal length %1 mm, CoC %2 mm, crop factor %3, %4, distances in %5 from "
+                     "the sensor plane")
+                : tr("Focal length %1 mm, CoC %2 mm, crop factor %3, %4, distances in %5"))
         .arg(locale.toString(optics.flength, 'f', 2), locale.toString(optics.coc, 'f', 4),
              locale.toString(camera.setup.cropFactor, 'f', 1),
              camera.setup.diffraction ? tr("with diffraction") : tr("without diffraction"),
@@ -60,7 +63,7 @@ QString limits(const DepthOfField &depth, LengthUnit unit, const QString &betwee
 DepthTable tableOf(const Camera &camera, LengthUnit unit)
 {
     return DepthTable::build(camera.setup.optics, camera.setup.diffraction, unit, camera.minimum,
-                             camera.maximum);
+                             camera.maximum, camera.origin);
 }
 
 // A CSV field, quoted where it holds a comma or a quote.
@@ -100,6 +103,7 @@ QStringList tables(const std::vector<Camera> &cameras, LengthUnit unit, const QS
     const QLocale locale;
     for (const Camera &camera : cameras) {
         const DepthTable table = tableOf(camera, unit);
+        const DistanceOrigin &origin = camera.origin;
         QString html = QStringLiteral("<h3>%1</h3><p>%2</p>")
                            .arg(tr("Depth of field: Camera %1").arg(camera.index + 1),
                                 describe(camera, unit).toHtmlEscaped());
@@ -115,15 +119,16 @@ QStringList tables(const std::vector<Camera> &cameras, LengthUnit unit, const QS
         for (std::size_t row = 0; row < table.rows(); ++row) {
             html += QStringLiteral("<tr><th>%1</th>")
                         .arg(row == 0 ? tr("Hyperfocal")
-                                      : Readout::limit(table.focusAt(row, 0), locale, unit));
+                                      : Readout::limit(origin.fromLens(table.focusAt(row, 0)),
+                                                       locale, unit));
             for (std::size_t column = 0; column < table.apatures.size(); ++column) {
-                const DepthOfField depth
-                    = table.cell(camera.setup.optics, camera.setup.diffraction, row, column);
+                const double focus = table.focusAt(row, column);
+                const DepthOfField depth = origin.fromLens(
+                    table.cell(camera.setup.optics, camera.setup.diffraction, row, column), focus);
                 // No hyperfocal distance where nothing is sharp at the stop.
-                const double hyperfocal = table.focusAt(0, column);
-                html += row == 0 && !std::isnan(hyperfocal)
+                html += row == 0 && !std::isnan(focus)
                     ? QStringLiteral("<td>H %1<br>%2</td>")
-                          .arg(Readout::limit(hyperfocal, locale, unit),
+                          .arg(Readout::limit(origin.fromLens(focus), locale, unit),
                                limits(depth, unit, QStringLiteral(" – ")))
                     : QStringLiteral("<td>%1</td>")
                           .arg(limits(depth, unit, QStringLiteral(" –<br>")));
@@ -141,6 +146,7 @@ QByteArray tablesCsv(const std::vector<Camera> &cameras, LengthUnit unit)
     const QString symbol = QLatin1String(Length::symbolOf(unit));
     for (const Camera &camera : cameras) {
         const DepthTable table = tableOf(camera, unit);
+        const DistanceOrigin &origin = camera.origin;
         if (!lines.isEmpty())
             lines << QString();
         lines << field(tr("Depth of field: Camera %1").arg(camera.index + 1) + QStringLiteral(": ")
@@ -154,14 +160,15 @@ QByteArray tablesCsv(const std::vector<Camera> &cameras, LengthUnit unit)
         lines << header.join(QLatin1Char(','));
         QStringList hyperfocal{tr("Hyperfocal distance")};
         for (std::size_t column = 0; column < table.apatures.size(); ++column)
-            hyperfocal << number(table.hyperfocals[column], unit) << QString();
+            hyperfocal << number(origin.fromLens(table.hyperfocals[column]), unit) << QString();
         lines << hyperfocal.join(QLatin1Char(','));
         for (std::size_t row = 0; row < table.rows(); ++row) {
             QStringList cells{row == 0 ? tr("At the hyperfocal distance")
-                                       : number(table.focusAt(row, 0), unit)};
+                                       : number(origin.fromLens(table.focusAt(row, 0)), unit)};
             for (std::size_t column = 0; column < table.apatures.size(); ++column) {
-                const DepthOfField depth
-                    = table.cell(camera.setup.optics, camera.setup.diffraction, row, column);
+                const DepthOfField depth = origin.fromLens(
+                    table.cell(camera.setup.optics, camera.setup.diffraction, row, column),
+                    table.focusAt(row, column));
                 const bool sharp = depth.state == DepthOfField::Sharp;
                 const double apart = depth.farLimit - depth.nearLimit;
                 cells << (sharp ? number(depth.nearLimit, unit, apart) : QString())
@@ -185,7 +192,7 @@ QStringList cards(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit
         if (!card.shots.empty()) {
             // As the Plan lists them.
             ShotModel shots;
-            shots.setShots(card.shots, unit);
+            shots.setShots(card.shots, unit, card.origin);
             html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">");
             for (int row = -1; row < shots.rowCount(); ++row) {
                 html += QStringLiteral("<tr>");
@@ -224,12 +231,13 @@ QByteArray cardsCsv(const std::vector<std::pair<int, ShotCard>> &cards, LengthUn
                           tr("Near [%1]").arg(symbol), tr("Far [%1]").arg(symbol));
         for (std::size_t k = 0; k < card.shots.size(); ++k) {
             const Planning::Shot &shot = card.shots[k];
+            const auto from = [&](double mm) {
+                return number(card.origin.fromLens(mm, shot.focus - shot.rail), unit, apart(shot));
+            };
             lines << QStringLiteral("%1,%2,%3,%4")
                          .arg(k + 1)
-                         .arg(rail ? decimal(shot.rail, step)
-                                   : number(shot.focus, unit, apart(shot)),
-                              number(shot.nearLimit, unit, apart(shot)),
-                              number(shot.farLimit, unit, apart(shot)));
+                         .arg(rail ? decimal(shot.rail, step) : from(shot.focus),
+                              from(shot.nearLimit), from(shot.farLimit));
         }
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();

@@ -2,6 +2,7 @@
 #define DEPTHREPORT_H
 
 #include "optics/cameraoptics.h"
+#include "optics/distanceorigin.h"
 #include "optics/length.h"
 #include "plan/planform.h"
 
@@ -25,6 +26,7 @@ struct Camera
     CameraSetup setup;
     double minimum; // the f-number box's range
     double maximum;
+    DistanceOrigin origin; // of the distances shown
 };
 
 // A section each: a camera's table or a camera's card.

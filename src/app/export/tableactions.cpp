@@ -65,8 +65,8 @@ std::vector<DepthReport::Camera> TableActions::cameras() const
     for (int k = 0; k < model.cameraCount(); ++k) {
         const Field apature(k, CameraInput::Apature);
         if (model.camera(k).shown)
-            shown.push_back(
-                {k, model.results(k).setup, model.minimum(apature), model.maximum(apature)});
+            shown.push_back({k, model.results(k).setup, model.minimum(apature),
+                             model.maximum(apature), model.origin(k)});
     }
     return shown;
 }

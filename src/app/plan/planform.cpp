@@ -29,6 +29,7 @@ DecimalSpinBox *distanceBox(QWidget *parent, const QString &name, double metres)
     auto *box = new DecimalSpinBox(parent);
     box->setObjectName(name);
     box->setDecimals(2);
+    box->setCloseDecimals(specOf(Field(0, CameraInput::Focus)).closeDecimals);
     box->setRange(0.01, 99999);
     box->setSingleStep(0.1);
     box->setValue(metres);
@@ -164,10 +165,34 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     connect(applyButton, &QPushButton::clicked, this, &PlanForm::apply);
 }
 
-Planning::Range PlanForm::range() const
+Planning::Range PlanForm::typed() const
 {
     return {Length::metres(nearBox->value()).millimetres(),
             toInfinity->isChecked() ? qInf() : Length::metres(farBox->value()).millimetres()};
+}
+
+Planning::Range PlanForm::range() const
+{
+    const Planning::Range wanted = typed();
+    const DistanceOrigin origin = model.origin(index);
+    if (!origin.sensor)
+        return wanted;
+    // From the sensor, the range lies as far from the lens as the focus that
+    // the plan is to find leaves it: found in turns from the camera's own
+    // focus, each moving by less than the one before it short of 1:1.
+    const CameraOptics &optics = model.results(index).setup.optics;
+    double focus = optics.fdist;
+    Planning::Range lens = wanted;
+    for (int turn = 0; turn < 20; ++turn) {
+        lens = {origin.toLens(wanted.nearLimit, focus), origin.toLens(wanted.farLimit, focus)};
+        if (!lens.isValidFor(optics.flength))
+            break;
+        const double next = Planning::bestFocus(lens, optics.flength, optics.pupil);
+        if (std::abs(next - focus) < 1e-9 * focus)
+            break;
+        focus = next;
+    }
+    return lens;
 }
 
 void PlanForm::remember()
@@ -200,6 +225,11 @@ void PlanForm::follow()
         for (DecimalSpinBox *box : {nearBox, farBox})
             box->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
     }
+    if (const bool fromSensor = model.fromSensor(); fromSensor != shownFromSensor) {
+        shownFromSensor = fromSensor;
+        for (DecimalSpinBox *box : {nearBox, farBox})
+            box->setPrefix(fromSensor ? QStringLiteral("⊖ ") : QString());
+    }
     current = {};
     current.range = range();
     current.limit = limitBox->value();
@@ -216,7 +246,7 @@ PlanMarks PlanForm::marks() const
 
 ShotCard PlanForm::card() const
 {
-    return {stretch, answer->text(), stackAnswer->text(), current.shots};
+    return {stretch, answer->text(), stackAnswer->text(), current.shots, model.origin(index)};
 }
 
 bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
@@ -231,8 +261,9 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
                             .arg(Readout::length(setup.optics.flength, locale, unit)));
         return false;
     }
-    stretch = tr("%1 – %2").arg(Readout::length(wanted.nearLimit, locale, unit),
-                                Readout::length(wanted.farLimit, locale, unit));
+    const Planning::Range asTyped = typed();
+    stretch = tr("%1 – %2").arg(Readout::length(asTyped.nearLimit, locale, unit),
+                                Readout::length(asTyped.farLimit, locale, unit));
     // The best focus as the focus box will hold it, at most its farthest,
     // and the f-numbers there.
     const Field focus(index, CameraInput::Focus);
@@ -335,7 +366,7 @@ void PlanForm::planStack(const CameraSetup &setup, LengthUnit unit)
         break;
     }
     current.shots = stack.shots;
-    shots->setShots(stack.shots, unit);
+    shots->setShots(stack.shots, unit, model.origin(index));
     shotTable->setVisible(!stack.shots.empty());
 }
 

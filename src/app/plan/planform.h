@@ -2,6 +2,7 @@
 #define PLANFORM_H
 
 #include "chart/scene.h"
+#include "optics/distanceorigin.h"
 #include "optics/length.h"
 
 #include <QGroupBox>
@@ -22,13 +23,6 @@ class QTableView;
 class ShotModel;
 class UndoHistory;
 
-// One camera's plan: what should be sharp (near to far, far perhaps
-// infinite) within a blur limit, answered with the focus and f-numbers
-// that keep it so, rounded as the camera's boxes show them, and with the
-// focus stack that keeps it so at the camera's own f-number, by refocusing
-// or on a rail, the camera moving and its magnification staying. Apply sets
-// the planned focus and f-number, one step of the history. The inputs are
-// remembered between runs.
 // What a plan tells, for a shot card: the range, the answers, the shots.
 struct ShotCard
 {
@@ -36,8 +30,17 @@ struct ShotCard
     QString plan;
     QString stack;
     std::vector<Planning::Shot> shots;
+    DistanceOrigin origin; // of the distances shown
 };
 
+// One camera's plan: what should be sharp (near to far, far perhaps
+// infinite) within a blur limit, from the lens or the sensor plane as the
+// distances are shown, answered with the focus and f-numbers
+// that keep it so, rounded as the camera's boxes show them, and with the
+// focus stack that keeps it so at the camera's own f-number, by refocusing
+// or on a rail, the camera moving and its magnification staying. Apply sets
+// the planned focus and f-number, one step of the history. The inputs are
+// remembered between runs.
 class PlanForm : public QGroupBox
 {
     Q_OBJECT
@@ -59,6 +62,9 @@ signals:
     void changed();
 
 private:
+    // As typed, from the origin, mm.
+    Planning::Range typed() const;
+    // From the lens.
     Planning::Range range() const;
     void remember();
     void apply();
@@ -90,6 +96,7 @@ private:
     ShotModel *shots;
     QTableView *shotTable;
     std::optional<LengthUnit> shownUnit; // of the distance boxes
+    bool shownFromSensor = false;
     PlanMarks current;
     QString stretch;         // the range as the answer names it
     double plannedFocus = 0; // metres, as the focus box will hold it

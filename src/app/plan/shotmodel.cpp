@@ -11,17 +11,20 @@ namespace {
 enum Column { Number, Focus, Near, Far, Columns };
 }
 
-void ShotModel::setShots(const std::vector<Planning::Shot> &stack, LengthUnit shown)
+void ShotModel::setShots(const std::vector<Planning::Shot> &stack, LengthUnit shown,
+                         DistanceOrigin from)
 {
     const auto same = [](const Planning::Shot &a, const Planning::Shot &b) {
         return a.focus == b.focus && a.nearLimit == b.nearLimit && a.farLimit == b.farLimit
             && a.rail == b.rail;
     };
-    if (shown == unit && std::equal(stack.begin(), stack.end(), shots.begin(), shots.end(), same))
+    if (shown == unit && from.sensor == origin.sensor && from.flength == origin.flength
+        && std::equal(stack.begin(), stack.end(), shots.begin(), shots.end(), same))
         return;
     beginResetModel();
     shots = stack;
     unit = shown;
+    origin = from;
     endResetModel();
 }
 
@@ -47,7 +50,8 @@ QVariant ShotModel::data(const QModelIndex &index, int role) const
     // Three significant digits at least, and close up as many as tell the
     // shot's focus and limits apart.
     const auto distance = [this, &shot](double mm) {
-        return Readout::length(mm, QLocale(), unit, (shot.farLimit - shot.nearLimit) / 2);
+        return Readout::length(origin.fromLens(mm, shot.focus - shot.rail), QLocale(), unit,
+                               (shot.farLimit - shot.nearLimit) / 2);
     };
     switch (index.column()) {
     case Number:

@@ -1,6 +1,7 @@
 #ifndef SHOTMODEL_H
 #define SHOTMODEL_H
 
+#include "optics/distanceorigin.h"
 #include "optics/length.h"
 #include "optics/planning.h"
 
@@ -8,7 +9,8 @@
 
 // A focus stack's shots, far to near: number, focus and the near and far
 // limit of each, in the chosen unit; on a rail, near to far, the rail's
-// setting in place of the focus.
+// setting in place of the focus; distances from the origin, each shot's
+// from where its lens stands.
 class ShotModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -16,7 +18,8 @@ class ShotModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setShots(const std::vector<Planning::Shot> &shots, LengthUnit unit);
+    void setShots(const std::vector<Planning::Shot> &shots, LengthUnit unit,
+                  DistanceOrigin origin = {});
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -32,6 +35,7 @@ private:
 
     std::vector<Planning::Shot> shots;
     LengthUnit unit = LengthUnit::Metres;
+    DistanceOrigin origin;
 };
 
 #endif // SHOTMODEL_H

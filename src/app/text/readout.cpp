@@ -134,16 +134,24 @@ QString atColumn(const Scene &input, int column, const QLocale &locale, bool col
 {
     const ChartGeometry::Axis &axis = input.axis;
     const double distance = axis.distanceAt(column);
-    const QString text = std::isinf(distance)
-        ? QStringLiteral("∞")
-        : locale.toString(Length::millimetres(distance).in(axis.unit), 'f', 2)
+    QString text;
+    if (std::isinf(distance))
+        text = QStringLiteral("∞");
+    else if (axis.mode == ChartGeometry::AxisMode::CloseUp)
+        // Signed, as the close-up axis counts from the focus, and in its
+        // metric ticks' units, a column apart.
+        text = QCoreApplication::translate("mainWin", "%1 from the focus")
+                   .arg((distance > 0 ? QStringLiteral("+") : QString())
+                        + length(distance, locale, LengthUnit::Metres, axis.xs));
+    else
+        text = locale.toString(Length::millimetres(distance).in(axis.unit), 'f', 2)
             + Length::suffixOf(axis.unit);
     QStringList blur;
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
             continue;
         const CameraOptics &camera = input.cameras[k];
-        const double x = axis.sampleAt(camera.focusDistance(), column);
+        const double x = axis.sampleAt(camera, column);
         const double u = camera.relativeBlur(x, input.diffraction[k]);
         // A subject there has no real image, so no blur to state.
         const QString part = x <= camera.flength

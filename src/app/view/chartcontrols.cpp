@@ -5,6 +5,7 @@
 #include "model/formmodel.h"
 #include "ui_mainwin.h"
 
+#include <QLocale>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -38,19 +39,33 @@ void ChartControls::setBorderFromBar()
 
 void ChartControls::showDisplay()
 {
-    const bool infinity = model.toInfinity();
-    form.qxscale->setEnabled(!infinity);
+    const DistanceAxis axis = model.distanceAxis();
+    const bool linear = axis == DistanceAxis::Linear;
+    const bool closeUp = axis == DistanceAxis::CloseUp;
+    form.qxscale->setEnabled(linear);
     form.qxscale->setToolTip(
-        infinity ? QCoreApplication::translate("mainWin",
-                                               "Not used on the axis to infinity, which spaces "
-                                               "distances by 1/distance (View > Distance Axis).")
-                 : scaleTip);
-    const QString fromCamera = QCoreApplication::translate(
-        "mainWin", "The axis to infinity measures from the camera (View > Distance Axis).");
-    form.distanceCam->setEnabled(!infinity);
-    form.distanceCam->setToolTip(infinity ? fromCamera : cameraTip);
-    form.distanceFP->setEnabled(!infinity);
-    form.distanceFP->setToolTip(infinity ? fromCamera : focusPlaneTip);
+        linear ? scaleTip
+            : closeUp
+            ? QCoreApplication::translate(
+                "mainWin",
+                "Close up the mouse wheel scales the axis, from a tenth of a micrometre to a "
+                "millimetre per pixel (View > Distance Axis).")
+            : QCoreApplication::translate("mainWin",
+                                          "Not used on the axis to infinity, which spaces "
+                                          "distances by 1/distance (View > Distance Axis)."));
+    const QString origin = closeUp
+        ? QCoreApplication::translate(
+            "mainWin", "The close-up axis measures from the focus plane (View > Distance Axis).")
+        : QCoreApplication::translate(
+            "mainWin", "The axis to infinity measures from the camera (View > Distance Axis).");
+    form.distanceCam->setEnabled(linear);
+    form.distanceCam->setToolTip(linear ? cameraTip : origin);
+    form.distanceFP->setEnabled(linear);
+    form.distanceFP->setToolTip(linear ? focusPlaneTip : origin);
+    // Close up the axis is centred on the focus plane: no border.
+    form.DSB_leftBorder->setEnabled(!closeUp);
+    form.SB_leftBorder->setEnabled(!closeUp);
+    showResults();
 
     const LengthUnit unit = model.unit();
     form.DSB_leftBorder->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
@@ -63,7 +78,11 @@ void ChartControls::showResults()
 {
     // The lenses of this recalculation set the border's floor.
     binder->show(ViewInput::LeftBorder);
-    form.qxscaled->setNum(model.view().distanceScale);
+    if (model.distanceAxis() == DistanceAxis::CloseUp)
+        form.qxscaled->setText(QCoreApplication::translate("mainWin", "%1 µm")
+                                   .arg(QLocale().toString(model.view().closeUpScale, 'g', 3)));
+    else
+        form.qxscaled->setNum(model.view().distanceScale);
     form.qyscaled->setNum(model.view().blurScale);
     // Follows the border without writing back to it.
     const QSignalBlocker quiet(form.SB_leftBorder);

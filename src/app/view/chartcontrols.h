@@ -13,8 +13,9 @@ class Ui_mainWin;
 // the left border in the chosen unit, with the floor that the lenses give
 // it, and the scroll bar that moves it in whole units and follows it; the
 // distance origin; the two scales with their numbers. On the axis to
-// infinity the distance scale and the origin do not apply: they are
-// disabled, and their tooltips say why.
+// infinity the distance scale and the origin do not apply, close up nor
+// does the border: they are disabled, and their tooltips say why; close
+// up the distance scale's number is the close-up axis's.
 class ChartControls : public QObject
 {
     Q_OBJECT

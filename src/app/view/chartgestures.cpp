@@ -7,6 +7,7 @@
 #include "optics/length.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,17 @@ ChartGestures::ChartGestures(graph *shown, FormModel &values, UndoHistory &steps
     connect(chart, &graph::wheeled, this, &ChartGestures::zoom);
     connect(chart, &graph::dragged, this, &ChartGestures::pan);
     connect(chart, &graph::doubleClicked, this, &ChartGestures::focus);
+    chart->installEventFilter(this);
+}
+
+bool ChartGestures::eventFilter(QObject *watched, QEvent *event)
+{
+    // Remembered, the close-up axis shows the depth of field from the start.
+    if (event->type() == QEvent::Show) {
+        chart->removeEventFilter(this);
+        refit();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ChartGestures::zoom(int column, int notches)
@@ -33,6 +45,16 @@ void ChartGestures::zoom(int column, int notches)
     // Beyond either end of the ranges long before this; a wild wheel stays finite.
     const int steps = std::clamp(notches, -50, 50);
     const ChartGeometry::Axis axis = chart->input().axis;
+    if (axis.mode == ChartGeometry::AxisMode::CloseUp) {
+        // Continuous, a quarter more or less per notch; the distance under
+        // the pointer stays put.
+        const Field scale = ViewInput::CloseUpScale;
+        const double zoomed = std::clamp(model.view().closeUpScale * std::pow(1.25, -steps),
+                                         model.minimum(scale), model.maximum(scale));
+        const double middle = (axis.columns - 1) / 2.0;
+        setCloseUp(zoomed, axis.distanceAt(column) * 1000 - (column - middle) * zoomed);
+        return;
+    }
     if (axis.mode == ChartGeometry::AxisMode::ToInfinity) {
         // Distances on this axis grow with the border alone: a quarter
         // farther out or nearer per notch, from at least a centimetre.
@@ -56,7 +78,47 @@ void ChartGestures::pan(int from, int to)
     const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Move the Chart"),
                                  Panning);
     const ChartGeometry::Axis axis = chart->input().axis;
-    setAxis(model.view().distanceScale, axis.borderFor(axis.distanceAt(from), to));
+    if (axis.mode == ChartGeometry::AxisMode::CloseUp)
+        setCloseUp(model.view().closeUpScale,
+                   model.view().closeUpCentre + (from - to) * model.view().closeUpScale);
+    else
+        setAxis(model.view().distanceScale, axis.borderFor(axis.distanceAt(from), to));
+}
+
+void ChartGestures::fitCloseUp()
+{
+    const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Close-Up Axis"));
+    fit();
+}
+
+void ChartGestures::refit()
+{
+    if (model.distanceAxis() == DistanceAxis::CloseUp)
+        fit();
+}
+
+void ChartGestures::fit()
+{
+    double deepest = 0;
+    for (int k = 0; k < model.cameraCount(); ++k) {
+        const DepthOfField &depth = model.results(k).depth;
+        if (model.camera(k).shown && depth.state == DepthOfField::Sharp)
+            deepest = std::max(deepest, depth.farLimit - depth.nearLimit);
+    }
+    const int columns = chart->input().axis.columns;
+    const Field scale = ViewInput::CloseUpScale;
+    // Nothing sharp, or no plot yet: the scale as it is.
+    const double fitted = deepest > 0 && columns > 1
+        ? std::clamp(deepest * 1000 / (columns / 2.0), model.minimum(scale), model.maximum(scale))
+        : model.view().closeUpScale;
+    setCloseUp(model.shown(scale, fitted), 0);
+}
+
+void ChartGestures::setCloseUp(double scale, double centre)
+{
+    const FormModel::Batch once(model);
+    model.set(ViewInput::CloseUpScale, scale);
+    model.set(ViewInput::CloseUpCentre, centre);
 }
 
 void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
@@ -65,8 +127,7 @@ void ChartGestures::focus(int column, Qt::KeyboardModifiers modifiers)
                                  QCoreApplication::translate("mainWin", "Focus by Double-Click"));
     const bool second = modifiers & Qt::ShiftModifier;
     const Scene input = chart->input();
-    const double distance
-        = input.axis.sampleAt(input.cameras[second ? 1 : 0].focusDistance(), column);
+    const double distance = input.axis.sampleAt(input.cameras[second ? 1 : 0], column);
     if (std::isfinite(distance))
         model.setShown(Field(second ? 1 : 0, CameraInput::Focus),
                        Length::millimetres(distance).metres());

@@ -10,6 +10,9 @@
 namespace {
 const QString axisKey = QStringLiteral("view/distanceAxis");
 const QString unitsKey = QStringLiteral("view/units");
+const QString sensorKey = QStringLiteral("view/fromSensor");
+const QString infinityName = QStringLiteral("infinity");
+const QString closeUpName = QStringLiteral("closeUp");
 } // namespace
 
 ViewOptions::ViewOptions(const Ui_mainWin &ui, FormModel &values)
@@ -17,34 +20,51 @@ ViewOptions::ViewOptions(const Ui_mainWin &ui, FormModel &values)
     , form(ui)
     , model(values)
 {
-    for (const auto &[first, second] : {std::pair{form.actionAxisLinear, form.actionAxisToInfinity},
-                                        {form.actionUnitsMetres, form.actionUnitsFeet}}) {
+    for (const auto &choices :
+         {QList{form.actionAxisLinear, form.actionAxisToInfinity, form.actionAxisCloseUp},
+          {form.actionUnitsMetres, form.actionUnitsFeet}}) {
         auto *group = new QActionGroup(this);
-        group->addAction(first);
-        group->addAction(second);
+        for (QAction *choice : choices)
+            group->addAction(choice);
     }
     const QSettings settings;
     const bool imperial = QLocale().measurementSystem() != QLocale::MetricSystem;
-    (settings.value(axisKey).toString() == QLatin1String("infinity") ? form.actionAxisToInfinity
-                                                                     : form.actionAxisLinear)
+    const QString axis = settings.value(axisKey).toString();
+    (axis == infinityName      ? form.actionAxisToInfinity
+         : axis == closeUpName ? form.actionAxisCloseUp
+                               : form.actionAxisLinear)
         ->setChecked(true);
+    form.actionFromSensor->setChecked(settings.value(sensorKey, false).toBool());
     const QString units = settings.value(unitsKey).toString();
     (units == QLatin1String("feet") || (units.isEmpty() && imperial) ? form.actionUnitsFeet
                                                                      : form.actionUnitsMetres)
         ->setChecked(true);
-    model.setDisplay(form.actionUnitsFeet->isChecked() ? LengthUnit::Feet : LengthUnit::Metres,
-                     form.actionAxisToInfinity->isChecked());
-    for (QAction *action : {form.actionAxisLinear, form.actionAxisToInfinity,
-                            form.actionUnitsMetres, form.actionUnitsFeet})
+    show();
+    for (QAction *action :
+         {form.actionAxisLinear, form.actionAxisToInfinity, form.actionAxisCloseUp,
+          form.actionUnitsMetres, form.actionUnitsFeet, form.actionFromSensor})
         connect(action, &QAction::triggered, this, &ViewOptions::choose);
+}
+
+void ViewOptions::show()
+{
+    const DistanceAxis axis = form.actionAxisToInfinity->isChecked() ? DistanceAxis::ToInfinity
+        : form.actionAxisCloseUp->isChecked()                        ? DistanceAxis::CloseUp
+                                                                     : DistanceAxis::Linear;
+    model.setDisplay(form.actionUnitsFeet->isChecked() ? LengthUnit::Feet : LengthUnit::Metres,
+                     axis, form.actionFromSensor->isChecked());
 }
 
 void ViewOptions::choose()
 {
-    const bool infinity = form.actionAxisToInfinity->isChecked();
-    const bool feet = form.actionUnitsFeet->isChecked();
     QSettings settings;
-    settings.setValue(axisKey, infinity ? QStringLiteral("infinity") : QStringLiteral("linear"));
-    settings.setValue(unitsKey, feet ? QStringLiteral("feet") : QStringLiteral("metres"));
-    model.setDisplay(feet ? LengthUnit::Feet : LengthUnit::Metres, infinity);
+    settings.setValue(axisKey,
+                      form.actionAxisToInfinity->isChecked()    ? infinityName
+                          : form.actionAxisCloseUp->isChecked() ? closeUpName
+                                                                : QStringLiteral("linear"));
+    settings.setValue(unitsKey,
+                      form.actionUnitsFeet->isChecked() ? QStringLiteral("feet")
+                                                        : QStringLiteral("metres"));
+    settings.setValue(sensorKey, form.actionFromSensor->isChecked());
+    show();
 }

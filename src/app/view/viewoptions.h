@@ -6,8 +6,9 @@
 class FormModel;
 class Ui_mainWin;
 
-// View > Distance Axis and View > Units: the model's display, remembered
-// between runs. The first start follows the region's measurement system.
+// View > Distance Axis, its origin, and View > Units: the model's display,
+// remembered between runs. The first start follows the region's
+// measurement system.
 class ViewOptions : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ public:
     ViewOptions(const Ui_mainWin &form, FormModel &model);
 
 private:
+    void show();
     void choose();
 
     const Ui_mainWin &form;

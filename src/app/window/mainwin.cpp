@@ -61,7 +61,9 @@ mainWin::mainWin()
 {
     setWindowIcon(applicationIcon());
     chartLayout->addWidget(chart);
-    new ChartGestures(chart, *model, *history);
+    auto *gestures = new ChartGestures(chart, *model, *history);
+    // Chosen, the close-up axis shows the depth of field.
+    connect(actionAxisCloseUp, &QAction::triggered, gestures, &ChartGestures::fitCloseUp);
     new ExportGuard(
         *model, {actionExport_Chart, actionCopy_Chart, actionExportTable, actionPrintTable}, this);
     connectControls();
@@ -73,6 +75,7 @@ mainWin::mainWin()
     connect(model, &FormModel::changed, document, &Document::showModified);
     connect(model, &FormModel::displayChosen, this, &mainWin::run);
     connect(document, &Document::replaced, this, &mainWin::run);
+    connect(document, &Document::replaced, gestures, &ChartGestures::refit);
     connect(document, &Document::opened, history, &UndoHistory::clear);
     connect(plan, &PlanDock::changed, this, &mainWin::run);
     placement->restore();
