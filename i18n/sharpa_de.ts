@@ -33,6 +33,22 @@
         <source>Distance [ft]</source>
         <translation>Entfernung [ft]</translation>
     </message>
+    <message>
+        <source>Distance from focus [mm]</source>
+        <translation>Abstand vom Fokus [mm]</translation>
+    </message>
+    <message>
+        <source>Distance from focus [µm]</source>
+        <translation>Abstand vom Fokus [µm]</translation>
+    </message>
+    <message>
+        <source>Distance from sensor [ft]</source>
+        <translation>Entfernung vom Sensor [ft]</translation>
+    </message>
+    <message>
+        <source>Distance from sensor [m]</source>
+        <translation>Entfernung vom Sensor [m]</translation>
+    </message>
 </context>
 <context>
     <name>DepthReport</name>
@@ -93,20 +109,20 @@
         <translation>Aufnahmekarte: Kamera %1, %2</translation>
     </message>
     <message>
-        <source>Near</source>
-        <translation>Nah</translation>
-    </message>
-    <message>
-        <source>Far</source>
-        <translation>Fern</translation>
-    </message>
-    <message>
         <source>Near [%1]</source>
         <translation>Nah [%1]</translation>
     </message>
     <message>
         <source>Far [%1]</source>
         <translation>Fern [%1]</translation>
+    </message>
+    <message>
+        <source>Focal length %1 mm, CoC %2 mm, crop factor %3, %4, distances in %5 from the sensor plane</source>
+        <translation>Brennweite %1 mm, Zerstreuungskreis %2 mm, Cropfaktor %3, %4, Entfernungen in %5 von der Sensorebene</translation>
+    </message>
+    <message>
+        <source>Rail [mm]</source>
+        <translation>Schiene [mm]</translation>
     </message>
 </context>
 <context>
@@ -186,6 +202,14 @@
     <message>
         <source>Pupil magnification</source>
         <translation>Pupillenmaßstab</translation>
+    </message>
+    <message>
+        <source>Close-up scale</source>
+        <translation>Nahmaßstab</translation>
+    </message>
+    <message>
+        <source>Close-up middle</source>
+        <translation>Nahmitte</translation>
     </message>
 </context>
 <context>
@@ -292,6 +316,30 @@
     <message>
         <source>Switch diffraction on for this camera.</source>
         <translation>Beugung für diese Kamera einschalten.</translation>
+    </message>
+    <message>
+        <source>On a rail, depth</source>
+        <translation>Auf einer Schiene, Tiefe</translation>
+    </message>
+    <message>
+        <source>The camera moves between shots and its magnification stays</source>
+        <translation>Die Kamera bewegt sich zwischen den Aufnahmen, und ihr Abbildungsmaßstab bleibt</translation>
+    </message>
+    <message>
+        <source>How deep the subject reaches from the focus into the scene</source>
+        <translation>Wie tief das Motiv vom Fokus aus in die Szene reicht</translation>
+    </message>
+    <message>
+        <source>On a rail at %1 one shot keeps the depth within the limit.</source>
+        <translation>Auf einer Schiene bei %1 hält eine Aufnahme die Tiefe innerhalb der Grenze.</translation>
+    </message>
+    <message>
+        <source>On a rail at %1: %2 shots, %3 apart, near to far.</source>
+        <translation>Auf einer Schiene bei %1: %2 Aufnahmen, %3 auseinander, von nah nach fern.</translation>
+    </message>
+    <message>
+        <source>Rail</source>
+        <translation>Schiene</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1281,46 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>At %1 the diffraction disc of Camera %2 is %3 × the one computed at the marked f-number.</source>
         <translation>Bei %1 ist das Beugungsscheibchen von Kamera %2 %3-mal so groß wie das bei der eingestellten Blende berechnete.</translation>
+    </message>
+    <message>
+        <source>Close-Up</source>
+        <translation>Nahbereich</translation>
+    </message>
+    <message>
+        <source>Around the focus plane, from a tenth of a micrometre to a millimetre per pixel, for the depth of field of macro shots; chosen, it fits the deepest depth of field shown.</source>
+        <translation>Um die Schärfeebene, von einem Zehntel Mikrometer bis zu einem Millimeter pro Pixel, für die Schärfentiefe von Makroaufnahmen; gewählt, passt sie die tiefste gezeigte Schärfentiefe ein.</translation>
+    </message>
+    <message>
+        <source>Distances from the Sensor Plane</source>
+        <translation>Entfernungen von der Sensorebene</translation>
+    </message>
+    <message>
+        <source>Distances read from the sensor plane, as a lens&apos;s focus scale and a focusing rail do, rather than from the lens; files keep them from the lens.</source>
+        <translation>Entfernungen von der Sensorebene aus gelesen, wie die Entfernungsskala eines Objektivs und ein Einstellschlitten es tun, statt vom Objektiv aus; Dateien behalten sie vom Objektiv aus.</translation>
+    </message>
+    <message>
+        <source>From the sensor plane (View &gt; Distance Axis). Beyond 1:1 the same distance gives two focuses: the box keeps to the side of 1:1 that the focus is on; the magnification crosses it.</source>
+        <translation>Von der Sensorebene aus (Ansicht &gt; Entfernungsachse). Jenseits von 1:1 ergibt dieselbe Entfernung zwei Fokusse: Das Feld bleibt auf der Seite von 1:1, auf der der Fokus liegt; der Abbildungsmaßstab überschreitet sie.</translation>
+    </message>
+    <message>
+        <source>Close up the mouse wheel scales the axis, from a tenth of a micrometre to a millimetre per pixel (View &gt; Distance Axis).</source>
+        <translation>Im Nahbereich skaliert das Mausrad die Achse, von einem Zehntel Mikrometer bis zu einem Millimeter pro Pixel (Ansicht &gt; Entfernungsachse).</translation>
+    </message>
+    <message>
+        <source>The close-up axis measures from the focus plane (View &gt; Distance Axis).</source>
+        <translation>Die Nahbereichsachse misst von der Schärfeebene aus (Ansicht &gt; Entfernungsachse).</translation>
+    </message>
+    <message>
+        <source>%1 µm</source>
+        <translation>%1 µm</translation>
+    </message>
+    <message>
+        <source>Close-Up Axis</source>
+        <translation>Nahbereichsachse</translation>
+    </message>
+    <message>
+        <source>%1 from the focus</source>
+        <translation>%1 vom Fokus</translation>
     </message>
 </context>
 </TS>

@@ -231,8 +231,9 @@ QByteArray cardsCsv(const std::vector<std::pair<int, ShotCard>> &cards, LengthUn
                           tr("Near [%1]").arg(symbol), tr("Far [%1]").arg(symbol));
         for (std::size_t k = 0; k < card.shots.size(); ++k) {
             const Planning::Shot &shot = card.shots[k];
+            const DistanceOrigin &origin = card.origin;
             const auto from = [&](double mm) {
-                return number(card.origin.fromLens(mm, shot.focus - shot.rail), unit, apart(shot));
+                return number(origin.fromLens(mm, shot.focus - shot.rail), unit, apart(shot));
             };
             lines << QStringLiteral("%1,%2,%3,%4")
                          .arg(k + 1)

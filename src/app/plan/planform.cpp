@@ -132,7 +132,7 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     for (QWidget *box :
          std::initializer_list<QWidget *>{nearBox, farBox, limitBox, overlapBox, depthBox}) {
         box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000.00 ft")));
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("⊖ 0000.00 ft")));
     }
     shotTable->setWordWrap(false);
     auto *far = new QHBoxLayout;
