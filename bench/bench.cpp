@@ -1,7 +1,10 @@
 // Measures what decides whether the chart keeps up with the keyboard and
-// the mouse: a recalculation with its synchronous repaint, a wheel step,
-// the chart's paint on both axes against a plain fill of the same image,
-// and how paint time grows with width.
+// the mouse: a recalculation with its synchronous repaint, with and without
+// the blur preview shown, a wheel step, the chart's paint on both axes
+// against a plain fill of the same image, how paint time grows with width,
+// and a preview's picture at two sizes and two discs.
+#include "app/preview/blurrender.h"
+#include "app/preview/previewscene.h"
 #include "app/window/mainwin.h"
 #include "chart/chartexport.h"
 #include "chart/graph.h"
@@ -13,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -113,6 +117,39 @@ int main(int argc, char *argv[])
         window.run();
         QApplication::processEvents();
     });
+    // A keystroke in a focus box, the preview hidden and shown: typing
+    // must not wait for its pictures, which are made off the GUI thread.
+    auto *focus = window.findChild<QDoubleSpinBox *>(QStringLiteral("c1_fdist"));
+    bool further = false;
+    const auto keystroke = [&] {
+        focus->setValue((further = !further) ? 4.01 : 4);
+        QApplication::processEvents();
+    };
+    const double typed = medianMicroseconds(300, keystroke);
+    auto *preview = window.findChild<QAction *>(QStringLiteral("actionPreview"));
+    preview->trigger();
+    QApplication::processEvents();
+    const double typedWithPreview = medianMicroseconds(300, keystroke);
+    preview->trigger();
+    QThreadPool::globalInstance()->waitForDone();
+    QApplication::processEvents();
+    // The picture of one camera, as the preview makes it off the GUI thread.
+    const QImage lights = PreviewScene::make(PreviewScene::PointsOfLight);
+    std::vector<std::tuple<QSize, double, double>> pictures;
+    for (const QSize size : {QSize(640, 427), QSize(1920, 1280)}) {
+        for (const double disc : {0.05, 0.15}) {
+            BlurRender::Frame frame;
+            frame.size = size;
+            frame.disc = disc;
+            frame.subject = 0.5;
+            pictures.emplace_back(size, disc,
+                                  medianMicroseconds(size.width() > 1000 ? 3 : 9, [&] {
+                                      const QImage made = BlurRender::render(lights, frame);
+                                      Q_UNUSED(made);
+                                  }) / 1000);
+        }
+    }
+
     // One notch of the wheel over the chart: the zoom, its recalculation and
     // repaint; in and out by turns, so that the scale stays where it was.
     auto *shown = window.frame->findChild<graph *>();
@@ -180,6 +217,16 @@ int main(int argc, char *argv[])
     std::printf("%-46s %9.1f us %14s %8s\n",
                 qPrintable(QStringLiteral("a %1-shot stack alone").arg(stackShots)), stack,
                 "<= 1000 us", verdict(stack <= 1000));
+    std::printf("%-46s %9.1f us\n", "a keystroke in a focus box, preview hidden", typed);
+    std::printf("%-46s %9.1f us %14s %8s\n", "  the same, preview shown", typedWithPreview,
+                "<= 1.5 x", verdict(typedWithPreview <= 1.5 * typed));
+    for (const auto &[size, disc, millis] : pictures)
+        std::printf("%-46s %9.1f ms\n",
+                    qPrintable(QStringLiteral("preview picture %1 x %2, disc %3 % of the width")
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg(disc * 100)),
+                    millis);
     std::printf("%-46s %9.1f us %14s %8s\n", "wheel step over the chart, with repaint", wheel,
                 "<= 4000 us", verdict(wheel <= 4000));
     for (const auto &[axis, painted, filled] :

@@ -49,6 +49,14 @@
         <source>Distance from sensor [m]</source>
         <translation>Entfernung vom Sensor [m]</translation>
     </message>
+    <message>
+        <source>Blur [%]</source>
+        <translation>Unschärfe [%]</translation>
+    </message>
+    <message>
+        <source>Blur [µm]</source>
+        <translation>Unschärfe [µm]</translation>
+    </message>
 </context>
 <context>
     <name>DepthReport</name>
@@ -211,6 +219,25 @@
         <source>Close-up middle</source>
         <translation>Nahmitte</translation>
     </message>
+    <message>
+        <source>Keep the Framing</source>
+        <translation>Bildausschnitt beibehalten</translation>
+    </message>
+    <message>
+        <source>Subject width</source>
+        <translation>Motivbreite</translation>
+    </message>
+</context>
+<context>
+    <name>FramingOption</name>
+    <message>
+        <source>Subject width</source>
+        <translation>Motivbreite</translation>
+    </message>
+    <message>
+        <source>The width of the subject that fills the frame: 0.9 m is head and shoulders, 0.3 m a face, 2 m a full figure.</source>
+        <translation>Die Breite des Motivs, die das Bild füllt: 0,9 m ist Kopf und Schultern, 0,3 m ein Gesicht, 2 m eine ganze Figur.</translation>
+    </message>
 </context>
 <context>
     <name>PlanDock</name>
@@ -340,6 +367,118 @@
     <message>
         <source>Rail</source>
         <translation>Schiene</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Your Photo…</source>
+        <translation>Eigenes Foto …</translation>
+    </message>
+    <message>
+        <source>What lies behind the subject: a scene of the program&apos;s own, or a JPEG or PNG photograph of yours</source>
+        <translation>Was hinter dem Motiv liegt: eine Szene des Programms oder ein eigenes JPEG- oder PNG-Foto</translation>
+    </message>
+    <message>
+        <source>How far the background lies from the camera</source>
+        <translation>Wie weit der Hintergrund von der Kamera entfernt ist</translation>
+    </message>
+    <message>
+        <source>Subject in focus</source>
+        <translation>Motiv im Fokus</translation>
+    </message>
+    <message>
+        <source>A figure of the framing&apos;s subject width at each camera&apos;s focus, sharp (Compare &gt; Keep the Framing)</source>
+        <translation>Eine Figur der Motivbreite des Bildausschnitts im Fokus jeder Kamera, scharf (Vergleichen &gt; Bildausschnitt beibehalten)</translation>
+    </message>
+    <message>
+        <source>What Camera %1 records, the background blurred with its lens&apos;s disc</source>
+        <translation>Was Kamera %1 aufnimmt, der Hintergrund mit dem Scheibchen ihres Objektivs verwischt</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Both pictures side by side to the clipboard</source>
+        <translation>Beide Bilder nebeneinander in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation>PNG exportieren …</translation>
+    </message>
+    <message>
+        <source>Both pictures side by side as a PNG file</source>
+        <translation>Beide Bilder nebeneinander als PNG-Datei</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>What each camera records of a background behind the subject</source>
+        <translation>Was jede Kamera von einem Hintergrund hinter dem Motiv aufnimmt</translation>
+    </message>
+    <message>
+        <source>Preview a Background at %1</source>
+        <translation>Hintergrund in %1 in der Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>Choose a Photo</source>
+        <translation>Foto wählen</translation>
+    </message>
+    <message>
+        <source>Photographs (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>Fotos (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as a background.
+%2</source>
+        <translation>%1 kann nicht als Hintergrund dienen.
+%2</translation>
+    </message>
+    <message>
+        <source>Camera %1: no picture, the focus or the background lies at or inside the focal length</source>
+        <translation>Kamera %1: kein Bild, Fokus oder Hintergrund liegen auf oder innerhalb der Brennweite</translation>
+    </message>
+    <message>
+        <source>Camera %1: the background&apos;s blur is %2 % of the width</source>
+        <translation>Kamera %1: Die Unschärfe des Hintergrunds beträgt %2 % der Breite</translation>
+    </message>
+    <message>
+        <source>Export Preview</source>
+        <translation>Vorschau exportieren</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewScene</name>
+    <message>
+        <source>Points of Light</source>
+        <translation>Lichtpunkte</translation>
+    </message>
+    <message>
+        <source>Foliage</source>
+        <translation>Laub</translation>
+    </message>
+    <message>
+        <source>Test Chart</source>
+        <translation>Testbild</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1460,66 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 from the focus</source>
         <translation>%1 vom Fokus</translation>
+    </message>
+    <message>
+        <source>Blur Axis</source>
+        <translation>Unschärfeachse</translation>
+    </message>
+    <message>
+        <source>Blur in Circles of Confusion</source>
+        <translation>Unschärfe in Zerstreuungskreisen</translation>
+    </message>
+    <message>
+        <source>The blur as a multiple of each camera&apos;s own circle of confusion, U: the depth of field ends at 1.</source>
+        <translation>Die Unschärfe als Vielfaches des Zerstreuungskreises jeder Kamera, U: Die Schärfentiefe endet bei 1.</translation>
+    </message>
+    <message>
+        <source>Blur as % of Image Width</source>
+        <translation>Unschärfe in % der Bildbreite</translation>
+    </message>
+    <message>
+        <source>The blur as a share of the picture&apos;s width, so that two sensors compare on one scale; each camera&apos;s CoC as a line in its colour.</source>
+        <translation>Die Unschärfe als Anteil der Bildbreite, sodass sich zwei Sensoren auf einer Skala vergleichen lassen; der Zerstreuungskreis jeder Kamera als Linie in ihrer Farbe.</translation>
+    </message>
+    <message>
+        <source>Blur on the Sensor</source>
+        <translation>Unschärfe auf dem Sensor</translation>
+    </message>
+    <message>
+        <source>The blur disc&apos;s diameter on the sensor, in micrometres; each camera&apos;s CoC as a line in its colour.</source>
+        <translation>Der Durchmesser des Unschärfescheibchens auf dem Sensor, in Mikrometern; der Zerstreuungskreis jeder Kamera als Linie in ihrer Farbe.</translation>
+    </message>
+    <message>
+        <source>Keep the Framing</source>
+        <translation>Bildausschnitt beibehalten</translation>
+    </message>
+    <message>
+        <source>Focus both cameras so that a subject of the width below fills the width of their frames, and keep it so as lenses and sensors change: the background blur then compares the same picture.</source>
+        <translation>Beide Kameras so fokussieren, dass ein Motiv der Breite darunter die Breite ihrer Bilder füllt, und es so halten, wenn sich Objektive und Sensoren ändern: Die Hintergrundunschärfe vergleicht dann dasselbe Bild.</translation>
+    </message>
+    <message>
+        <source>%-Scale</source>
+        <translation>%-Skala</translation>
+    </message>
+    <message>
+        <source>Blur scale: pixels of the chart per 0.1 % of the image width.</source>
+        <translation>Unschärfeskala: Pixel des Diagramms pro 0,1 % der Bildbreite.</translation>
+    </message>
+    <message>
+        <source>µm-Scale</source>
+        <translation>µm-Skala</translation>
+    </message>
+    <message>
+        <source>Blur scale: pixels of the chart per 10 µm of blur on the sensor.</source>
+        <translation>Unschärfeskala: Pixel des Diagramms pro 10 µm Unschärfe auf dem Sensor.</translation>
+    </message>
+    <message>
+        <source>Camera %1: %2 %</source>
+        <translation>Kamera %1: %2 %</translation>
+    </message>
+    <message>
+        <source>Camera %1: %2 µm</source>
+        <translation>Kamera %1: %2 µm</translation>
     </message>
 </context>
 </TS>

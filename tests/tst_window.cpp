@@ -1,8 +1,11 @@
 #include "app/history/undohistory.h"
+#include "app/preview/pictureview.h"
+#include "app/preview/previewpanel.h"
 #include "app/text/readout.h"
 #include "app/window/windowplacement.h"
 #include "chart/chartexport.h"
 #include "chart/chartpainter.h"
+#include "optics/presets.h"
 #include "sharpatest.h"
 
 #include <QClipboard>
@@ -54,6 +57,14 @@ private slots:
     void closeUpFitsTheDepth();
     void fromTheSensorPlane_data();
     void fromTheSensorPlane();
+    void blurMeasureOnTheChart_data();
+    void blurMeasureOnTheChart();
+    void keepsTheFraming_data();
+    void keepsTheFraming();
+    void previewDisc_data();
+    void previewDisc();
+    void previewPhotos_data();
+    void previewPhotos();
     void aboutAndHelp();
     void tablesReadBack_data();
     void tablesReadBack();
@@ -157,6 +168,8 @@ void tst_Window::fitsTheScreen_data()
     QTest::newRow("1280 x 720, German") << german << QRect(0, 0, 1280, 690) << "";
     QTest::newRow("1366 x 768, German") << german << QRect(0, 0, 1366, 738) << "";
     QTest::newRow("1920 x 1200, German") << german << QRect(0, 0, 1920, 1160) << "";
+    QTest::newRow("1366 x 768, German, the preview shown")
+        << german << QRect(0, 0, 1366, 738) << "actionPreview!";
     QTest::newRow("English, nothing sharp")
         << english << QRect(0, 0, 1280, 690) << "c1_calcDef=1 c1_apature=32 c2_fdist=0.05";
     QTest::newRow("German, nothing sharp")
@@ -820,6 +833,11 @@ void tst_Window::readoutAtColumn_data()
                                                 "Camera 2: inside the focal length";
     QTest::newRow("at infinity") << "actionAxisToInfinity!" << 500
                                  << "∞ — Camera 1: U 73.8 · Camera 2: U 188.6";
+    // U 10.55 and 26.95 times the CoC, 0.0125 mm: over 22.5 mm (1.6) and 36.0 mm wide sensors.
+    QTest::newRow("in % of the image width")
+        << "actionBlurPercent!" << 250 << "3.50 m — Camera 1: 0.59 % · Camera 2: 0.94 %";
+    QTest::newRow("on the sensor")
+        << "actionBlurSensor!" << 250 << "3.50 m — Camera 1: 132 µm · Camera 2: 337 µm";
     // 2 µm a column around the focus; 5:1 f/8 keeps 57.6 µm on either side.
     const QString macro("boxC2=0 c1_flength=65 c1_coc=0.03 c1_magnification=5 c1_apature=8 "
                         "actionAxisCloseUp! ");
@@ -885,6 +903,217 @@ void tst_Window::closeUpFitsTheDepth()
     QVERIFY(!tinted.isEmpty());
     QVERIFY2(tinted.size() >= frame.plotWidth() / 3, qPrintable(QString::number(tinted.size())));
     QVERIFY(tinted.first() > 0 && tinted.last() < frame.plotWidth() - 1);
+}
+
+void tst_Window::blurMeasureOnTheChart_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("camera");      // from 0
+    QTest::addColumn<double>("distance"); // m
+    QTest::addColumn<double>("perRow");   // of the measure, at the scale's 10 pixels a unit
+    QTest::newRow("% of the width, 1.6 crop") << "actionBlurPercent!" << 0 << 3.0 << 0.01;
+    QTest::newRow("% of the width, full frame") << "actionBlurPercent!" << 1 << 4.6 << 0.01;
+    QTest::newRow("µm on the sensor") << "actionBlurSensor! c1_coc=0.03" << 0 << 4.4 << 1.0;
+}
+
+// The curve at a distance, and the camera's CoC as a line of its colour, lie
+// where the blur in the measure puts them: d / w × 100 % or d in µm.
+void tst_Window::blurMeasureOnTheChart()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, camera);
+    QFETCH(double, distance);
+    QFETCH(double, perRow);
+    const CoutCapture quiet;
+    mainWin window;
+    act(window, steps);
+    const Scene input = window.scene();
+    QImage image(800, 500, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ChartPainter::paint(painter, image.size(), input);
+    painter.end();
+    const ChartGeometry::ChartFrame frame{800, 500};
+    ChartGeometry::Axis axis = input.axis;
+    axis.columns = frame.plotWidth();
+    const auto k = std::size_t(camera);
+    const CameraOptics &optics = input.cameras[k];
+    const int column = qRound(axis.columnAt(distance * 1000, optics));
+    const double width = Presets::sensorWidth(camera == 0 ? 2 : 0, 0);
+    const bool percent = perRow < 1;
+    const auto rowOf = [&](double u) {
+        const double mm = u * optics.coc;
+        return frame.axisRow() - (percent ? mm / width * 100 : mm * 1000) / perRow;
+    };
+    const QRgb colour = ChartPainter::cameraColours[k];
+    const auto near = [&](int x, double row) {
+        for (int y = qFloor(row) - 1; y <= qCeil(row) + 1; ++y) {
+            if (image.pixel(frame.x(x), y) == colour)
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(near(column, rowOf(optics.relativeBlur(axis.sampleAt(optics, column), false))));
+    QVERIFY(near(3, rowOf(1)));
+}
+
+void tst_Window::keepsTheFraming_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("switched on") << "actionKeepFraming!"
+                                 << "framingWidth.value=0.9";
+    QTest::newRow("a longer lens follows") << "actionKeepFraming! c2_flength=200"
+                                           << "c2_flength.value=200";
+    QTest::newRow("another sensor follows") << "actionKeepFraming! c1_crop=0"
+                                            << "c1_crop.currentIndex=0";
+    QTest::newRow("in feet") << "actionUnitsFeet! framingWidth=1.8288 actionKeepFraming!"
+                             << "framingWidth.text=6.00 ft";
+    // The width follows a typed focus, and the other camera the width.
+    QTest::newRow("a typed focus") << "actionKeepFraming! c1_fdist=3"
+                                   << "c1_fdist.value=3";
+    QTest::newRow("undone in one step") << "actionKeepFraming! actionUndo!"
+                                        << "c1_fdist.value=4; c2_fdist.value=4";
+}
+
+// Each camera's frame at its focus spans the subject's width, w (s - f) / f.
+void tst_Window::keepsTheFraming()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    const CoutCapture quiet;
+    mainWin window;
+    act(window, steps);
+    QCOMPARE(observe(window, expected), expected);
+    if (!window.findChild<QAction *>("actionKeepFraming")->isChecked())
+        return;
+    const double width = window.findChild<QDoubleSpinBox *>("framingWidth")->value();
+    for (const int k : {1, 2}) {
+        const auto value = [&](const char *name) {
+            return window.findChild<QObject *>(QString("c%1_%2").arg(k).arg(name))
+                ->property(QString(name) == "crop" ? "currentIndex" : "value");
+        };
+        const double f = value("flength").toDouble();
+        const double s = value("fdist").toDouble() * 1000;
+        const double w = Presets::sensorWidth(value("crop").toInt(), 0);
+        QVERIFY2(qAbs(w * (s - f) / f / 1000 - width) < 1e-4,
+                 qPrintable(QString("camera %1: %2 m").arg(k).arg(w * (s - f) / f / 1000)));
+    }
+}
+
+void tst_Window::previewDisc_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<double>("background"); // m
+    QTest::newRow("85 mm f/2 on 1.6, at 8 m") << "" << 8.0;
+    QTest::newRow("at 3 m, in front of the focus") << "" << 3.0;
+    QTest::newRow("full frame, diffraction") << "c1_crop=0 c1_apature=8 c1_calcDef=1" << 20.0;
+    // Laid at a quarter of the pixels.
+    QTest::newRow("f/1 at 100 m: a large disc") << "c1_apature=1" << 100.0;
+}
+
+// One bright point of a black photo spreads to the disc whose width the
+// chart's readout gives at the background's distance, all its light kept.
+void tst_Window::previewDisc()
+{
+    QFETCH(QString, steps);
+    QFETCH(double, background);
+    const CoutCapture quiet;
+    const QTemporaryDir folder;
+    QImage photo(640, 427, QImage::Format_RGB32);
+    // Four white pixels: light enough to stay above the 8 bits' steps
+    // when spread over a large disc.
+    photo.fill(Qt::black);
+    for (const QPoint at : {QPoint(319, 213), QPoint(320, 213), QPoint(319, 214), QPoint(320, 214)})
+        photo.setPixel(at, qRgb(255, 255, 255));
+    QVERIFY(photo.save(folder.filePath("point.png")));
+    mainWin window;
+    fakePrompts(window)->answers << folder.filePath("point.png");
+    act(window, "boxC2=0 actionPreview! previewSubject=0 " + steps);
+    auto *distance = window.findChild<QDoubleSpinBox *>("previewBackground");
+    distance->setValue(background);
+    auto *scene = window.findChild<QComboBox *>("previewScene");
+    scene->setCurrentIndex(3);
+    emit scene->activated(3);
+    auto *panel = window.findChild<PreviewPanel *>();
+    QTRY_VERIFY(panel->isCurrent());
+    const QImage picture = window.findChild<PictureView *>("c1_preview")->image();
+    QCOMPARE(picture.size(), QSize(640, 427));
+    // The light in linear terms; its spread across: a uniform disc of
+    // diameter d has a mean square distance from its middle of d² / 16,
+    // the two pixels' own a quarter more.
+    double light = 0;
+    double moment = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const double c = qRed(picture.pixel(x, y)) / 255.0;
+            const double linear = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            light += linear;
+            moment += linear * (x - 319.5) * (x - 319.5);
+        }
+    }
+    const double diameter = 4 * std::sqrt(moment / light - 0.25);
+    // What the hover readout says there, "Camera 1: 2.05 %".
+    act(window, "actionBlurPercent!");
+    const Scene input = window.scene();
+    const QString said = Readout::blurText(
+        input, 0, input.cameras[0].relativeBlur(background * 1000, input.diffraction[0]),
+        QLocale::c());
+    const double percent = said.section(' ', 2, 2).toDouble();
+    const double expected = percent / 100 * 640;
+    QVERIFY2(qAbs(diameter - expected) < std::max(0.5, 0.05 * expected),
+             qPrintable(QString("%1 pixels for %2 %").arg(diameter).arg(percent)));
+    QVERIFY2(qAbs(light / 4 - 1) < 0.1, qPrintable(QString::number(light)));
+    // Copied and exported as it is shown, the suffix added.
+    fakePrompts(window)->answers << folder.filePath("shown");
+    act(window, "previewCopy! previewExport!");
+    QCOMPARE(QGuiApplication::clipboard()->image(), picture);
+    QCOMPARE(QImage(folder.filePath("shown.png")), picture);
+}
+
+void tst_Window::previewPhotos_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");       // empty: text, not a picture
+    QTest::addColumn<QString>("expected"); // the warning's start; empty: taken
+    QTest::newRow("not a picture")
+        << "notes.jpg" << QSize() << "%1 cannot be used as a background.";
+    QTest::newRow("missing") << "gone.png" << QSize(-1, -1) << "%1 cannot be used as a background.";
+    QTest::newRow("a large photo, scaled first") << "large.png" << QSize(6000, 4000) << "";
+}
+
+// A photo that cannot be read is refused with its reason and the scene stays;
+// a large one is scaled down before it is blurred.
+void tst_Window::previewPhotos()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(QString, expected);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    if (size.isEmpty() && size.width() == 0) {
+        QFile text(path);
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("a shopping list") > 0);
+    } else if (size.isValid()) {
+        QImage large(size, QImage::Format_RGB32);
+        large.fill(Qt::darkGreen);
+        QVERIFY(large.save(path));
+    }
+    QString reason;
+    const QImage read = PreviewPanel::loadPhoto(path, &reason);
+    QCOMPARE(read.isNull(), !expected.isEmpty());
+    QVERIFY(read.isNull() || std::max(read.width(), read.height()) <= 2400);
+    const CoutCapture quiet;
+    mainWin window;
+    FakePrompts *prompts = fakePrompts(window);
+    prompts->answers << path;
+    act(window, "actionPreview!");
+    auto *scene = window.findChild<QComboBox *>("previewScene");
+    scene->setCurrentIndex(3);
+    emit scene->activated(3);
+    QCOMPARE(scene->currentIndex(), expected.isEmpty() ? 3 : 0);
+    QCOMPARE(prompts->warnings.value(0).section('\n', 0, 0), expected.arg(path));
+    QVERIFY(expected.isEmpty() || !reason.isEmpty());
 }
 
 void tst_Window::fromTheSensorPlane_data()

@@ -91,7 +91,7 @@ double exactDistance(const Axis &axis, const CameraOptics &camera, double column
 }
 
 // The row of a blur value, unrounded, clamped; NaN counts as above the top.
-double exactRow(const ChartFrame &frame, double u, int ys)
+double exactRow(const ChartFrame &frame, double u, double ys)
 {
     const double row = frame.axisRow() - u * ys;
     return std::isnan(row) ? -rowLimit : std::clamp(row, -rowLimit, rowLimit);
@@ -301,7 +301,7 @@ double gridStep(int ys)
     return 0.5;
 }
 
-QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
+QVector<GridLine> gridLines(const ChartFrame &frame, int ys, double perUnit)
 {
     QVector<GridLine> lines;
     const double step = gridStep(ys);
@@ -316,7 +316,7 @@ QVector<GridLine> gridLines(const ChartFrame &frame, int ys)
                       labelled
                           ? QRect(QPoint(5, labelTop), QPoint(frame.leftMargin - 4, labelTop + 7))
                           : QRect(),
-                      labelled ? locale.toString(u, 'g', 6) : QString()});
+                      labelled ? locale.toString(u * perUnit, 'g', 6) : QString()});
     }
     return lines;
 }
@@ -400,7 +400,7 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const Axis &axis, const QFo
     }
 }
 
-int rowOf(const ChartFrame &frame, double u, int ys)
+int rowOf(const ChartFrame &frame, double u, double ys)
 {
     return int(exactRow(frame, u, ys));
 }
@@ -430,7 +430,7 @@ double Axis::sampleAt(const CameraOptics &camera, int column) const
 }
 
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                 const Axis &axis, int ys)
+                 const Axis &axis, double ys)
 {
     Curve curve;
     const int columns = frame.plotWidth();
@@ -476,7 +476,7 @@ Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFr
 }
 
 QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                         const Axis &axis, int ys, int perColumn)
+                         const Axis &axis, double ys, int perColumn)
 {
     QPainterPath path;
     const int samples = (frame.plotWidth() - 1) * perColumn;

@@ -136,7 +136,8 @@ struct Curve
 };
 
 double gridStep(int ys);
-QVector<GridLine> gridLines(const ChartFrame &frame, int ys);
+// Labelled in the measure, perUnit to a unit of the scale.
+QVector<GridLine> gridLines(const ChartFrame &frame, int ys, double perUnit = 1);
 
 TickRule tickRule(double xs, LengthUnit unit);
 
@@ -160,17 +161,17 @@ QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics);
 // finite or lie far outside the widget are clamped first, far enough away
 // that a segment towards them looks the same inside the widget; NaN counts
 // as above the top edge.
-int rowOf(const ChartFrame &frame, double u, int ys);
+int rowOf(const ChartFrame &frame, double u, double ys);
 
-// ys: pixels per unit of U.
+// ys: pixels per unit of U; the band is where U <= 1 whatever the scale.
 Curve traceCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                 const Axis &axis, int ys);
+                 const Axis &axis, double ys);
 
 // The curve for devices that draw finer than a pixel (SVG, PDF): sampled
 // perColumn times per column at unrounded rows, and cut where it leaves the
 // widget's rows, so that no coordinate lies far outside the page.
 QPainterPath smoothCurve(const CameraOptics &camera, bool withDiffraction, const ChartFrame &frame,
-                         const Axis &axis, int ys, int perColumn);
+                         const Axis &axis, double ys, int perColumn);
 
 // The pixels that a one-pixel cosmetic pen sets for an axis-aligned line,
 // as a rectangle to fill: the same pixels at a fraction of the cost.

@@ -157,6 +157,13 @@ QString axisTitle(const Axis &axis)
     return QCoreApplication::translate("ChartPainter", title);
 }
 
+QString measureTitle(BlurMeasure measure)
+{
+    return measure == BlurMeasure::Percent
+        ? QCoreApplication::translate("ChartPainter", "Blur [%]")
+        : QCoreApplication::translate("ChartPainter", "Blur [µm]");
+}
+
 } // namespace
 
 void paint(QPainter &painter, const QSize &size, const Scene &input)
@@ -176,8 +183,12 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     // Axis titles keep the painter's initial pen, the widget's foreground.
     const QFont small(QStringLiteral("Arial"), 8);
     painter.setFont(small);
-    painter.drawText(0, 10, QStringLiteral("U  [-]"));
-    painter.drawText(7, 12, QStringLiteral("z"));
+    if (input.measure == BlurMeasure::Coc) {
+        painter.drawText(0, 10, QStringLiteral("U  [-]"));
+        painter.drawText(7, 12, QStringLiteral("z"));
+    } else {
+        painter.drawText(0, 10, measureTitle(input.measure));
+    }
     const QString title = axisTitle(distances);
     // A translated title ends where the English one always has; on the axis
     // to infinity it ends before the "∞".
@@ -195,7 +206,7 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     painter.drawText(1, h - 1, input.credit);
     painter.setFont(small);
 
-    const QVector<GridLine> grid = gridLines(frame, input.ys);
+    const QVector<GridLine> grid = gridLines(frame, input.ys, input.perUnit);
     const QVector<Tick> ticks = distanceTicks(frame, distances, metrics, titleLeft);
     QVector<QLine> greyLines;
     for (const GridLine &line : grid)
@@ -216,11 +227,16 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
             drawLabel(painter, tick.labelRect, Qt::AlignHCenter | Qt::AlignVCenter, tick.label);
     }
 
-    drawStraightLines(painter,
-                      {{left, axis, right, axis},
-                       {left, axis, left, top},
-                       {left, axis - input.ys, lineEnd, axis - input.ys}}, // U = 1
-                      axisColour);
+    QVector<QLine> axes{{left, axis, right, axis}, {left, axis, left, top}};
+    if (input.measure == BlurMeasure::Coc)
+        axes.append({left, axis - input.ys, lineEnd, axis - input.ys}); // U = 1
+    drawStraightLines(painter, axes, axisColour);
+    // Otherwise each camera's own CoC, in its colour.
+    for (std::size_t k = 0; k < 2 && input.measure != BlurMeasure::Coc; ++k) {
+        const int row = rowOf(frame, 1, input.ys * input.perCoc[k]);
+        if (input.shown[k])
+            drawStraightLines(painter, {{left, row, lineEnd, row}}, cameraColour[k]);
+    }
     painter.setPen(cosmeticPen(axisColour));
     constexpr int length = ChartFrame::arrowLength;
     constexpr int half = ChartFrame::arrowHalfWidth;
@@ -234,14 +250,15 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
     for (std::size_t k = 0; k < 2; ++k) {
         if (!input.shown[k])
             continue;
+        const double ys = input.ys * input.perCoc[k];
         const Curve curve
-            = traceCurve(input.cameras[k], input.diffraction[k], frame, distances, input.ys);
+            = traceCurve(input.cameras[k], input.diffraction[k], frame, distances, ys);
         painter.setPen(cosmeticPen(cameraColour[k]));
         if (vector) {
             // A figure is looked at closer than a screen: no pixel staircase.
             painter.setBrush(Qt::NoBrush);
             painter.drawPath(
-                smoothCurve(input.cameras[k], input.diffraction[k], frame, distances, input.ys, 4));
+                smoothCurve(input.cameras[k], input.diffraction[k], frame, distances, ys, 4));
         } else {
             // Stretches wholly above or below the widget would set no pixel.
             QVector<QLine> segments = curveSegments(curve.points);

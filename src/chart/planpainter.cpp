@@ -61,7 +61,7 @@ void drawBracket(QPainter &painter, const ChartFrame &frame, const Stretch &stre
 // The least blur over the shots at each column, from the first column
 // beyond the focal length.
 QPainterPath envelope(const CameraOptics &camera, bool diffraction, const PlanMarks &plan,
-                      const ChartFrame &frame, const Axis &axis, int ys)
+                      const ChartFrame &frame, const Axis &axis, double ys)
 {
     QPainterPath path;
     bool started = false;
@@ -92,6 +92,8 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
     const CameraOptics &optics = scene.cameras[camera];
     const bool diffraction = scene.diffraction[camera];
     const int offset = int(camera) * cameraOffset;
+    // Rows per U of this camera, in the chart's measure.
+    const double ys = scene.ys * scene.perCoc[camera];
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
@@ -101,7 +103,7 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
 
     const Stretch range = stretchOf(axis, optics, plan.range.nearLimit, plan.range.farLimit);
     if (!range.isEmpty())
-        drawBracket(painter, frame, range, rowOf(frame, plan.limit, scene.ys) + offset, bracketEnd);
+        drawBracket(painter, frame, range, rowOf(frame, plan.limit, ys) + offset, bracketEnd);
     if (plan.planned) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
@@ -110,7 +112,7 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
             if (column >= 0 && column <= axis.columns - 1)
                 painter.drawEllipse(
                     QPointF(frame.x(0) + column,
-                            rowOf(frame, plan.planned->relativeBlur(end, diffraction), scene.ys)),
+                            rowOf(frame, plan.planned->relativeBlur(end, diffraction), ys)),
                     dotRadius, dotRadius);
         }
         painter.setBrush(Qt::NoBrush);
@@ -130,7 +132,7 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
         }
         thin.setStyle(Qt::DashLine);
         painter.setPen(thin);
-        painter.drawPath(envelope(optics, diffraction, plan, frame, axis, scene.ys));
+        painter.drawPath(envelope(optics, diffraction, plan, frame, axis, ys));
     }
     painter.restore();
 }

@@ -4,6 +4,20 @@
 
 #include <cmath>
 
+double blurIn(BlurMeasure measure, const CameraSetup &setup, double u)
+{
+    const double mm = u * setup.optics.coc;
+    switch (measure) {
+    case BlurMeasure::Percent:
+        return 100 * mm / setup.sensorWidth;
+    case BlurMeasure::Sensor:
+        return Length::millimetres(mm).micrometres();
+    case BlurMeasure::Coc:
+        break;
+    }
+    return u;
+}
+
 Scene sceneOf(const FormModel &model)
 {
     Scene scene;
@@ -23,8 +37,13 @@ Scene sceneOf(const FormModel &model)
     scene.axis.fromSensor = model.fromSensor();
     scene.axis.unit = model.unit();
     scene.ys = view.blurScale;
+    scene.measure = model.display().measure;
+    scene.perUnit = scene.measure == BlurMeasure::Percent ? 0.1
+        : scene.measure == BlurMeasure::Sensor            ? 10
+                                                          : 1;
     for (std::size_t k = 0; k < scene.cameras.size(); ++k) {
         const CameraResults &results = model.results(int(k));
+        scene.perCoc[k] = blurIn(scene.measure, results.setup, 1) / scene.perUnit;
         scene.cameras[k] = results.setup.optics;
         scene.diffraction[k] = results.setup.diffraction;
         scene.shown[k] = model.camera(int(k)).shown;

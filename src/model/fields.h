@@ -24,7 +24,7 @@ inline constexpr int cameraInputCount = int(CameraInput::Pupil) + 1;
 
 // What the form sets for no one camera: the chart's view, and how
 // diffraction counts where it does, which a file keeps; the close-up axis's
-// scale and middle, which it does not.
+// scale and middle, and the framing kept, which it does not.
 enum class ViewInput {
     LeftBorder, // m
     // The distance origin: exclusive, as the form's radio pair.
@@ -36,8 +36,10 @@ enum class ViewInput {
     RootSumSquare,
     CloseUpScale,  // µm of distance per column
     CloseUpCentre, // µm from the focus plane at the plot's middle
+    KeepFraming,   // each camera focused so that a subject's width fills its frame
+    FramingWidth,  // m, that subject's width
 };
-inline constexpr int viewInputCount = int(ViewInput::CloseUpCentre) + 1;
+inline constexpr int viewInputCount = int(ViewInput::FramingWidth) + 1;
 
 // One value of the form: the view's, or one camera's.
 class Field

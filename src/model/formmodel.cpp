@@ -127,6 +127,10 @@ double ViewInputs::value(ViewInput input) const
         return closeUpScale;
     case ViewInput::CloseUpCentre:
         return closeUpCentre;
+    case ViewInput::KeepFraming:
+        return keepFraming;
+    case ViewInput::FramingWidth:
+        return framingWidth;
     }
     return 0;
 }
@@ -160,6 +164,12 @@ void ViewInputs::set(ViewInput input, double value)
         break;
     case ViewInput::CloseUpCentre:
         closeUpCentre = value;
+        break;
+    case ViewInput::KeepFraming:
+        keepFraming = value != 0;
+        break;
+    case ViewInput::FramingWidth:
+        framingWidth = value;
         break;
     }
 }
@@ -248,7 +258,7 @@ double FormModel::held(Field field, double value) const
 double FormModel::shown(Field field, double value, bool roundUp) const
 {
     const FieldSpec &spec = specOf(field);
-    const double factor = spec.distance ? Length::metres(1).in(chosenUnit) : 1;
+    const double factor = spec.distance ? Length::metres(1).in(shownAs.unit) : 1;
     const double scale = std::pow(10.0, spec.decimalsFor(value * factor));
     const double inUnit = value * factor * scale;
     return (roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale / factor;
@@ -277,7 +287,54 @@ void FormModel::set(Field field, double value)
     if (taken == current.value(field))
         return;
     store(field, taken);
-    follow(specOf(field).recalculates ? Work::Recalculate : Work::Derive);
+    const bool refocused = frame(field);
+    follow(specOf(field).recalculates || refocused ? Work::Recalculate : Work::Derive);
+}
+
+bool FormModel::frame(Field changed)
+{
+    if (!current.view.keepFraming || floorHeld)
+        return false;
+    // s = f (1 + W / w): the subject's width W across the sensor's width w,
+    // exact to the thin lens.
+    const auto sensorWidth = [this](int k) {
+        return Presets::sensorWidth(camera(k).crop, camera(k).pixelForm);
+    };
+    const Field width = ViewInput::FramingWidth;
+    const bool typed = changed.is(CameraInput::Focus);
+    if (typed) {
+        // A typed focus frames its camera: the width follows it.
+        const CameraInputs &inputs = camera(changed.camera());
+        const double f = inputs.focalLength;
+        const double s = Length::metres(inputs.focus).millimetres();
+        if (s <= f)
+            return false;
+        const double framed = held(
+            width, Length::millimetres(sensorWidth(changed.camera()) * (s - f) / f).metres());
+        if (framed != current.view.framingWidth)
+            store(width, framed);
+    } else if (changed != ViewInput::KeepFraming && changed != width
+               && !changed.is(CameraInput::FocalLength) && !changed.is(CameraInput::Crop)
+               && !changed.is(CameraInput::PixelForm)) {
+        return false;
+    }
+    bool refocused = false;
+    for (int k = 0; k < cameraCount(); ++k) {
+        if (typed && k == changed.camera())
+            continue;
+        const double f = camera(k).focalLength;
+        const Field focus(k, CameraInput::Focus);
+        const double framed = held(
+            focus,
+            Length::millimetres(
+                f * (1 + Length::metres(current.view.framingWidth).millimetres() / sensorWidth(k)))
+                .metres());
+        if (framed != current.value(focus)) {
+            store(focus, framed);
+            refocused = true;
+        }
+    }
+    return refocused;
 }
 
 void FormModel::setShown(Field field, double value, bool roundUp)
@@ -316,17 +373,15 @@ void FormModel::preset(Field field, double value)
     store(field, held(field, value));
 }
 
-void FormModel::setDisplay(LengthUnit unit, DistanceAxis distanceAxis, bool fromSensor)
+void FormModel::setDisplay(const ViewChoices &display)
 {
-    chosenUnit = unit;
-    axis = distanceAxis;
-    sensor = fromSensor;
+    shownAs = display;
     emit displayChosen();
 }
 
 DistanceOrigin FormModel::origin(int camera) const
 {
-    return {sensor, this->camera(camera).focalLength};
+    return {shownAs.fromSensor, this->camera(camera).focalLength};
 }
 
 void FormModel::holdFloor()

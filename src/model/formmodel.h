@@ -45,6 +45,8 @@ struct ViewInputs
     bool rootSumSquare = false;
     double closeUpScale = 10;
     double closeUpCentre = 0;
+    bool keepFraming = false;
+    double framingWidth = 0.9; // head and shoulders
 
     double value(ViewInput input) const;
     void set(ViewInput input, double value);
@@ -83,6 +85,21 @@ struct CameraResults
 // How the chart spaces distances: linearly from the left border, in
 // 1/distance from it to infinity, or around the focus plane close up.
 enum class DistanceAxis { Linear, ToInfinity, CloseUp };
+
+// What the chart's vertical axis measures: the blur in circles of
+// confusion, as a share of the image width, or on the sensor.
+enum class BlurMeasure { Coc, Percent, Sensor };
+
+// How the values are shown: the unit of every distance, the chart's
+// distance axis and vertical measure, and whether distances read from the
+// sensor plane rather than the lens.
+struct ViewChoices
+{
+    LengthUnit unit = LengthUnit::Metres;
+    DistanceAxis axis = DistanceAxis::Linear;
+    bool fromSensor = false;
+    BlurMeasure measure = BlurMeasure::Coc;
+};
 
 // The form's values and what follows from them, in one place: each camera's
 // inputs (a list, of which the window shows two), the chart's view, the unit
@@ -130,16 +147,15 @@ public:
     // earlier run: set before the first recalculation, without one.
     void preset(Field field, double value);
 
-    // How the values are shown: the unit of every distance, the chart's
-    // distance axis (the distance scale and the origin apply only to the
-    // linear one), and whether distances read from the sensor plane rather
-    // than the lens. Views of the values, not values: no file keeps them and
-    // no step of the history.
-    LengthUnit unit() const { return chosenUnit; }
-    DistanceAxis distanceAxis() const { return axis; }
-    bool toInfinity() const { return axis == DistanceAxis::ToInfinity; }
-    bool fromSensor() const { return sensor; }
-    void setDisplay(LengthUnit unit, DistanceAxis axis, bool fromSensor);
+    // How the values are shown (the distance scale and the origin apply only
+    // to the linear axis). Views of the values, not values: no file keeps
+    // them and no step of the history.
+    const ViewChoices &display() const { return shownAs; }
+    LengthUnit unit() const { return shownAs.unit; }
+    DistanceAxis distanceAxis() const { return shownAs.axis; }
+    bool toInfinity() const { return shownAs.axis == DistanceAxis::ToInfinity; }
+    bool fromSensor() const { return shownAs.fromSensor; }
+    void setDisplay(const ViewChoices &display);
     // Where a camera's distances are shown from.
     DistanceOrigin origin(int camera) const;
 
@@ -187,7 +203,7 @@ public slots:
 signals:
     // A value changed, by whatever means: its controls follow.
     void changed(Field field);
-    // The unit or the axis was chosen; nothing is recalculated yet.
+    // The display was chosen; nothing is recalculated yet.
     void displayChosen();
     // The results are new.
     void recalculated();
@@ -203,9 +219,11 @@ private:
 
     Inputs current;
     std::vector<CameraResults> derived;
-    LengthUnit chosenUnit = LengthUnit::Metres;
-    DistanceAxis axis = DistanceAxis::Linear;
-    bool sensor = false;
+    // With the framing kept, the focuses that a change leaves to follow;
+    // whether any did.
+    bool frame(Field changed);
+
+    ViewChoices shownAs;
     bool floorHeld = false;
     int batches = 0;
     Work pending = Work::None;

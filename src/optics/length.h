@@ -8,7 +8,8 @@
 enum class LengthUnit { Metres, Feet };
 
 // A length, and the one place that knows how many millimetres a metre, a
-// foot, an inch and a mile hold: every conversion goes through it.
+// foot, an inch and a mile hold, and how many micrometres a millimetre: every conversion goes
+// through it.
 class Length
 {
 public:
@@ -17,6 +18,7 @@ public:
     static constexpr Length in(double value, LengthUnit unit) { return Length(value * per(unit)); }
 
     constexpr double millimetres() const { return mm; }
+    constexpr double micrometres() const { return mm * perMillimetre; }
     constexpr double metres() const { return mm / perMetre; }
     constexpr double in(LengthUnit unit) const { return mm / per(unit); }
     constexpr double inches() const { return mm / perInch; }
@@ -50,6 +52,7 @@ public:
 
 private:
     static constexpr double perMetre = 1000;
+    static constexpr double perMillimetre = 1000; // micrometres
     static constexpr double perFoot = 304.8;
     static constexpr double perInch = 25.4;
     static constexpr double feetPerMile = 5280;

@@ -85,6 +85,12 @@ QSize DetailsPanel::sizeHint() const
                 + model->rowCount() * table->verticalHeader()->defaultSectionSize()};
 }
 
+QSize DetailsPanel::minimumSizeHint() const
+{
+    // Its columns whole: the chart and the preview beside it give way first.
+    return {sizeHint().width(), QWidget::minimumSizeHint().height()};
+}
+
 void DetailsPanel::follow()
 {
     QVector<DetailsModel::Camera> columns;

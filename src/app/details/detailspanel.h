@@ -28,6 +28,7 @@ public:
     // Wide enough for both cameras whichever are shown, so that the chart
     // beside it keeps its width.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 private:
     const FormModel &values;

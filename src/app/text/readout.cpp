@@ -130,6 +130,27 @@ QString settings(const CameraOptics &camera, bool diffraction, const QLocale &lo
                          : QCoreApplication::translate("mainWin", "off"));
 }
 
+QString blurText(const Scene &input, std::size_t camera, double u, const QLocale &locale)
+{
+    const double value = u * input.perCoc[camera] * input.perUnit;
+    const int number = int(camera) + 1;
+    switch (input.measure) {
+    case BlurMeasure::Percent:
+        return QCoreApplication::translate("mainWin", "Camera %1: %2 %")
+            .arg(number)
+            .arg(locale.toString(value, 'f', 2));
+    case BlurMeasure::Sensor:
+        return QCoreApplication::translate("mainWin", "Camera %1: %2 µm")
+            .arg(number)
+            .arg(locale.toString(value, 'f', value < 100 ? 1 : 0));
+    case BlurMeasure::Coc:
+        break;
+    }
+    return QCoreApplication::translate("mainWin", "Camera %1: U %2")
+        .arg(number)
+        .arg(locale.toString(u, 'f', 1));
+}
+
 QString atColumn(const Scene &input, int column, const QLocale &locale, bool coloured)
 {
     const ChartGeometry::Axis &axis = input.axis;
@@ -157,9 +178,10 @@ QString atColumn(const Scene &input, int column, const QLocale &locale, bool col
         const QString part = x <= camera.flength
             ? QCoreApplication::translate("mainWin", "Camera %1: inside the focal length")
                   .arg(k + 1)
-            : QCoreApplication::translate("mainWin", "Camera %1: U %2")
-                  .arg(k + 1)
-                  .arg(std::isfinite(u) ? locale.toString(u, 'f', 1) : QStringLiteral("–"));
+            : !std::isfinite(u) ? QCoreApplication::translate("mainWin", "Camera %1: U %2")
+                                      .arg(k + 1)
+                                      .arg(QStringLiteral("–"))
+                                : blurText(input, k, u, locale);
         blur << (coloured ? QStringLiteral("<span style=\"color: %1\">%2</span>")
                                 .arg(QColor(ChartPainter::cameraColours[k]).name(), part)
                           : part);

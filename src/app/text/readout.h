@@ -39,6 +39,10 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
 QString settings(const CameraOptics &camera, bool diffraction, const QLocale &locale,
                  LengthUnit unit);
 
+// A camera's blur of u CoCs in the chart's measure: "Camera 1: U 1.8",
+// "Camera 1: 2.05 %", "Camera 1: 461 µm"; camera counted from 0.
+QString blurText(const Scene &input, std::size_t camera, double u, const QLocale &locale);
+
 // The distance under a column of the chart and each shown camera's U there:
 // "4.25 m — Camera 1: U 1.8 · Camera 2: U 3.1", each camera's part in its
 // colour where coloured (rich text).

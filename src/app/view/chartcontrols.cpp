@@ -20,6 +20,8 @@ ChartControls::ChartControls(const Ui_mainWin &ui, FormModel &values, UndoHistor
     , scaleTip(ui.qxscale->toolTip())
     , cameraTip(ui.distanceCam->toolTip())
     , focusPlaneTip(ui.distanceFP->toolTip())
+    , blurLabel(ui.label_24->text())
+    , blurTip(ui.qyscale->toolTip())
 {
     binder->bind(ViewInput::LeftBorder, form.DSB_leftBorder);
     binder->bind(ViewInput::FromCamera, form.distanceCam);
@@ -65,6 +67,23 @@ void ChartControls::showDisplay()
     // Close up the axis is centred on the focus plane: no border.
     form.DSB_leftBorder->setEnabled(!closeUp);
     form.SB_leftBorder->setEnabled(!closeUp);
+    // The blur scale says what it scales.
+    switch (model.display().measure) {
+    case BlurMeasure::Coc:
+        form.label_24->setText(blurLabel);
+        form.qyscale->setToolTip(blurTip);
+        break;
+    case BlurMeasure::Percent:
+        form.label_24->setText(QCoreApplication::translate("mainWin", "%-Scale"));
+        form.qyscale->setToolTip(QCoreApplication::translate(
+            "mainWin", "Blur scale: pixels of the chart per 0.1 % of the image width."));
+        break;
+    case BlurMeasure::Sensor:
+        form.label_24->setText(QCoreApplication::translate("mainWin", "µm-Scale"));
+        form.qyscale->setToolTip(QCoreApplication::translate(
+            "mainWin", "Blur scale: pixels of the chart per 10 µm of blur on the sensor."));
+        break;
+    }
     showResults();
 
     const LengthUnit unit = model.unit();

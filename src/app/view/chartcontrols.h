@@ -35,6 +35,9 @@ private:
     UndoHistory &history;
     FieldBinder *binder;
     QString scaleTip; // the distance scale's own tooltip
+    // The blur scale's own label and tooltip, for blur in CoCs.
+    QString blurLabel;
+    QString blurTip;
     QString cameraTip;
     QString focusPlaneTip;
 };

@@ -11,6 +11,7 @@ namespace {
 const QString axisKey = QStringLiteral("view/distanceAxis");
 const QString unitsKey = QStringLiteral("view/units");
 const QString sensorKey = QStringLiteral("view/fromSensor");
+const QString measureKey = QStringLiteral("view/blurMeasure");
 const QString infinityName = QStringLiteral("infinity");
 const QString closeUpName = QStringLiteral("closeUp");
 } // namespace
@@ -22,7 +23,8 @@ ViewOptions::ViewOptions(const Ui_mainWin &ui, FormModel &values)
 {
     for (const auto &choices :
          {QList{form.actionAxisLinear, form.actionAxisToInfinity, form.actionAxisCloseUp},
-          {form.actionUnitsMetres, form.actionUnitsFeet}}) {
+          {form.actionUnitsMetres, form.actionUnitsFeet},
+          {form.actionBlurCoC, form.actionBlurPercent, form.actionBlurSensor}}) {
         auto *group = new QActionGroup(this);
         for (QAction *choice : choices)
             group->addAction(choice);
@@ -35,6 +37,11 @@ ViewOptions::ViewOptions(const Ui_mainWin &ui, FormModel &values)
                                : form.actionAxisLinear)
         ->setChecked(true);
     form.actionFromSensor->setChecked(settings.value(sensorKey, false).toBool());
+    const QString measure = settings.value(measureKey).toString();
+    (measure == QLatin1String("percent")      ? form.actionBlurPercent
+         : measure == QLatin1String("sensor") ? form.actionBlurSensor
+                                              : form.actionBlurCoC)
+        ->setChecked(true);
     const QString units = settings.value(unitsKey).toString();
     (units == QLatin1String("feet") || (units.isEmpty() && imperial) ? form.actionUnitsFeet
                                                                      : form.actionUnitsMetres)
@@ -42,7 +49,8 @@ ViewOptions::ViewOptions(const Ui_mainWin &ui, FormModel &values)
     show();
     for (QAction *action :
          {form.actionAxisLinear, form.actionAxisToInfinity, form.actionAxisCloseUp,
-          form.actionUnitsMetres, form.actionUnitsFeet, form.actionFromSensor})
+          form.actionUnitsMetres, form.actionUnitsFeet, form.actionFromSensor, form.actionBlurCoC,
+          form.actionBlurPercent, form.actionBlurSensor})
         connect(action, &QAction::triggered, this, &ViewOptions::choose);
 }
 
@@ -51,8 +59,11 @@ void ViewOptions::show()
     const DistanceAxis axis = form.actionAxisToInfinity->isChecked() ? DistanceAxis::ToInfinity
         : form.actionAxisCloseUp->isChecked()                        ? DistanceAxis::CloseUp
                                                                      : DistanceAxis::Linear;
-    model.setDisplay(form.actionUnitsFeet->isChecked() ? LengthUnit::Feet : LengthUnit::Metres,
-                     axis, form.actionFromSensor->isChecked());
+    const BlurMeasure measure = form.actionBlurPercent->isChecked() ? BlurMeasure::Percent
+        : form.actionBlurSensor->isChecked()                        ? BlurMeasure::Sensor
+                                                                    : BlurMeasure::Coc;
+    model.setDisplay({form.actionUnitsFeet->isChecked() ? LengthUnit::Feet : LengthUnit::Metres,
+                      axis, form.actionFromSensor->isChecked(), measure});
 }
 
 void ViewOptions::choose()
@@ -66,5 +77,9 @@ void ViewOptions::choose()
                       form.actionUnitsFeet->isChecked() ? QStringLiteral("feet")
                                                         : QStringLiteral("metres"));
     settings.setValue(sensorKey, form.actionFromSensor->isChecked());
+    settings.setValue(measureKey,
+                      form.actionBlurPercent->isChecked()      ? QStringLiteral("percent")
+                          : form.actionBlurSensor->isChecked() ? QStringLiteral("sensor")
+                                                               : QStringLiteral("coc"));
     show();
 }

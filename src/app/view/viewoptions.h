@@ -6,7 +6,8 @@
 class FormModel;
 class Ui_mainWin;
 
-// View > Distance Axis, its origin, and View > Units: the model's display,
+// View > Distance Axis, its origin, View > Units and the chart's vertical
+// measure: the model's display,
 // remembered between runs. The first start follows the region's
 // measurement system.
 class ViewOptions : public QObject

@@ -6,6 +6,7 @@
 #include "chart/scene.h"
 #include "details/compareactions.h"
 #include "details/detailspanel.h"
+#include "details/framingoption.h"
 #include "details/statusreadout.h"
 #include "document/document.h"
 #include "document/preferences.h"
@@ -16,6 +17,7 @@
 #include "information.h"
 #include "model/formmodel.h"
 #include "plan/plandock.h"
+#include "preview/previewpanel.h"
 #include "product.h"
 #include "prompts.h"
 #include "session.h"
@@ -47,6 +49,7 @@ mainWin::mainWin()
     , controls(new ChartControls(*this, *model, *history))
     , view(new ViewOptions(*this, *model))
     , diffraction(new DiffractionOptions(*this, *model, *history))
+    , framing(new FramingOption(*this, *model, *history))
     , document(new Document(this, *model, prompts))
     , chart(new graph(frame))
     , readout(new StatusReadout(statusBar(), chart))
@@ -56,6 +59,7 @@ mainWin::mainWin()
     , details(new DetailsPanel(*this, *model))
     , compareActions(new CompareActions(*this, *model, cameras, *history))
     , plan(new PlanDock(this, *this, *model, cameras, *history))
+    , preview(new PreviewPanel(*this, *model, prompts))
     , tables(new TableActions(this, *this, *model, *plan, prompts))
     , session(new Session(this, *document, *placement, prompts))
 {
@@ -64,6 +68,7 @@ mainWin::mainWin()
     auto *gestures = new ChartGestures(chart, *model, *history);
     // Chosen, the close-up axis shows the depth of field.
     connect(actionAxisCloseUp, &QAction::triggered, gestures, &ChartGestures::fitCloseUp);
+    preview->offerDistances(chart);
     new ExportGuard(
         *model, {actionExport_Chart, actionCopy_Chart, actionExportTable, actionPrintTable}, this);
     connectControls();

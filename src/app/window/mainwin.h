@@ -15,6 +15,8 @@ class ChartControls;
 class CompareActions;
 class DetailsPanel;
 class DiffractionOptions;
+class FramingOption;
+class PreviewPanel;
 class Document;
 class FormModel;
 class PlanDock;
@@ -94,6 +96,7 @@ private:
     ChartControls *controls;
     ViewOptions *view;
     DiffractionOptions *diffraction;
+    FramingOption *framing;
     Document *document;
     graph *chart;
     StatusReadout *readout;
@@ -103,6 +106,7 @@ private:
     DetailsPanel *details;
     CompareActions *compareActions;
     PlanDock *plan;
+    PreviewPanel *preview;
     TableActions *tables;
     Session *session;
 };
