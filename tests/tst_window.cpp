@@ -65,6 +65,7 @@ private slots:
     void previewDisc();
     void previewPhotos_data();
     void previewPhotos();
+    void chartOffersTheBackground();
     void aboutAndHelp();
     void tablesReadBack_data();
     void tablesReadBack();
@@ -1114,6 +1115,30 @@ void tst_Window::previewPhotos()
     QCOMPARE(scene->currentIndex(), expected.isEmpty() ? 3 : 0);
     QCOMPARE(prompts->warnings.value(0).section('\n', 0, 0), expected.arg(path));
     QVERIFY(expected.isEmpty() || !reason.isEmpty());
+}
+
+// The distance under the pointer becomes the preview's background, shown.
+void tst_Window::chartOffersTheBackground()
+{
+    const CoutCapture quiet;
+    mainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *chart = window.frame->findChild<graph *>();
+    const QPoint at(30 + 200, 100);
+    QString offered;
+    QTimer::singleShot(0, [&offered] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        offered = menu->actions().value(0)->text();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    emit chart->customContextMenuRequested(at);
+    // From the left border, 1 m, 10 mm a column.
+    QCOMPARE(offered, "Preview a Background at 3.00 m");
+    QCOMPARE(window.findChild<QDoubleSpinBox *>("previewBackground")->value(), 3.0);
+    QVERIFY(window.findChild<QAction *>("actionPreview")->isChecked());
 }
 
 void tst_Window::fromTheSensorPlane_data()

@@ -24,8 +24,9 @@ constexpr std::array<FieldSpec, viewInputCount> viewSpecs{{
     // at f/8 fills a third of a laptop's chart.
     {FieldSpec::Number, 0.1, 1000, 3, false, false, QT_TRANSLATE_NOOP("Field", "Close-up scale")},
     {FieldSpec::Number, -1e7, 1e7, 1, false, false, QT_TRANSLATE_NOOP("Field", "Close-up middle")},
-    {FieldSpec::Flag, 0, 1, 0, false, true, QT_TRANSLATE_NOOP("Field", "Keep the Framing")},
-    {FieldSpec::Number, 0.01, 1000, 2, true, true, QT_TRANSLATE_NOOP("Field", "Subject width")},
+    // The focuses that they set recalculate; they themselves change no optics.
+    {FieldSpec::Flag, 0, 1, 0, false, false, QT_TRANSLATE_NOOP("Field", "Keep the Framing")},
+    {FieldSpec::Number, 0.01, 1000, 2, true, false, QT_TRANSLATE_NOOP("Field", "Subject width")},
 }};
 
 // The presets' choices change no optics: they apply only when their Set is pressed.

@@ -186,13 +186,15 @@ void PreviewPanel::offerDistances(graph *chart)
         const int column = at.x() - frame.leftMargin;
         if (column < 0 || column >= axis.columns)
             return;
-        // Camera 1's subject there, from its lens, as the preview takes it.
-        const CameraOptics &optics = scene.cameras[0];
+        // The first shown camera's subject there, from its lens, as the
+        // preview takes it.
+        const std::size_t k = scene.shown[0] ? 0 : 1;
+        const CameraOptics &optics = scene.cameras[k];
         const double distance = axis.sampleAt(optics, column);
         if (!(distance > optics.flength) || !std::isfinite(distance))
             return;
         QMenu menu(chart);
-        const QString shown = Readout::limit(model.origin(0).fromLens(distance, optics.fdist),
+        const QString shown = Readout::limit(model.origin(int(k)).fromLens(distance, optics.fdist),
                                              QLocale(), model.unit());
         const QAction *use = menu.addAction(tr("Preview a Background at %1").arg(shown));
         if (menu.exec(chart->mapToGlobal(at)) != use)

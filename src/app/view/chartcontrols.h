@@ -35,11 +35,11 @@ private:
     UndoHistory &history;
     FieldBinder *binder;
     QString scaleTip; // the distance scale's own tooltip
+    QString cameraTip;
+    QString focusPlaneTip;
     // The blur scale's own label and tooltip, for blur in CoCs.
     QString blurLabel;
     QString blurTip;
-    QString cameraTip;
-    QString focusPlaneTip;
 };
 
 #endif // CHARTCONTROLS_H
