@@ -50,6 +50,7 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
     , model(values)
     , prompts(windowPrompts)
     , toggle(new QAction(tr("Preview"), this))
+    , reading(new QFutureWatcher<Photo>(this))
     , watcher(new QFutureWatcher<Rendered>(this))
 {
     setObjectName(QStringLiteral("previewPanel"));
@@ -117,16 +118,13 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
     // Twice the focus, until the user sets it.
     backgroundBox->setValue(settings.value(backgroundKey, 2 * model.camera(0).focus).toDouble());
     subjectBox->setChecked(settings.value(subjectKey, true).toBool());
-    chosenScene = std::clamp(settings.value(sceneKey, 0).toInt(), 0, photoIndex);
+    chosenScene = std::clamp(settings.value(sceneKey, 0).toInt(), 0, photoIndex - 1);
     photoPath = settings.value(photoKey).toString();
-    if (chosenScene == photoIndex) {
-        QString reason;
-        photo = loadPhoto(photoPath, &reason);
-        // Gone since: the first scene, without a word at the start.
-        if (photo.isNull())
-            chosenScene = 0;
-    }
     sceneBox->setCurrentIndex(chosenScene);
+    connect(reading, &QFutureWatcher<Photo>::finished, this, &PreviewPanel::takePhoto);
+    // Gone since, it leaves the scene before it, without a word at the start.
+    if (settings.value(sceneKey, 0).toInt() == photoIndex)
+        openPhoto(photoPath, true);
     toggle->setChecked(settings.value(shownKey, false).toBool());
     setVisible(toggle->isChecked());
 
@@ -157,9 +155,10 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
 PreviewPanel::~PreviewPanel()
 {
     watcher->waitForFinished();
+    reading->waitForFinished();
 }
 
-QImage PreviewPanel::loadPhoto(const QString &path, QString *reason)
+PreviewPanel::Photo PreviewPanel::loadPhoto(const QString &path)
 {
     QImageReader reader(path);
     // As the camera held it.
@@ -167,12 +166,10 @@ QImage PreviewPanel::loadPhoto(const QString &path, QString *reason)
     const QSize size = reader.size();
     if (size.isValid() && std::max(size.width(), size.height()) > largestPhotoSide)
         reader.setScaledSize(size.scaled(largestPhotoSide, largestPhotoSide, Qt::KeepAspectRatio));
-    QImage read = reader.read();
-    if (read.isNull()) {
-        *reason = reader.errorString();
-        return {};
-    }
-    return read.convertToFormat(QImage::Format_RGB32);
+    const QImage read = reader.read();
+    if (read.isNull())
+        return {{}, reader.errorString()};
+    return {read.convertToFormat(QImage::Format_RGB32), {}};
 }
 
 void PreviewPanel::offerDistances(graph *chart)
@@ -232,7 +229,7 @@ QImage PreviewPanel::picture() const
 
 bool PreviewPanel::isCurrent() const
 {
-    return shownGeneration == generation && !watcher->isRunning() && !pending;
+    return shownGeneration == generation && !watcher->isRunning() && !pending && readPath.isEmpty();
 }
 
 void PreviewPanel::chooseScene(int index)
@@ -241,19 +238,40 @@ void PreviewPanel::chooseScene(int index)
         const QString path
             = prompts->openFileName(window(), tr("Choose a Photo"), Preferences::lastFolder(),
                                     tr("Photographs (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"));
-        QString reason;
-        const QImage read = path.isEmpty() ? QImage() : loadPhoto(path, &reason);
-        if (read.isNull()) {
-            if (!path.isEmpty())
-                prompts->warn(window(), tr("Choose a Photo"),
-                              tr("%1 cannot be used as a background.\n%2").arg(path, reason));
+        if (path.isEmpty())
             sceneBox->setCurrentIndex(chosenScene);
-            return;
-        }
-        photo = read;
-        photoPath = path;
+        else
+            openPhoto(path, false);
+        return;
     }
     chosenScene = index;
+    remember();
+}
+
+void PreviewPanel::openPhoto(const QString &path, bool quietly)
+{
+    // The last one asked for wins.
+    reading->waitForFinished();
+    readPath = path;
+    readQuietly = quietly;
+    reading->setFuture(QtConcurrent::run(&PreviewPanel::loadPhoto, path));
+}
+
+void PreviewPanel::takePhoto()
+{
+    const Photo read = reading->result();
+    const QString path = std::exchange(readPath, {});
+    if (read.image.isNull()) {
+        if (!readQuietly)
+            prompts->warn(window(), tr("Choose a Photo"),
+                          tr("%1 cannot be used as a background.\n%2").arg(path, read.reason));
+        sceneBox->setCurrentIndex(chosenScene);
+        return;
+    }
+    photo = read.image;
+    photoPath = path;
+    chosenScene = photoIndex;
+    sceneBox->setCurrentIndex(chosenScene);
     remember();
 }
 

@@ -41,12 +41,18 @@ public:
     void offerDistances(graph *chart);
     // Both pictures side by side, as Copy and Export take them.
     QImage picture() const;
-    // Whether the pictures shown are those of the model as it is.
+    // Whether the pictures shown are those of the model as it is, no photo
+    // being read.
     bool isCurrent() const;
 
     // A photograph as a background: turned upright, scaled down first where
     // it is large; null with the reason where it cannot be read.
-    static QImage loadPhoto(const QString &path, QString *reason);
+    struct Photo
+    {
+        QImage image;
+        QString reason;
+    };
+    static Photo loadPhoto(const QString &path);
 
 private:
     struct Request
@@ -65,6 +71,9 @@ private:
 
     void follow();
     void chooseScene(int index);
+    // Read off the GUI thread; said where it cannot be read unless quietly.
+    void openPhoto(const QString &path, bool quietly);
+    void takePhoto();
     void remember();
     void copy();
     void exportPicture();
@@ -84,6 +93,9 @@ private:
     std::array<QImage, 3> scenes; // made when first shown
     QImage photo;
     QString photoPath;
+    QFutureWatcher<Photo> *reading;
+    QString readPath; // while it is read
+    bool readQuietly = false;
     int chosenScene = 0;
     QFutureWatcher<Rendered> *watcher;
     std::optional<Request> pending;
