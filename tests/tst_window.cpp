@@ -1005,12 +1005,17 @@ void tst_Window::keepsTheFraming()
 void tst_Window::previewDisc_data()
 {
     QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("camera");        // whose picture, from 1
     QTest::addColumn<double>("background"); // m
-    QTest::newRow("85 mm f/2 on 1.6, at 8 m") << "" << 8.0;
-    QTest::newRow("at 3 m, in front of the focus") << "" << 3.0;
-    QTest::newRow("full frame, diffraction") << "c1_crop=0 c1_apature=8 c1_calcDef=1" << 20.0;
+    QTest::newRow("85 mm f/2 on 1.6, at 8 m") << "boxC2=0" << 1 << 8.0;
+    QTest::newRow("at 3 m, in front of the focus") << "boxC2=0" << 1 << 3.0;
+    QTest::newRow("full frame, diffraction")
+        << "boxC2=0 c1_crop=0 c1_apature=8 c1_calcDef=1" << 1 << 20.0;
     // Laid at a quarter of the pixels.
-    QTest::newRow("f/1 at 100 m: a large disc") << "c1_apature=1" << 100.0;
+    QTest::newRow("f/1 at 100 m: a large disc") << "boxC2=0 c1_apature=1" << 1 << 100.0;
+    // Beside the 85 mm on 1.6, the same picture: nearly the same view of the
+    // background, its own disc.
+    QTest::newRow("135 mm f/2 on full frame, the framing kept") << "actionKeepFraming!" << 2 << 8.0;
 }
 
 // One bright point of a black photo spreads to the disc whose width the
@@ -1018,6 +1023,7 @@ void tst_Window::previewDisc_data()
 void tst_Window::previewDisc()
 {
     QFETCH(QString, steps);
+    QFETCH(int, camera);
     QFETCH(double, background);
     const CoutCapture quiet;
     const QTemporaryDir folder;
@@ -1030,7 +1036,7 @@ void tst_Window::previewDisc()
     QVERIFY(photo.save(folder.filePath("point.png")));
     mainWin window;
     fakePrompts(window)->answers << folder.filePath("point.png");
-    act(window, "boxC2=0 actionPreview! previewSubject=0 " + steps);
+    act(window, "actionPreview! previewSubject=0 " + steps);
     auto *distance = window.findChild<QDoubleSpinBox *>("previewBackground");
     distance->setValue(background);
     auto *scene = window.findChild<QComboBox *>("previewScene");
@@ -1038,33 +1044,40 @@ void tst_Window::previewDisc()
     emit scene->activated(3);
     auto *panel = window.findChild<PreviewPanel *>();
     QTRY_VERIFY(panel->isCurrent());
-    const QImage picture = window.findChild<PictureView *>("c1_preview")->image();
+    const QImage picture
+        = window.findChild<PictureView *>(QString("c%1_preview").arg(camera))->image();
     QCOMPARE(picture.size(), QSize(640, 427));
     // The light in linear terms; its spread across: a uniform disc of
     // diameter d has a mean square distance from its middle of d² / 16,
     // the two pixels' own a quarter more.
     double light = 0;
+    double along = 0;
     double moment = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const double c = qRed(picture.pixel(x, y)) / 255.0;
             const double linear = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
             light += linear;
-            moment += linear * (x - 319.5) * (x - 319.5);
+            along += linear * x;
+            moment += linear * x * x;
         }
     }
-    const double diameter = 4 * std::sqrt(moment / light - 0.25);
+    const double middle = along / light;
+    const double diameter = 4 * std::sqrt(moment / light - middle * middle - 0.25);
     // What the hover readout says there, "Camera 1: 2.05 %".
     act(window, "actionBlurPercent!");
     const Scene input = window.scene();
+    const auto k = std::size_t(camera - 1);
     const QString said = Readout::blurText(
-        input, 0, input.cameras[0].relativeBlur(background * 1000, input.diffraction[0]),
+        input, k, input.cameras[k].relativeBlur(background * 1000, input.diffraction[k]),
         QLocale::c());
     const double percent = said.section(' ', 2, 2).toDouble();
     const double expected = percent / 100 * 640;
     QVERIFY2(qAbs(diameter - expected) < std::max(0.5, 0.05 * expected),
              qPrintable(QString("%1 pixels for %2 %").arg(diameter).arg(percent)));
     QVERIFY2(qAbs(light / 4 - 1) < 0.1, qPrintable(QString::number(light)));
+    if (camera == 2)
+        return;
     // Copied and exported as it is shown, the suffix added.
     fakePrompts(window)->answers << folder.filePath("shown");
     act(window, "previewCopy! previewExport!");
