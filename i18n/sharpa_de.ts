@@ -368,6 +368,14 @@
         <source>Rail</source>
         <translation>Schiene</translation>
     </message>
+    <message>
+        <source>The nearest distance to keep sharp</source>
+        <translation>Die nächste Entfernung, die scharf bleiben soll</translation>
+    </message>
+    <message>
+        <source>The farthest distance to keep sharp</source>
+        <translation>Die fernste Entfernung, die scharf bleiben soll</translation>
+    </message>
 </context>
 <context>
     <name>PreviewPanel</name>
@@ -377,7 +385,7 @@
     </message>
     <message>
         <source>Your Photo…</source>
-        <translation>Eigenes Foto …</translation>
+        <translation>Eigenes Foto…</translation>
     </message>
     <message>
         <source>What lies behind the subject: a scene of the program&apos;s own, or a JPEG or PNG photograph of yours</source>
@@ -409,7 +417,7 @@
     </message>
     <message>
         <source>Export PNG…</source>
-        <translation>PNG exportieren …</translation>
+        <translation>PNG exportieren…</translation>
     </message>
     <message>
         <source>Both pictures side by side as a PNG file</source>
@@ -484,10 +492,6 @@
 <context>
     <name>TableActions</name>
     <message>
-        <source>What to take into the field:</source>
-        <translation>Was mit hinaus soll:</translation>
-    </message>
-    <message>
         <source>Depth-of-field tables</source>
         <translation>Schärfentiefetabellen</translation>
     </message>
@@ -528,6 +532,10 @@
     <message>
         <source>The table could not be printed on %1.</source>
         <translation>Die Tabelle konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Which pages to make:</source>
+        <translation>Welche Seiten erstellen:</translation>
     </message>
 </context>
 <context>
@@ -1325,7 +1333,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Export Table...</source>
-        <translation>Tabelle exportieren …</translation>
+        <translation>Tabelle exportieren...</translation>
     </message>
     <message>
         <source>Write each shown camera&apos;s depth-of-field table, or the plans&apos; shot cards, as PDF or CSV</source>
@@ -1333,7 +1341,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Print Table...</source>
-        <translation>Tabelle drucken …</translation>
+        <translation>Tabelle drucken...</translation>
     </message>
     <message>
         <source>Print each shown camera&apos;s depth-of-field table, or the plans&apos; shot cards</source>
@@ -1520,6 +1528,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Camera %1: %2 µm</source>
         <translation>Kamera %1: %2 µm</translation>
+    </message>
+    <message>
+        <source>The chart is on the clipboard, with its legend.</source>
+        <translation>Das Diagramm ist mit seiner Legende in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>; the thick bracket: the plan&apos;s range at its blur limit, the dots its worst blur; the thin brackets: the stack&apos;s shots, the dashed line its least blur</source>
+        <translation>; die dicke Klammer: der Bereich des Plans auf seiner Unschärfegrenze, die Punkte seine größte Unschärfe; die dünnen Klammern: die Aufnahmen der Reihe, die gestrichelte Linie ihre kleinste Unschärfe</translation>
     </message>
 </context>
 </TS>

@@ -1313,6 +1313,7 @@ void tst_Window::tablesReadBack_data()
         << "actionPlan! c1_magnification=1 c1_apature=8 c1_planRail=1 c1_planDepth=2.5"
         << "t.csv"
         << QStringList{"On a rail at f/8: 7 shots, 400 µm apart, near to far.",
+                       "f/8 · 85 mm · CoC 0.0125 mm · diffraction off",
                        "#,Rail [mm],Near [m],Far [m]", "1,0.200,0.1700,0.1704",
                        "7,2.600,0.1724,0.1728\n"};
 }
@@ -1468,6 +1469,8 @@ void tst_Window::exportAndCopy()
     // A figure: the chart at the widget's size, the legend under it; a PNG at twice the pixels.
     const bool png = written.endsWith("png", Qt::CaseInsensitive);
     const QSize figure = QGuiApplication::clipboard()->image().size() / 2;
+    QCOMPARE(window.statusBar()->currentMessage(),
+             "The chart is on the clipboard, with its legend.");
     QVERIFY(figure.width() == chart->width() && figure.height() > chart->height() + 20);
     const QSizeF asked = QSizeF(figure) * (png ? 2 : 0.75);
     QCOMPARE(prompts->questions.value(1),

@@ -287,7 +287,10 @@ void Document::showModified()
 void Document::setFileName(const QString &path)
 {
     name = path;
-    window->setWindowTitle(path.isEmpty()
-                               ? productName + QStringLiteral("[*]")
-                               : QStringLiteral("%1 %2[*]").arg(productName, pathText(path)));
+    // The file's name; its whole path where the window system shows one.
+    window->setWindowFilePath(path);
+    window->setWindowTitle(
+        path.isEmpty()
+            ? productName + QStringLiteral("[*]")
+            : QStringLiteral("%1 %2[*]").arg(productName, pathText(QFileInfo(path).fileName())));
 }

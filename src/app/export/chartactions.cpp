@@ -14,7 +14,9 @@
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMainWindow>
 #include <QProgressDialog>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtConcurrent>
 #include <QtMath>
@@ -142,6 +144,11 @@ std::optional<QByteArray> ChartActions::encodeWhileWaiting(ChartExport::Format f
 void ChartActions::copyChart()
 {
     QGuiApplication::clipboard()->setImage(ChartExport::image(figure(), chart->input()));
+    if (auto *window = qobject_cast<QMainWindow *>(chart->window()))
+        window->statusBar()->showMessage(
+            QCoreApplication::translate("mainWin",
+                                        "The chart is on the clipboard, with its legend."),
+            5000);
 }
 
 ChartExport::Page ChartActions::figure() const
@@ -157,7 +164,13 @@ ChartExport::Page ChartActions::figure() const
             {int(k),
              Readout::depthOfField(int(k), depthOfField(camera, input.diffraction[k]), locale,
                                    input.axis.unit),
-             Readout::settings(camera, input.diffraction[k], locale, input.axis.unit)});
+             Readout::settings(camera, input.diffraction[k], locale, input.axis.unit)
+                 + (input.plans[k].shown ? QCoreApplication::translate(
+                        "mainWin",
+                        "; the thick bracket: the plan's range at its blur limit, the "
+                        "dots its worst blur; the thin brackets: the stack's shots, the "
+                        "dashed line its least blur")
+                                         : QString())});
     }
     page.size.rheight() += ChartExport::legendHeight(page.legend, page.size.width());
     return page;

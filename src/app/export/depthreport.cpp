@@ -112,7 +112,8 @@ QStringList tables(const std::vector<Camera> &cameras, LengthUnit unit, const QS
                     .arg(tr("Focus"));
         for (std::size_t column = 0; column < table.apatures.size(); ++column)
             html += column == table.ownColumn
-                ? QStringLiteral("<th><u>%1</u></th>")
+                // Never wrapped before its bracket.
+                ? QStringLiteral("<th style=\"white-space:nowrap\"><u>%1</u></th>")
                       .arg(tr("%1 (set)").arg(fNumber(table.apatures[column])))
                 : QStringLiteral("<th>%1</th>").arg(fNumber(table.apatures[column]));
         html += QStringLiteral("</tr>");
@@ -186,9 +187,10 @@ QStringList cards(const std::vector<std::pair<int, ShotCard>> &cards, LengthUnit
     QStringList sections;
     const QLocale locale;
     for (const auto &[index, card] : cards) {
-        QString html = QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p>")
+        QString html = QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><p>%4</p>")
                            .arg(tr("Shot card: Camera %1, %2").arg(index + 1).arg(card.range),
-                                card.plan.toHtmlEscaped(), card.stack.toHtmlEscaped());
+                                card.settings.toHtmlEscaped(), card.plan.toHtmlEscaped(),
+                                card.stack.toHtmlEscaped());
         if (!card.shots.empty()) {
             // As the Plan lists them.
             ShotModel shots;
@@ -225,7 +227,7 @@ QByteArray cardsCsv(const std::vector<std::pair<int, ShotCard>> &cards, LengthUn
         const bool rail = Planning::onRail(card.shots);
         const double step = card.shots.size() > 1 ? card.shots[1].rail - card.shots[0].rail : 0;
         lines << field(tr("Shot card: Camera %1, %2").arg(index + 1).arg(card.range))
-              << field(card.plan) << field(card.stack)
+              << field(card.settings) << field(card.plan) << field(card.stack)
               << QStringLiteral("#,%1,%2,%3")
                      .arg(rail ? tr("Rail [mm]") : tr("Focus [%1]").arg(symbol),
                           tr("Near [%1]").arg(symbol), tr("Far [%1]").arg(symbol));

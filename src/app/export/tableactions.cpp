@@ -52,7 +52,7 @@ std::optional<TableActions::Content> TableActions::choose(const QString &title) 
     if (plans.cards().empty())
         return Content::Tables;
     const int chosen
-        = prompts->choose(window, title, tr("What to take into the field:"),
+        = prompts->choose(window, title, tr("Which pages to make:"),
                           {tr("Depth-of-field tables"), tr("Shot cards of the plans")});
     if (chosen < 0)
         return std::nullopt;

@@ -60,6 +60,8 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
                           settings->value(key + QStringLiteral("near"), 3.5).toDouble());
     farBox = distanceBox(this, name + QStringLiteral("Far"),
                          settings->value(key + QStringLiteral("far"), 4.5).toDouble());
+    nearBox->setToolTip(tr("The nearest distance to keep sharp"));
+    farBox->setToolTip(tr("The farthest distance to keep sharp"));
     toInfinity = new QCheckBox(QStringLiteral("∞"), this);
     toInfinity->setObjectName(name + QStringLiteral("ToInfinity"));
     toInfinity->setToolTip(tr("Everything beyond the near distance"));
@@ -246,7 +248,11 @@ PlanMarks PlanForm::marks() const
 
 ShotCard PlanForm::card() const
 {
-    return {stretch, answer->text(), stackAnswer->text(), current.shots, model.origin(index)};
+    const CameraSetup &setup = model.results(index).setup;
+    return {
+        stretch,        Readout::settings(setup.optics, setup.diffraction, QLocale(), model.unit()),
+        answer->text(), stackAnswer->text(),
+        current.shots,  model.origin(index)};
 }
 
 bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)

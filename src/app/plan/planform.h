@@ -23,10 +23,12 @@ class QTableView;
 class ShotModel;
 class UndoHistory;
 
-// What a plan tells, for a shot card: the range, the answers, the shots.
+// What a plan tells, for a shot card: the range, the camera's settings,
+// of which the stack's f-number, the answers, the shots.
 struct ShotCard
 {
     QString range;
+    QString settings;
     QString plan;
     QString stack;
     std::vector<Planning::Shot> shots;
