@@ -1537,5 +1537,17 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>; the thick bracket: the plan&apos;s range at its blur limit, the dots its worst blur; the thin brackets: the stack&apos;s shots, the dashed line its least blur</source>
         <translation>; die dicke Klammer: der Bereich des Plans auf seiner Unschärfegrenze, die Punkte seine größte Unschärfe; die dünnen Klammern: die Aufnahmen der Reihe, die gestrichelte Linie ihre kleinste Unschärfe</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Show every shown camera&apos;s depth of field and its curve up to a few CoC across the chart: the left border, distance scale and blur scale chosen to fit.</source>
+        <translation>Die Schärfentiefe jeder gezeigten Kamera und ihre Kurve bis zu einigen Zerstreuungskreisen über das ganze Diagramm zeigen: linker Rand, Entfernungsmaßstab und Unschärfeskala passend gewählt.</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
 </context>
 </TS>

@@ -53,6 +53,8 @@ private slots:
     void mouse();
     void readoutAtColumn_data();
     void readoutAtColumn();
+    void fitShowsTheDepths_data();
+    void fitShowsTheDepths();
     void closeUpFitsTheDepth_data();
     void closeUpFitsTheDepth();
     void fromTheSensorPlane_data();
@@ -861,6 +863,90 @@ void tst_Window::readoutAtColumn()
     if (input.axis.mode == ChartGeometry::AxisMode::CloseUp)
         std::tie(input.axis.xs, input.axis.centre) = std::pair(0.002, 0.0);
     QCOMPARE(Readout::atColumn(input, column, QLocale::c()), expected);
+}
+
+void tst_Window::fitShowsTheDepths_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("arrow"); // the camera whose focus is off the plot first, from 1; 0: none
+    QTest::newRow("both foci left of the border") << "DSB_leftBorder=10" << 1;
+    QTest::newRow("camera 2's focus beyond the plot") << "c2_fdist=30" << 2;
+    QTest::newRow("back from the axis to infinity")
+        << "actionAxisToInfinity! c1_fdist=50 actionAxisLinear!" << 1;
+    QTest::newRow("from the focus plane, in feet")
+        << "actionUnitsFeet! distanceFP=1 qxscale=1" << 0;
+    QTest::newRow("to infinity, in % of the width")
+        << "actionAxisToInfinity! actionBlurPercent! DSB_leftBorder=8" << 1;
+}
+
+// Fit brings each shown camera's depth of field into the plot, its curve up
+// to a few CoC across at least a third of it, four CoC high; an arrow in a
+// camera's colour marked a focus off the plot before. One step to undo.
+void tst_Window::fitShowsTheDepths()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, arrow);
+    const CoutCapture quiet;
+    mainWin window;
+    window.resize(1280, 720);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    act(window, steps);
+    auto *chart = window.frame->findChild<graph *>();
+    const ChartGeometry::ChartFrame frame{chart->width(), chart->height()};
+    const auto rendered = [&] {
+        QImage image(chart->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ChartPainter::paint(painter, image.size(), window.scene());
+        return image;
+    };
+    // A triangle at either edge, seven rows high near its base: not a curve.
+    const auto arrowed = [&](const QImage &image, int k) {
+        for (const int x : {frame.x(0) + 10, frame.x(frame.plotWidth() - 1) - 11}) {
+            bool filled = true;
+            for (int dy = -3; dy <= 3; ++dy)
+                filled = filled
+                    && image.pixel(x, frame.topMargin + 14 + (k - 1) * 16 + dy)
+                        == ChartPainter::cameraColours[std::size_t(k - 1)];
+            if (filled)
+                return true;
+        }
+        return false;
+    };
+    QCOMPARE(arrow > 0 && arrowed(rendered(), arrow), arrow > 0);
+    const Scene before = window.scene();
+    act(window, "actionFit!");
+    const Scene input = window.scene();
+    ChartGeometry::Axis axis = input.axis;
+    axis.columns = frame.plotWidth();
+    double first = axis.columns;
+    double last = 0;
+    for (std::size_t k = 0; k < 2; ++k) {
+        const CameraOptics &camera = input.cameras[k];
+        const DepthOfField depth = depthOfField(camera, input.diffraction[k]);
+        for (const double limit : {depth.nearLimit, depth.farLimit}) {
+            const double column = axis.columnAt(limit, camera);
+            QVERIFY2(column >= 0 && column <= axis.columns - 1,
+                     qPrintable(QString("camera %1: %2").arg(k + 1).arg(column)));
+        }
+        CameraOptics few = camera;
+        few.coc *= 3;
+        const DepthOfField wide = depthOfField(few, input.diffraction[k]);
+        first = std::min(first, axis.columnAt(wide.nearLimit, camera));
+        last = std::max(last, std::min(axis.columnAt(wide.farLimit, camera), axis.columns - 1.0));
+        QVERIFY(!arrowed(rendered(), int(k) + 1));
+    }
+    // To infinity, 1/distance crowds them: the axis begins at the nearest.
+    QVERIFY2(axis.mode == ChartGeometry::AxisMode::ToInfinity || last - first >= axis.columns / 3.0,
+             qPrintable(QString("%1 to %2").arg(first).arg(last)));
+    const double perCoc = std::max(input.perCoc[0], input.perCoc[1]);
+    QVERIFY(4 * perCoc * input.ys <= frame.plotHeight()
+            && (input.ys == 99 || 4 * perCoc * (input.ys + 1) > frame.plotHeight()));
+    act(window, "actionUndo!");
+    QCOMPARE(window.scene().axis.xs, before.axis.xs);
+    QCOMPARE(window.scene().axis.leftBorder, before.axis.leftBorder);
+    QCOMPARE(window.scene().ys, before.ys);
 }
 
 void tst_Window::closeUpFitsTheDepth_data()

@@ -1,11 +1,13 @@
 #include "chartpainter.h"
 
 #include "chartgeometry.h"
+#include "optics/distanceorigin.h"
 #include "planpainter.h"
 #include "scene.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -157,6 +159,42 @@ QString axisTitle(const Axis &axis)
     return QCoreApplication::translate("ChartPainter", title);
 }
 
+// Where a camera's focus lies off the plot: an arrow at that edge in its
+// colour, with the focus distance as the axis reads it.
+void drawOffPlot(QPainter &painter, const ChartFrame &frame, const Axis &axis,
+                 const CameraOptics &camera, int index, const QColor &colour)
+{
+    const double column = axis.columnAt(camera.fdist, camera);
+    const int last = frame.plotWidth() - 1;
+    if (!(column < 0 || column > last))
+        return;
+    const bool left = column < 0;
+    const int y = frame.topMargin + 14 + index * 16;
+    const int edge = left ? frame.x(0) + 2 : frame.x(last) - 2;
+    const int inward = left ? 1 : -1;
+    const QPolygon arrow{QPoint(edge, y), QPoint(edge + inward * 9, y - 5),
+                         QPoint(edge + inward * 9, y + 5)};
+    const bool fromCamera = axis.mode == AxisMode::FromCamera || axis.mode == AxisMode::ToInfinity;
+    const double focus
+        = DistanceOrigin{axis.fromSensor && fromCamera, camera.flength}.fromLens(camera.fdist);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString text = locale.toString(Length::millimetres(focus).in(axis.unit), 'f', 2)
+        + Length::suffixOf(axis.unit);
+    painter.save();
+    // Within the plot, however small.
+    painter.setClipRect(QRect(frame.x(0), frame.topMargin, frame.plotWidth(), frame.plotHeight()));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(arrow);
+    painter.setPen(colour);
+    const QRect room(left ? edge + 12 : edge - 12 - 200, y - 8, 200, 16);
+    const Qt::Alignment side = left ? Qt::AlignLeft : Qt::AlignRight;
+    painter.drawText(room, int(Qt::AlignVCenter | side), text);
+    painter.restore();
+}
+
 QString measureTitle(BlurMeasure measure)
 {
     return measure == BlurMeasure::Percent
@@ -272,6 +310,7 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
         }
 
         PlanPainter::paint(painter, frame, distances, input, k, cameraColour[k]);
+        drawOffPlot(painter, frame, distances, input.cameras[k], int(k), cameraColour[k]);
         const QRect band = bandRect(frame, curve.band);
         if (band.isNull())
             continue;

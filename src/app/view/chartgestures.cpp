@@ -114,6 +114,91 @@ void ChartGestures::fit()
     setCloseUp(model.shown(scale, fitted), 0);
 }
 
+void ChartGestures::fitView()
+{
+    const UndoHistory::Step step(history, QCoreApplication::translate("mainWin", "Fit"));
+    const FormModel::Batch once(model);
+    fitBlurScale();
+    const Scene input = chart->input();
+    if (input.axis.mode == ChartGeometry::AxisMode::CloseUp)
+        return fit();
+    // Each shown camera's stretch up to a few CoC, from its lens, or where
+    // those are too far apart for the scale, its depth of field; where it
+    // reaches infinity, as far beyond the focus as it begins before it.
+    struct Span
+    {
+        double nearest = qInf(); // as the axis reads it
+        double farthest = 0;
+        double before = 0; // the most before a focus, from the focus plane
+        double beyond = 0;
+    };
+    const auto spanOf = [&](double cocs) {
+        Span span;
+        for (std::size_t k = 0; k < input.cameras.size(); ++k) {
+            CameraOptics optics = input.cameras[k];
+            if (!input.shown[k] || !(optics.fdist > optics.flength))
+                continue;
+            optics.coc *= cocs;
+            const DepthOfField depth = depthOfField(optics, input.diffraction[k]);
+            if (depth.state != DepthOfField::Sharp)
+                continue;
+            const double near = std::max(depth.nearLimit, optics.flength);
+            const double far
+                = std::isinf(depth.farLimit) ? 2 * optics.fdist - near : depth.farLimit;
+            // From the sensor where the axis reads from there.
+            const double offset = model.origin(int(k)).imageDistance(optics.fdist);
+            span.nearest = std::min(span.nearest, near + offset);
+            span.farthest = std::max(span.farthest, far + offset);
+            span.before = std::max(span.before, optics.fdist - near);
+            span.beyond = std::max(span.beyond, far - optics.fdist);
+        }
+        return span;
+    };
+    const bool focusPlane = input.axis.mode == ChartGeometry::AxisMode::FromFocusPlane;
+    const int columns = std::max(input.axis.columns - 1, 1);
+    const Field scale = ViewInput::DistanceScale;
+    const auto length = [&](const Span &span) {
+        return focusPlane ? span.before + span.beyond : span.farthest - span.nearest;
+    };
+    Span span = spanOf(3);
+    if (length(span) > columns * model.maximum(scale))
+        span = spanOf(1);
+    if (std::isinf(span.nearest))
+        return; // nothing sharp to show
+    // A little room at either end, more than the border box's rounding.
+    const double room = 0.02 * length(span) + 10;
+    const int xs = std::clamp(int(std::ceil((length(span) + 2 * room) / columns)),
+                              int(model.minimum(scale)), int(model.maximum(scale)));
+    switch (input.axis.mode) {
+    case ChartGeometry::AxisMode::ToInfinity:
+        setAxis(model.view().distanceScale, qint64(std::floor(span.nearest - room)));
+        break;
+    case ChartGeometry::AxisMode::FromFocusPlane:
+        setAxis(xs, qint64(std::ceil(span.before + room)));
+        break;
+    default:
+        setAxis(xs, qint64(std::floor(span.nearest - room)));
+        break;
+    }
+}
+
+void ChartGestures::fitBlurScale()
+{
+    const Scene input = chart->input();
+    // The largest CoC in the chart's measure shown fourfold.
+    double perCoc = 0;
+    for (std::size_t k = 0; k < input.cameras.size(); ++k) {
+        if (input.shown[k])
+            perCoc = std::max(perCoc, input.perCoc[k]);
+    }
+    const int height = ChartGeometry::ChartFrame{chart->width(), chart->height()}.plotHeight();
+    const Field scale = ViewInput::BlurScale;
+    if (perCoc > 0 && height > 0)
+        model.set(scale,
+                  std::clamp(int(height / (4 * perCoc)), int(model.minimum(scale)),
+                             int(model.maximum(scale))));
+}
+
 void ChartGestures::setCloseUp(double scale, double centre)
 {
     const FormModel::Batch once(model);

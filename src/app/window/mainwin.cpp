@@ -68,6 +68,7 @@ mainWin::mainWin()
     auto *gestures = new ChartGestures(chart, *model, *history);
     // Chosen, the close-up axis shows the depth of field.
     connect(actionAxisCloseUp, &QAction::triggered, gestures, &ChartGestures::fitCloseUp);
+    connect(actionFit, &QAction::triggered, gestures, &ChartGestures::fitView);
     preview->offerDistances(chart);
     new ExportGuard(
         *model, {actionExport_Chart, actionCopy_Chart, actionExportTable, actionPrintTable}, this);
