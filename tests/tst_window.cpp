@@ -407,6 +407,9 @@ void tst_Window::controls_data()
         << "actionPlan! c2_planNear=0.1"
         << "c2_planAnswer.text=The near distance must lie beyond the focal length, 0.135 m, and "
            "before the far one.; c2_planStack.text=";
+    QTest::newRow("the distance scale greys out to infinity")
+        << "actionAxisToInfinity!"
+        << "qxscale.enabled=false; label_2.enabled=false; qxscaled.enabled=false";
     QTest::newRow("depth of field: camera off")
         << "boxC1=0 c2_calcDef=1"
         << "readoutC1.visible=false; readoutC2.text=Camera 2: 3.98 m – 4.02 m (33.2 mm)";

@@ -45,6 +45,9 @@ void ChartControls::showDisplay()
     const bool linear = axis == DistanceAxis::Linear;
     const bool closeUp = axis == DistanceAxis::CloseUp;
     form.qxscale->setEnabled(linear);
+    // Its label greys out with it; close up its value still reads the scale.
+    form.label_2->setEnabled(linear);
+    form.qxscaled->setEnabled(axis != DistanceAxis::ToInfinity);
     form.qxscale->setToolTip(
         linear ? scaleTip
             : closeUp
