@@ -82,7 +82,7 @@ private:
 // unit (held then to four more decimals, so that a value typed in either
 // unit reads back as typed), and whether its change recomputes the optics,
 // as the form's inputs did that were connected to the recalculation.
-struct FieldSpec
+struct FieldRules
 {
     enum Kind { Number, Flag, Whole };
     Kind kind;
@@ -103,7 +103,7 @@ struct FieldSpec
     }
 };
 
-const FieldSpec &specOf(Field field);
+const FieldRules &rulesOf(Field field);
 // The field's name as its control's label gives it, in the user's language.
 QString labelOf(Field field);
 

@@ -230,36 +230,36 @@ const CameraResults &FormModel::results(int camera) const
 double FormModel::minimum(Field field) const
 {
     if (field != ViewInput::LeftBorder || floorHeld)
-        return specOf(field).minimum;
+        return rulesOf(field).minimum;
     // The last camera's floor: each rises the border to it in turn.
     const double focalLength = current.cameras.back().focalLength;
-    return roundedTo(Length::millimetres(2 * focalLength).metres(), specOf(field).heldDecimals());
+    return roundedTo(Length::millimetres(2 * focalLength).metres(), rulesOf(field).heldDecimals());
 }
 
 double FormModel::maximum(Field field) const
 {
-    return specOf(field).maximum;
+    return rulesOf(field).maximum;
 }
 
 double FormModel::held(Field field, double value) const
 {
-    const FieldSpec &spec = specOf(field);
-    switch (spec.kind) {
-    case FieldSpec::Flag:
+    const FieldRules &rules = rulesOf(field);
+    switch (rules.kind) {
+    case FieldRules::Flag:
         return value != 0 ? 1 : 0;
-    case FieldSpec::Whole:
+    case FieldRules::Whole:
         return std::trunc(std::clamp(value, minimum(field), maximum(field)));
-    case FieldSpec::Number:
+    case FieldRules::Number:
         break;
     }
-    return std::clamp(roundedTo(value, spec.heldDecimals()), minimum(field), maximum(field));
+    return std::clamp(roundedTo(value, rules.heldDecimals()), minimum(field), maximum(field));
 }
 
 double FormModel::shown(Field field, double value, bool roundUp) const
 {
-    const FieldSpec &spec = specOf(field);
-    const double factor = spec.distance ? Length::metres(1).in(shownAs.unit) : 1;
-    const double scale = std::pow(10.0, spec.decimalsFor(value * factor));
+    const FieldRules &rules = rulesOf(field);
+    const double factor = rules.distance ? Length::metres(1).in(shownAs.unit) : 1;
+    const double scale = std::pow(10.0, rules.decimalsFor(value * factor));
     const double inUnit = value * factor * scale;
     return (roundUp ? std::ceil(inUnit - 1e-9) : std::round(inUnit)) / scale / factor;
 }
@@ -288,7 +288,7 @@ void FormModel::set(Field field, double value)
         return;
     store(field, taken);
     const bool refocused = frame(field);
-    follow(specOf(field).recalculates || refocused ? Work::Recalculate : Work::Derive);
+    follow(rulesOf(field).recalculates || refocused ? Work::Recalculate : Work::Derive);
 }
 
 bool FormModel::frame(Field changed)
@@ -344,10 +344,10 @@ void FormModel::setShown(Field field, double value, bool roundUp)
 
 void FormModel::setKept(Field field, double value)
 {
-    const FieldSpec &spec = specOf(field);
-    if (spec.kind != FieldSpec::Number)
+    const FieldRules &rules = rulesOf(field);
+    if (rules.kind != FieldRules::Number)
         return set(field, value);
-    const double scale = std::pow(10.0, spec.decimalsFor(value));
+    const double scale = std::pow(10.0, rules.decimalsFor(value));
     set(field, std::round(value * scale) / scale);
 }
 
@@ -471,7 +471,7 @@ void FormModel::raiseToFloor()
 {
     if (floorHeld)
         return;
-    const int decimals = specOf(ViewInput::LeftBorder).heldDecimals();
+    const int decimals = rulesOf(ViewInput::LeftBorder).heldDecimals();
     for (const CameraInputs &camera : current.cameras) {
         const double floor
             = roundedTo(Length::millimetres(2 * camera.focalLength).metres(), decimals);

@@ -36,8 +36,8 @@ void FieldBinder::show(Field field)
 
 void FieldBinder::bind(Field field, DecimalSpinBox *box)
 {
-    box->setDecimals(specOf(field).decimals);
-    box->setCloseDecimals(specOf(field).closeDecimals);
+    box->setDecimals(rulesOf(field).decimals);
+    box->setCloseDecimals(rulesOf(field).closeDecimals);
     add(field, [this, field, box] {
         const QSignalBlocker quiet(box);
         // The left border's minimum follows the lenses.

@@ -29,7 +29,7 @@ DecimalSpinBox *distanceBox(QWidget *parent, const QString &name, double metres)
     auto *box = new DecimalSpinBox(parent);
     box->setObjectName(name);
     box->setDecimals(2);
-    box->setCloseDecimals(specOf(Field(0, CameraInput::Focus)).closeDecimals);
+    box->setCloseDecimals(rulesOf(Field(0, CameraInput::Focus)).closeDecimals);
     box->setRange(0.01, 99999);
     box->setSingleStep(0.1);
     box->setValue(metres);
@@ -295,7 +295,7 @@ bool PlanForm::planShot(const CameraSetup &setup, LengthUnit unit)
         ? qInf()
         : std::max(minimum, model.shown(apature, apertures.widest, true));
     while (widest <= maximum && worst(widest) > limit)
-        widest = model.shown(apature, widest + std::pow(10.0, -specOf(apature).decimals));
+        widest = model.shown(apature, widest + std::pow(10.0, -rulesOf(apature).decimals));
     // Only where diffraction counts is there a sharpest f-number.
     const double sharpest = setup.diffraction
         ? std::clamp(model.shown(apature, apertures.sharpest), minimum, maximum)
