@@ -841,7 +841,7 @@ void tst_Window::readoutAtColumn_data()
                                  << "∞ — Camera 1: U 73.8 · Camera 2: U 188.6";
     // U 10.55 and 26.95 times the CoC, 0.0125 mm: over 22.5 mm (1.6) and 36.0 mm wide sensors.
     QTest::newRow("in % of the image width")
-        << "actionBlurPercent!" << 250 << "3.50 m — Camera 1: 0.59 % · Camera 2: 0.94 %";
+        << "actionBlurPercent!" << 250 << "3.50 m — Camera 1: 0.586 % · Camera 2: 0.936 %";
     QTest::newRow("on the sensor")
         << "actionBlurSensor!" << 250 << "3.50 m — Camera 1: 132 µm · Camera 2: 337 µm";
     // 2 µm a column around the focus; 5:1 f/8 keeps 57.6 µm on either side.

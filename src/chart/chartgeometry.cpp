@@ -206,7 +206,7 @@ QVector<Tick> linearTicks(const ChartFrame &frame, const Axis &axis, const QFont
 double closeUpInterval(const Axis &axis)
 {
     constexpr int apart = 8;
-    const double wanted = axis.xs * 1000 * apart;
+    const double wanted = Length::millimetres(axis.xs).micrometres() * apart;
     const double decade = std::pow(10.0, std::floor(std::log10(wanted)));
     for (const double step : {1, 2, 5}) {
         if (step * decade >= wanted)
@@ -220,8 +220,8 @@ QVector<Tick> closeUpTicks(const ChartFrame &frame, const Axis &axis, const QFon
 {
     QVector<Tick> ticks;
     QVector<qint64> values;
-    const double interval = closeUpInterval(axis) / 1000; // mm
-    const double perLabel = closeUpInMillimetres(axis) ? 1 : 0.001;
+    const double interval = Length::micrometres(closeUpInterval(axis)).millimetres();
+    const double perLabel = closeUpInMillimetres(axis) ? 1 : Length::micrometres(1).millimetres();
     const QLocale locale = numbers();
     const int last = frame.plotWidth() - 1;
     // A tick falls on the first column at or past a multiple of the interval.
@@ -379,7 +379,7 @@ qint64 Axis::borderFor(double distance, int column) const
 
 bool closeUpInMillimetres(const Axis &axis)
 {
-    return closeUpInterval(axis) >= 1000;
+    return closeUpInterval(axis) >= Length::millimetres(1).micrometres();
 }
 
 QRect infinityLabel(const ChartFrame &frame, const QFontMetrics &metrics)

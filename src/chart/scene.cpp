@@ -31,8 +31,8 @@ Scene sceneOf(const FormModel &model)
                                                                        : AxisMode::FromFocusPlane;
     // Close up in µm per column, centred on a point in µm from the focus plane.
     if (scene.axis.mode == AxisMode::CloseUp) {
-        scene.axis.xs = view.closeUpScale / 1000;
-        scene.axis.centre = view.closeUpCentre / 1000;
+        scene.axis.xs = Length::micrometres(view.closeUpScale).millimetres();
+        scene.axis.centre = Length::micrometres(view.closeUpCentre).millimetres();
     }
     scene.axis.fromSensor = model.fromSensor();
     scene.axis.unit = model.unit();

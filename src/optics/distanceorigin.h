@@ -27,6 +27,12 @@ struct DistanceOrigin
     // 1:1 (4 f) allows, and of the two focuses that give each farther one,
     // the one on the side of 1:1 where near lies.
     double focusAt(double distance, double near) const;
+
+    bool operator==(const DistanceOrigin &other) const
+    {
+        return sensor == other.sensor && flength == other.flength;
+    }
+    bool operator!=(const DistanceOrigin &other) const { return !(*this == other); }
 };
 
 #endif // DISTANCEORIGIN_H

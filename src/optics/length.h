@@ -14,6 +14,7 @@ class Length
 {
 public:
     static constexpr Length millimetres(double mm) { return Length(mm); }
+    static constexpr Length micrometres(double um) { return Length(um / perMillimetre); }
     static constexpr Length metres(double m) { return Length(m * perMetre); }
     static constexpr Length in(double value, LengthUnit unit) { return Length(value * per(unit)); }
 

@@ -173,7 +173,7 @@ void CameraView::setCocFromViewDistance()
 void CameraView::showUnit()
 {
     const LengthUnit unit = model.unit();
-    (form.*controls.focus)->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+    (form.*controls.focus)->setDisplayUnit(unit);
 }
 
 void CameraView::showOrigin()

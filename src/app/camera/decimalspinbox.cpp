@@ -5,14 +5,14 @@
 
 #include <cmath>
 
-void DecimalSpinBox::setDisplayUnit(double newFactor, const QString &suffix)
+void DecimalSpinBox::setDisplayUnit(LengthUnit unit)
 {
     if (shown < 0) {
         shown = decimals();
         setDecimals(shown + 4);
     }
-    factor = newFactor;
-    setSuffix(suffix); // shows the value anew
+    factor = Length::metres(1).in(unit);
+    setSuffix(Length::suffixOf(unit)); // shows the value anew
 }
 
 QString DecimalSpinBox::shownText(double value) const

@@ -1,6 +1,8 @@
 #ifndef DECIMALSPINBOX_H
 #define DECIMALSPINBOX_H
 
+#include "optics/length.h"
+
 #include <QDoubleSpinBox>
 
 #include <functional>
@@ -30,12 +32,12 @@ public:
     // included: "f/5.6", "136.00 mm".
     QString shownText(double value) const;
 
-    // Shows and takes the value times factor, with the suffix; value() and
-    // the range stay as they are. The box then keeps four more decimals
-    // than it shows, so that a value typed in either unit reads back as
-    // typed and switching the unit changes no value. Steps land on the
-    // shown decimals of the shown unit.
-    void setDisplayUnit(double factor, const QString &suffix);
+    // A distance held in metres, shown and taken in the unit, with its
+    // suffix; value() and the range stay as they are. The box then keeps
+    // four more decimals than it shows, so that a value typed in either unit
+    // reads back as typed and switching the unit changes no value. Steps
+    // land on the shown decimals of the shown unit.
+    void setDisplayUnit(LengthUnit unit);
     // Below one unit, at close range, the box shows these decimals, where more.
     void setCloseDecimals(int decimals);
     // Shows another quantity that the value gives, in the value's own unit

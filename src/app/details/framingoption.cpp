@@ -55,5 +55,5 @@ FramingOption::FramingOption(const Ui_mainWin &form, FormModel &values, UndoHist
 void FramingOption::showUnit()
 {
     const LengthUnit unit = model.unit();
-    width->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+    width->setDisplayUnit(unit);
 }

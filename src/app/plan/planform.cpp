@@ -225,7 +225,7 @@ void PlanForm::follow()
     if (unit != shownUnit) {
         shownUnit = unit;
         for (DecimalSpinBox *box : {nearBox, farBox})
-            box->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+            box->setDisplayUnit(unit);
     }
     if (const bool fromSensor = model.fromSensor(); fromSensor != shownFromSensor) {
         shownFromSensor = fromSensor;

@@ -18,7 +18,7 @@ void ShotModel::setShots(const std::vector<Planning::Shot> &stack, LengthUnit sh
         return a.focus == b.focus && a.nearLimit == b.nearLimit && a.farLimit == b.farLimit
             && a.rail == b.rail;
     };
-    if (shown == unit && from.sensor == origin.sensor && from.flength == origin.flength
+    if (shown == unit && from == origin
         && std::equal(stack.begin(), stack.end(), shots.begin(), shots.end(), same))
         return;
     beginResetModel();

@@ -130,7 +130,7 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
 
     const auto showUnit = [this] {
         const LengthUnit unit = model.unit();
-        backgroundBox->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+        backgroundBox->setDisplayUnit(unit);
     };
     showUnit();
     connect(&model, &FormModel::displayChosen, this, showUnit);
@@ -340,7 +340,7 @@ void PreviewPanel::follow()
         request.frames[k] = frame;
         captions[k]->setText(tr("Camera %1: the background's blur is %2 % of the width")
                                  .arg(k + 1)
-                                 .arg(locale.toString(percent, 'f', 2)));
+                                 .arg(Readout::share(percent, locale)));
     }
     if (watcher->isRunning()) {
         pending = request;

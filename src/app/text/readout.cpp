@@ -64,7 +64,8 @@ QString length(double mm, const QLocale &locale, LengthUnit unit, double apart)
             : write(distance.in(unit), Length::in(1, unit).millimetres(), 2,
                     Length::suffixOf(unit));
     if (std::abs(mm) < 1)
-        return write(mm * 1000, 0.001, 0, QStringLiteral(" µm"));
+        return write(distance.micrometres(), Length::micrometres(1).millimetres(), 0,
+                     QStringLiteral(" µm"));
     return std::abs(mm) < closeRange
         ? write(mm, 1, 0, QStringLiteral(" mm"))
         : write(distance.metres(), Length::metres(1).millimetres(), 2, Length::suffixOf(unit));
@@ -130,6 +131,11 @@ QString settings(const CameraOptics &camera, bool diffraction, const QLocale &lo
                          : QCoreApplication::translate("mainWin", "off"));
 }
 
+QString share(double percent, const QLocale &locale)
+{
+    return locale.toString(percent, 'f', decimalsFor(percent, 0, 2));
+}
+
 QString blurText(const Scene &input, std::size_t camera, double u, const QLocale &locale)
 {
     const double value = u * input.perCoc[camera] * input.perUnit;
@@ -138,11 +144,11 @@ QString blurText(const Scene &input, std::size_t camera, double u, const QLocale
     case BlurMeasure::Percent:
         return QCoreApplication::translate("mainWin", "Camera %1: %2 %")
             .arg(number)
-            .arg(locale.toString(value, 'f', 2));
+            .arg(share(value, locale));
     case BlurMeasure::Sensor:
         return QCoreApplication::translate("mainWin", "Camera %1: %2 µm")
             .arg(number)
-            .arg(locale.toString(value, 'f', value < 100 ? 1 : 0));
+            .arg(locale.toString(value, 'f', decimalsFor(value, 0, 0)));
     case BlurMeasure::Coc:
         break;
     }

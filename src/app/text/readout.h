@@ -39,6 +39,10 @@ QString depthOfField(int camera, const DepthOfField &limits, const QLocale &loca
 QString settings(const CameraOptics &camera, bool diffraction, const QLocale &locale,
                  LengthUnit unit);
 
+// A share in per cent, with two decimals and at least three significant
+// digits: "2.05", "0.00412".
+QString share(double percent, const QLocale &locale);
+
 // A camera's blur of u CoCs in the chart's measure: "Camera 1: U 1.8",
 // "Camera 1: 2.05 %", "Camera 1: 461 µm"; camera counted from 0.
 QString blurText(const Scene &input, std::size_t camera, double u, const QLocale &locale);

@@ -90,7 +90,7 @@ void ChartControls::showDisplay()
     showResults();
 
     const LengthUnit unit = model.unit();
-    form.DSB_leftBorder->setDisplayUnit(Length::metres(1).in(unit), Length::suffixOf(unit));
+    form.DSB_leftBorder->setDisplayUnit(unit);
     // The scroll bar moves the border in whole units up to 1000 m; its range changes quietly.
     const QSignalBlocker quiet(form.SB_leftBorder);
     form.SB_leftBorder->setRange(1, int(std::ceil(Length::metres(1000).in(unit))));

@@ -52,7 +52,9 @@ void ChartGestures::zoom(int column, int notches)
         const double zoomed = std::clamp(model.view().closeUpScale * std::pow(1.25, -steps),
                                          model.minimum(scale), model.maximum(scale));
         const double middle = (axis.columns - 1) / 2.0;
-        setCloseUp(zoomed, axis.distanceAt(column) * 1000 - (column - middle) * zoomed);
+        setCloseUp(zoomed,
+                   Length::millimetres(axis.distanceAt(column)).micrometres()
+                       - (column - middle) * zoomed);
         return;
     }
     if (axis.mode == ChartGeometry::AxisMode::ToInfinity) {
@@ -109,7 +111,8 @@ void ChartGestures::fit()
     const Field scale = ViewInput::CloseUpScale;
     // Nothing sharp, or no plot yet: the scale as it is.
     const double fitted = deepest > 0 && columns > 1
-        ? std::clamp(deepest * 1000 / (columns / 2.0), model.minimum(scale), model.maximum(scale))
+        ? std::clamp(Length::millimetres(deepest).micrometres() / (columns / 2.0),
+                     model.minimum(scale), model.maximum(scale))
         : model.view().closeUpScale;
     setCloseUp(model.shown(scale, fitted), 0);
 }
