@@ -240,13 +240,6 @@
     </message>
 </context>
 <context>
-    <name>PlanDock</name>
-    <message>
-        <source>Plan</source>
-        <translation>Planen</translation>
-    </message>
-</context>
-<context>
     <name>PlanForm</name>
     <message>
         <source>Camera %1</source>
@@ -375,6 +368,13 @@
     <message>
         <source>The farthest distance to keep sharp</source>
         <translation>Die fernste Entfernung, die scharf bleiben soll</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPanel</name>
+    <message>
+        <source>Plan</source>
+        <translation>Planen</translation>
     </message>
 </context>
 <context>

@@ -419,7 +419,7 @@ void tst_Settings::rememberedBetweenRuns()
     QVERIFY(next.actionAxisToInfinity->isChecked() && !next.qxscale->isEnabled()
             && !next.distanceFP->isEnabled());
     // The plan as it was, though closing the window hid it.
-    QVERIFY(!next.findChild<QDockWidget *>("planDock")->isHidden());
+    QVERIFY(!next.findChild<QWidget *>("planPanel")->isHidden());
     QCOMPARE(next.findChild<QDoubleSpinBox *>("c1_planNear")->value(), 5);
     act(next, "actionOpen!");
     QCOMPARE(prompts->directory, dir->path());
@@ -458,6 +458,9 @@ void tst_Settings::rememberedGeometryBroughtBack_data()
         << QRect(screen.right() - 100, -50, 600, 400) << QSize(600, 400);
     QTest::newRow("from a larger screen: fitted anew")
         << QRect(0, 0, 3000, 2000) << WindowPlacement::firstGeometry(screen, {}).size();
+    QTest::newRow("taller, not wider, than the screen: fitted anew")
+        << QRect(20, 0, screen.width() - 40, screen.height() + 100)
+        << WindowPlacement::firstGeometry(screen, {}).size();
 }
 
 void tst_Settings::rememberedGeometryBroughtBack()

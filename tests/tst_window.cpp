@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSvgRenderer>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
 
@@ -160,6 +161,32 @@ void tst_Window::startsAsBuilt()
     QVERIFY2(buttons.contains(words.section('|', 1)), qPrintable(buttons.join(' ')));
 }
 
+// Each title, and each cell's text, wrapped where the cell spans rows, within its place.
+static void verifyCellsWhole(const QTableView *table)
+{
+    const QFontMetrics metrics = table->fontMetrics();
+    const QAbstractItemModel *model = table->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QString title = model->headerData(row, Qt::Vertical).toString();
+        if (table->verticalHeader()->isVisible())
+            QVERIFY2(metrics.horizontalAdvance(title) < table->verticalHeader()->width(),
+                     qPrintable(title));
+        for (int column = 0; column < model->columnCount(); ++column) {
+            if (row > 0 && row < table->rowSpan(0, column))
+                continue; // under the cell that spans it
+            const QModelIndex cell = model->index(row, column);
+            const QRect room = table->visualRect(cell).adjusted(3, 0, -3, 0);
+            const QString text = cell.data().toString();
+            const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(table->objectName() + ": " + text));
+        }
+    }
+    const int last = model->columnCount() - 1;
+    QVERIFY(table->columnViewportPosition(last) + table->columnWidth(last)
+            <= table->viewport()->width());
+}
+
 void tst_Window::fitsTheScreen_data()
 {
     QTest::addColumn<QLocale>("locale");
@@ -171,8 +198,18 @@ void tst_Window::fitsTheScreen_data()
     QTest::newRow("1280 x 720, German") << german << QRect(0, 0, 1280, 690) << "";
     QTest::newRow("1366 x 768, German") << german << QRect(0, 0, 1366, 738) << "";
     QTest::newRow("1920 x 1200, German") << german << QRect(0, 0, 1920, 1160) << "";
-    QTest::newRow("1366 x 768, German, the preview shown")
-        << german << QRect(0, 0, 1366, 738) << "actionPreview!";
+    // 1920 x 1080 at 150 % and 2560 x 1440 at 200 % are 1280 x 720 as well.
+    const QString everyPanel = "actionPlan! actionPreview! c1_planNear=900 c1_planToInfinity=0 "
+                               "c1_planFar=1100 c2_planNear=0.6 c2_planFar=0.7";
+    for (const QLocale &locale : {english, german}) {
+        const QString language = QLocale::languageToString(locale.language());
+        QTest::newRow(qPrintable("1280 x 720, every panel, " + language))
+            << locale << QRect(0, 0, 1280, 690) << everyPanel;
+        QTest::newRow(qPrintable("1366 x 768, every panel, " + language))
+            << locale << QRect(0, 0, 1366, 738) << everyPanel;
+    }
+    QTest::newRow("1280 x 720, the Plan alone")
+        << english << QRect(0, 0, 1280, 690) << "actionDetails! " + everyPanel + " actionPreview!";
     QTest::newRow("English, nothing sharp")
         << english << QRect(0, 0, 1280, 690) << "c1_calcDef=1 c1_apature=32 c2_fdist=0.05";
     QTest::newRow("German, nothing sharp")
@@ -198,29 +235,25 @@ void tst_Window::fitsTheScreen()
              qPrintable(QString::number(chart->height())));
     const QScrollArea *forms = window.cameraScroll;
     QVERIFY(!forms->horizontalScrollBar()->isVisible() && !forms->verticalScrollBar()->isVisible());
-    // Every title and number of the details whole.
-    const auto *table = window.findChild<QTableView *>("detailsTable");
-    const QFontMetrics metrics = table->fontMetrics();
-    QVERIFY(!table->horizontalScrollBar()->isVisible());
-    for (int row = 0; row < table->model()->rowCount(); ++row) {
-        const QString title = table->model()->headerData(row, Qt::Vertical).toString();
-        QVERIFY2(metrics.horizontalAdvance(title) < table->verticalHeader()->width(),
-                 qPrintable(title));
-        for (int column = 0; column < 2; ++column) {
-            const QModelIndex cell = table->model()->index(row, column);
-            if (row > 0 && row < table->rowSpan(0, column))
-                continue; // under the cell that spans it
-            // Wrapped where the cell spans rows.
-            const QRect room = table->visualRect(cell).adjusted(3, 0, -3, 0);
-            const QString text = cell.data().toString();
-            const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
-            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-                     qPrintable(text));
+    // Every panel in front in turn: its controls and every title and number
+    // of its tables whole, nothing scrolled sideways.
+    const auto *panels = window.findChild<QTabWidget *>("sidePanels");
+    for (int k = 0; k < panels->count(); ++k) {
+        const_cast<QTabWidget *>(panels)->setCurrentIndex(k);
+        QWidget *panel = panels->widget(k);
+        QTest::qWait(1); // laid out
+        for (const auto *area : panel->findChildren<QAbstractScrollArea *>())
+            QVERIFY2(!area->horizontalScrollBar()->isVisible(), qPrintable(area->objectName()));
+        for (const auto *control : panel->findChildren<QAbstractSpinBox *>()) {
+            QVERIFY2(control->width() >= control->minimumSizeHint().width(),
+                     qPrintable(control->objectName()));
         }
+        for (const auto *table : panel->findChildren<QTableView *>())
+            verifyCellsWhole(table);
     }
-    QVERIFY(table->columnViewportPosition(1) + table->columnWidth(1) <= table->viewport()->width());
     // Sharp again, each limit in its own row.
     act(window, "c1_calcDef=0 c1_apature=2 c2_fdist=4");
+    const auto *table = window.findChild<QTableView *>("detailsTable");
     QVERIFY(table->rowSpan(0, 0) == 1 && table->rowSpan(0, 1) == 1);
     // The keyboard reaches camera 1's controls, its presets too, before camera 2's.
     QStringList chain;

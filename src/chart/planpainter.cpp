@@ -95,6 +95,10 @@ void paint(QPainter &painter, const ChartFrame &frame, const Axis &axis, const S
     // Rows per U of this camera, in the chart's measure.
     const double ys = scene.ys * scene.perCoc[camera];
     painter.save();
+    // Marks near U = 0 would spill onto the distance labels, those at the
+    // left border onto the U labels.
+    painter.setClipRect(
+        QRect(frame.x(0), 0, frame.width - frame.x(0), frame.topMargin + frame.plotHeight()));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     QPen pen(colour, 2);

@@ -11,15 +11,10 @@
 #include <QLabel>
 #include <QLocale>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-const QString shownKey = QStringLiteral("view/details");
-}
 
 DetailsPanel::DetailsPanel(const Ui_mainWin &form, const FormModel &results)
     : QWidget(form.centralwidget)
@@ -27,9 +22,9 @@ DetailsPanel::DetailsPanel(const Ui_mainWin &form, const FormModel &results)
     , model(new DetailsModel(this))
     , table(new QTableView(this))
     , notice(new QLabel(this))
-    , shown(new QAction(QCoreApplication::translate("mainWin", "Details"), this))
 {
     setObjectName(QStringLiteral("detailsPanel"));
+    setWindowTitle(QCoreApplication::translate("mainWin", "Details"));
     table->setObjectName(QStringLiteral("detailsTable"));
     table->setModel(model);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -63,16 +58,6 @@ DetailsPanel::DetailsPanel(const Ui_mainWin &form, const FormModel &results)
     notice->hide();
     connect(notice, &QLabel::linkActivated, form.actionWorkingFNumber, &QAction::trigger);
     layout->addWidget(notice);
-
-    shown->setCheckable(true);
-    shown->setChecked(QSettings().value(shownKey, true).toBool());
-    setVisible(shown->isChecked());
-    connect(shown, &QAction::toggled, this, [this](bool on) {
-        setVisible(on);
-        QSettings().setValue(shownKey, on);
-    });
-    form.chartRow->addWidget(this);
-    form.menuView->addAction(shown);
 }
 
 QSize DetailsPanel::sizeHint() const

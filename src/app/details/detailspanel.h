@@ -6,20 +6,17 @@
 #include <QWidget>
 
 class FormModel;
-class QAction;
 class QLabel;
 class QTableView;
 class Ui_mainWin;
 
-// View > Details: the details of the shown cameras beside the chart, shown
-// or hidden as last chosen. Its cells can be selected, and the platform's
-// Copy key copies them with their headers as tab-separated text.
+// View > Details: the details of the shown cameras beside the chart. Its cells can be selected, and
+// the platform's Copy key copies them with their headers as tab-separated text.
 class DetailsPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Beside the chart, its entry in the View menu.
     DetailsPanel(const Ui_mainWin &form, const FormModel &model);
 
     // After every recalculation: the model's results.
@@ -35,7 +32,6 @@ private:
     DetailsModel *model;
     QTableView *table;
     QLabel *notice; // where the disc is underestimated, with the remedy
-    QAction *shown;
 };
 
 #endif // DETAILSPANEL_H

@@ -3,7 +3,7 @@
 #include "document/pathtext.h"
 #include "document/preferences.h"
 #include "model/formmodel.h"
-#include "plan/plandock.h"
+#include "plan/planpanel.h"
 #include "settings/safefile.h"
 #include "ui_mainwin.h"
 #include "window/product.h"
@@ -36,11 +36,11 @@ bool roomToDraw()
 } // namespace
 
 TableActions::TableActions(QWidget *parent, const Ui_mainWin &ui, const FormModel &values,
-                           const PlanDock &dock, const std::unique_ptr<Prompts> &windowPrompts)
+                           const PlanPanel &panel, const std::unique_ptr<Prompts> &windowPrompts)
     : QObject(parent)
     , window(parent)
     , model(values)
-    , plans(dock)
+    , plans(panel)
     , prompts(windowPrompts)
 {
     connect(ui.actionExportTable, &QAction::triggered, this, &TableActions::exportTable);

@@ -8,13 +8,13 @@
 #include <memory>
 
 class FormModel;
-class PlanDock;
+class PlanPanel;
 class Prompts;
 class QPagedPaintDevice;
 class Ui_mainWin;
 
 // File > Export Table and Print Table: each shown camera's depth-of-field
-// table, or where the Plan dock has plans, their shot cards if the user
+// table, or where the Plan has plans, their shot cards if the user
 // chooses them; as PDF or CSV, or on a printer. A page is A4, or Letter
 // where the locale measures in inches.
 class TableActions : public QObject
@@ -23,7 +23,7 @@ class TableActions : public QObject
 
 public:
     TableActions(QWidget *window, const Ui_mainWin &ui, const FormModel &model,
-                 const PlanDock &plans, const std::unique_ptr<Prompts> &prompts);
+                 const PlanPanel &plans, const std::unique_ptr<Prompts> &prompts);
 
     void exportTable();
     void printTable();
@@ -39,7 +39,7 @@ private:
 
     QWidget *window;
     const FormModel &model;
-    const PlanDock &plans;
+    const PlanPanel &plans;
     const std::unique_ptr<Prompts> &prompts;
 };
 

@@ -16,8 +16,10 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
 
 #include <cmath>
@@ -122,6 +124,12 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     shotTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     shotTable->horizontalHeader()->resizeSection(
         0, shotTable->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    // Each distance whole however narrow the window: the panel scrolls, not the cells.
+    const int cell = shotTable->fontMetrics().horizontalAdvance(QStringLiteral("⊖ 0000.00 ft"))
+        + 2 * shotTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, shotTable) + 2;
+    shotTable->setMinimumWidth(shotTable->horizontalHeader()->sectionSize(0)
+                               + (shots->columnCount() - 1) * cell + 2 * shotTable->frameWidth()
+                               + shotTable->verticalScrollBar()->sizeHint().width());
     shotTable->setSelectionMode(QAbstractItemView::NoSelection);
     auto *copy = new QAction(tr("Copy Shots"), shotTable);
     copy->setShortcut(QKeySequence::Copy);

@@ -30,7 +30,6 @@
 #include <cmath>
 
 namespace {
-const QString shownKey = QStringLiteral("view/preview");
 const QString sceneKey = QStringLiteral("preview/scene");
 const QString photoKey = QStringLiteral("preview/photo");
 const QString backgroundKey = QStringLiteral("preview/background");
@@ -49,11 +48,12 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
     : QWidget(form.centralwidget)
     , model(values)
     , prompts(windowPrompts)
-    , toggle(new QAction(tr("Preview"), this))
     , reading(new QFutureWatcher<Photo>(this))
     , watcher(new QFutureWatcher<Rendered>(this))
 {
     setObjectName(QStringLiteral("previewPanel"));
+    setWindowTitle(tr("Preview"));
+    setAccessibleDescription(tr("What each camera records of a background behind the subject"));
     QWidget *content = this;
     sceneBox = new QComboBox(content);
     sceneBox->setObjectName(QStringLiteral("previewScene"));
@@ -108,11 +108,6 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
     layout->addRow(subjectBox);
     layout->addRow(pictures);
     layout->addRow(buttons);
-    form.chartRow->addWidget(this);
-    toggle->setObjectName(QStringLiteral("actionPreview"));
-    toggle->setCheckable(true);
-    toggle->setToolTip(tr("What each camera records of a background behind the subject"));
-    form.menuView->addAction(toggle);
 
     const QSettings settings;
     // Twice the focus, until the user sets it.
@@ -125,8 +120,6 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
     // Gone since, it leaves the scene before it, without a word at the start.
     if (settings.value(sceneKey, 0).toInt() == photoIndex)
         openPhoto(photoPath, true);
-    toggle->setChecked(settings.value(shownKey, false).toBool());
-    setVisible(toggle->isChecked());
 
     const auto showUnit = [this] {
         const LengthUnit unit = model.unit();
@@ -135,11 +128,6 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
     showUnit();
     connect(&model, &FormModel::displayChosen, this, showUnit);
     connect(&model, &FormModel::recalculated, this, &PreviewPanel::follow);
-    connect(toggle, &QAction::toggled, this, [this](bool on) {
-        setVisible(on);
-        QSettings().setValue(shownKey, on);
-        follow();
-    });
     connect(sceneBox, &QComboBox::activated, this, &PreviewPanel::chooseScene);
     connect(backgroundBox, &DecimalSpinBox::valueChanged, this, &PreviewPanel::remember);
     connect(subjectBox, &QCheckBox::toggled, this, &PreviewPanel::remember);
@@ -197,7 +185,7 @@ void PreviewPanel::offerDistances(graph *chart)
         if (menu.exec(chart->mapToGlobal(at)) != use)
             return;
         backgroundBox->setValue(Length::millimetres(distance).metres());
-        toggle->setChecked(true);
+        emit wanted();
     });
 }
 

@@ -39,6 +39,9 @@ public:
 
     // The chart's context menu offers the distance under the pointer.
     void offerDistances(graph *chart);
+    // After every recalculation, and when brought to the front: only a panel
+    // in front makes pictures.
+    void follow();
     // Both pictures side by side, as Copy and Export take them.
     QImage picture() const;
     // Whether the pictures shown are those of the model as it is, no photo
@@ -53,6 +56,10 @@ public:
         QString reason;
     };
     static Photo loadPhoto(const QString &path);
+
+signals:
+    // A background was chosen on the chart: the pictures should be seen.
+    void wanted();
 
 private:
     struct Request
@@ -69,7 +76,6 @@ private:
         int generation = 0;
     };
 
-    void follow();
     void chooseScene(int index);
     // Read off the GUI thread; said where it cannot be read unless quietly.
     void openPhoto(const QString &path, bool quietly);
@@ -84,7 +90,6 @@ private:
 
     const FormModel &model;
     const std::unique_ptr<Prompts> &prompts;
-    QAction *toggle;
     QComboBox *sceneBox;
     DecimalSpinBox *backgroundBox;
     QCheckBox *subjectBox;

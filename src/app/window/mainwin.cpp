@@ -16,11 +16,12 @@
 #include "history/undohistory.h"
 #include "information.h"
 #include "model/formmodel.h"
-#include "plan/plandock.h"
+#include "plan/planpanel.h"
 #include "preview/previewpanel.h"
 #include "product.h"
 #include "prompts.h"
 #include "session.h"
+#include "sidepanels.h"
 #include "standardkeys.h"
 #include "view/chartcontrols.h"
 #include "view/chartgestures.h"
@@ -58,13 +59,14 @@ mainWin::mainWin()
     , placement(new WindowPlacement(this, chartSplitter, frame))
     , details(new DetailsPanel(*this, *model))
     , compareActions(new CompareActions(*this, *model, cameras, *history))
-    , plan(new PlanDock(this, *this, *model, cameras, *history))
+    , plan(new PlanPanel(*this, *model, cameras, *history))
     , preview(new PreviewPanel(*this, *model, prompts))
     , tables(new TableActions(this, *this, *model, *plan, prompts))
     , session(new Session(this, *document, *placement, prompts))
 {
     setWindowIcon(applicationIcon());
     chartLayout->addWidget(chart);
+    addPanels();
     auto *gestures = new ChartGestures(chart, *model, *history);
     // Chosen, the close-up axis shows the depth of field.
     connect(actionAxisCloseUp, &QAction::triggered, gestures, &ChartGestures::fitCloseUp);
@@ -83,7 +85,7 @@ mainWin::mainWin()
     connect(document, &Document::replaced, this, &mainWin::run);
     connect(document, &Document::replaced, gestures, &ChartGestures::refit);
     connect(document, &Document::opened, history, &UndoHistory::clear);
-    connect(plan, &PlanDock::changed, this, &mainWin::run);
+    connect(plan, &PlanPanel::changed, this, &mainWin::run);
     placement->restore();
     run();
     document->markSaved();
@@ -119,6 +121,22 @@ void mainWin::connectControls()
     connect(c2_set_Hyper, &QPushButton::clicked, this, &mainWin::setC2Hyper);
     connect(c1_setCOCPS, &QPushButton::released, this, &mainWin::setC1CocPS);
     connect(c2_setCOCPS, &QPushButton::released, this, &mainWin::setC2CocPS);
+}
+
+void mainWin::addPanels()
+{
+    auto *panels = new SidePanels(*this);
+    panels->add(details, QStringLiteral("view/details"), true)
+        ->setObjectName(QStringLiteral("actionDetails"));
+    QAction *planned = panels->add(plan, QStringLiteral("view/plan"), false);
+    planned->setObjectName(QStringLiteral("actionPlan"));
+    plan->setOn(planned->isChecked());
+    connect(planned, &QAction::toggled, plan, &PlanPanel::setOn);
+    panels->add(preview, QStringLiteral("view/preview"), false)
+        ->setObjectName(QStringLiteral("actionPreview"));
+    connect(preview, &PreviewPanel::wanted, panels,
+            [panels, this] { panels->bringForward(preview); });
+    connect(panels, &QTabWidget::currentChanged, preview, &PreviewPanel::follow);
 }
 
 void mainWin::addMenus()

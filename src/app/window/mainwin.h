@@ -19,7 +19,7 @@ class FramingOption;
 class PreviewPanel;
 class Document;
 class FormModel;
-class PlanDock;
+class PlanPanel;
 class Preferences;
 class Prompts;
 class Session;
@@ -83,6 +83,8 @@ protected:
 private:
     void connectControls();
     void addMenus();
+    // The Details, the Plan and the Preview share the place beside the chart.
+    void addPanels();
     void newDocument();
     // After each recalculation: the plans, the chart at once, the status
     // bar and the Details.
@@ -105,7 +107,7 @@ private:
     WindowPlacement *placement;
     DetailsPanel *details;
     CompareActions *compareActions;
-    PlanDock *plan;
+    PlanPanel *plan;
     PreviewPanel *preview;
     TableActions *tables;
     Session *session;
