@@ -373,16 +373,12 @@
 <context>
     <name>PlanPanel</name>
     <message>
-        <source>Plan</source>
-        <translation>Planen</translation>
+        <source>&amp;Plan</source>
+        <translation>&amp;Planen</translation>
     </message>
 </context>
 <context>
     <name>PreviewPanel</name>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
     <message>
         <source>Your Photo…</source>
         <translation>Eigenes Foto…</translation>
@@ -473,6 +469,10 @@
         <source>Could not write %1.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>PreviewScene</name>
@@ -536,6 +536,25 @@
     <message>
         <source>Which pages to make:</source>
         <translation>Welche Seiten erstellen:</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>%1 &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>%1 &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -718,30 +737,6 @@ p, li { white-space: pre-wrap; }
         <translation>Kamera 2</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Sharpa</translation>
-    </message>
-    <message>
         <source>Set to hyperfocal (%1m)</source>
         <translation>Auf hyperfokal setzen (%1m)</translation>
     </message>
@@ -788,20 +783,8 @@ Copyright (C) 2026 Die %1-Entwickler
 Freie Software unter der MIT-Lizenz, ohne jede Gewährleistung.</translation>
     </message>
     <message>
-        <source>Export Chart...</source>
-        <translation>Diagramm exportieren...</translation>
-    </message>
-    <message>
         <source>Export Chart</source>
         <translation>Diagramm exportieren</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Copy Chart</source>
-        <translation>Diagramm kopieren</translation>
     </message>
     <message>
         <source>Could not export the chart to %1.
@@ -870,10 +853,6 @@ Möchten Sie die Datei ersetzen?</translation>
 %2</translation>
     </message>
     <message>
-        <source>Open Recent</source>
-        <translation>Zuletzt geöffnet</translation>
-    </message>
-    <message>
         <source>%1 no longer exists. It has been removed from the recent files.</source>
         <translation>%1 existiert nicht mehr und wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
@@ -912,38 +891,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>100 Mill. Pixel</source>
         <translation>100 Mio. Pixel</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Ansicht</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>Vergleichen</translation>
-    </message>
-    <message>
-        <source>Match Camera 2&apos;s Depth of Field to Camera 1</source>
-        <translation>Schärfentiefe von Kamera 2 an Kamera 1 angleichen</translation>
-    </message>
-    <message>
-        <source>Match Camera 2&apos;s Background Blur to Camera 1</source>
-        <translation>Hintergrundunschärfe von Kamera 2 an Kamera 1 angleichen</translation>
-    </message>
-    <message>
-        <source>Copy Camera 1 to Camera 2</source>
-        <translation>Kamera 1 auf Kamera 2 übertragen</translation>
-    </message>
-    <message>
-        <source>Match Camera 1&apos;s Depth of Field to Camera 2</source>
-        <translation>Schärfentiefe von Kamera 1 an Kamera 2 angleichen</translation>
-    </message>
-    <message>
-        <source>Match Camera 1&apos;s Background Blur to Camera 2</source>
-        <translation>Hintergrundunschärfe von Kamera 1 an Kamera 2 angleichen</translation>
-    </message>
-    <message>
-        <source>Copy Camera 2 to Camera 1</source>
-        <translation>Kamera 2 auf Kamera 1 übertragen</translation>
     </message>
     <message>
         <source>its depth of field is still %1 against %2</source>
@@ -1034,24 +981,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>nichts scharf: Fokus auf oder innerhalb der Brennweite</translation>
     </message>
     <message>
-        <source>Details</source>
-        <translation>Details</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
         <source>Camera %1: U %2</source>
         <translation>Kamera %1: U %2</translation>
-    </message>
-    <message>
-        <source>Open...</source>
-        <translation>Öffnen...</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Speichern unter...</translation>
     </message>
     <message>
         <source>Sharpa camera settings (*.cbp)</source>
@@ -1146,48 +1081,16 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Kamera 2 (blau) im Diagramm und in den Anzeigen zeigen.</translation>
     </message>
     <message>
-        <source>User Guide</source>
-        <translation>Benutzerhandbuch</translation>
-    </message>
-    <message>
-        <source>Version Page</source>
-        <translation>Versionsseite</translation>
-    </message>
-    <message>
         <source>Sharpa User Guide</source>
         <translation>Sharpa-Benutzerhandbuch</translation>
-    </message>
-    <message>
-        <source>Distance Axis</source>
-        <translation>Entfernungsachse</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Einheiten</translation>
-    </message>
-    <message>
-        <source>Linear</source>
-        <translation>Linear</translation>
     </message>
     <message>
         <source>Distance grows evenly from the left border to the right edge.</source>
         <translation>Die Entfernung wächst gleichmäßig vom linken Rand bis zum rechten.</translation>
     </message>
     <message>
-        <source>To Infinity</source>
-        <translation>Bis Unendlich</translation>
-    </message>
-    <message>
         <source>From the left border to infinity at the right edge, evenly in 1/distance: each curve becomes two straight lines.</source>
         <translation>Vom linken Rand bis Unendlich am rechten, gleichmäßig in 1/Entfernung: jede Kurve wird zu zwei Geraden.</translation>
-    </message>
-    <message>
-        <source>Metres</source>
-        <translation>Meter</translation>
-    </message>
-    <message>
-        <source>Feet</source>
-        <translation>Fuß</translation>
     </message>
     <message>
         <source>Set to hyperfocal (%1 ft)</source>
@@ -1214,12 +1117,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Größe der Abbildung</translation>
     </message>
     <message>
-        <source>Width:</source>
-        <translation>Breite:</translation>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
     </message>
     <message>
-        <source>Height:</source>
-        <translation>Höhe:</translation>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
     </message>
     <message>
         <source>focus %1 · f/%2 · %3 mm · CoC %4 mm · diffraction %5</source>
@@ -1308,16 +1211,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Make Camera 2 Equivalent</source>
-        <translation>Kamera 2 gleichwertig machen</translation>
-    </message>
-    <message>
         <source>Camera 2 takes Camera 1&apos;s angle of view and depth of field on its own sensor, at its own focus distance</source>
         <translation>Kamera 2 übernimmt Bildwinkel und Schärfentiefe von Kamera 1 auf ihrem eigenen Sensor, bei ihrer eigenen Fokusentfernung</translation>
-    </message>
-    <message>
-        <source>Make Camera 1 Equivalent</source>
-        <translation>Kamera 1 gleichwertig machen</translation>
     </message>
     <message>
         <source>Camera 1 takes Camera 2&apos;s angle of view and depth of field on its own sensor, at its own focus distance</source>
@@ -1332,16 +1227,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Kamera %1: %2, %3, Zerstreuungskreis %4 — dieselbe Verschlusszeit bei %5 × der ISO</translation>
     </message>
     <message>
-        <source>Export Table...</source>
-        <translation>Tabelle exportieren...</translation>
-    </message>
-    <message>
         <source>Write each shown camera&apos;s depth-of-field table, or the plans&apos; shot cards, as PDF or CSV</source>
         <translation>Die Schärfentiefetabelle jeder gezeigten Kamera oder die Aufnahmekarten der Pläne als PDF oder CSV schreiben</translation>
-    </message>
-    <message>
-        <source>Print Table...</source>
-        <translation>Tabelle drucken...</translation>
     </message>
     <message>
         <source>Print each shown camera&apos;s depth-of-field table, or the plans&apos; shot cards</source>
@@ -1394,20 +1281,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Pupillenmaßstab des Objektivs: der Durchmesser der Austrittspupille durch den der Eintrittspupille, wie der Hersteller ihn angibt (1 bei einem symmetrischen Objektiv). Er ändert die Schärfentiefe im Nahbereich um (1 + m / P) / (1 + m).</translation>
     </message>
     <message>
-        <source>Diffraction</source>
-        <translation>Beugung</translation>
-    </message>
-    <message>
-        <source>Diffraction at the Working F-Number</source>
-        <translation>Beugung bei der Arbeitsblende</translation>
-    </message>
-    <message>
         <source>Where &quot;Calc with diffraction&quot; is on, the disc at the f-number the lens works at, N (1 + m / P), which at close range is larger than the marked one: twice at 1:1.</source>
         <translation>Wo „Mit Beugung rechnen“ an ist, das Beugungsscheibchen bei der Blende, mit der das Objektiv arbeitet, N (1 + m / P), die im Nahbereich größer ist als die eingestellte: doppelt so groß bei 1:1.</translation>
-    </message>
-    <message>
-        <source>Combine Blur and Diffraction as Root-Sum-Square</source>
-        <translation>Unschärfe und Beugung quadratisch addieren</translation>
     </message>
     <message>
         <source>Where &quot;Calc with diffraction&quot; is on, the blur and the disc combined as the root of the sum of their squares, as most optimum-aperture tools do, rather than added, as the classic model does.</source>
@@ -1430,16 +1305,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Bei %1 ist das Beugungsscheibchen von Kamera %2 %3-mal so groß wie das bei der eingestellten Blende berechnete.</translation>
     </message>
     <message>
-        <source>Close-Up</source>
-        <translation>Nahbereich</translation>
-    </message>
-    <message>
         <source>Around the focus plane, from a tenth of a micrometre to a millimetre per pixel, for the depth of field of macro shots; chosen, it fits the deepest depth of field shown.</source>
         <translation>Um die Schärfeebene, von einem Zehntel Mikrometer bis zu einem Millimeter pro Pixel, für die Schärfentiefe von Makroaufnahmen; gewählt, passt sie die tiefste gezeigte Schärfentiefe ein.</translation>
-    </message>
-    <message>
-        <source>Distances from the Sensor Plane</source>
-        <translation>Entfernungen von der Sensorebene</translation>
     </message>
     <message>
         <source>Distances read from the sensor plane, as a lens&apos;s focus scale and a focusing rail do, rather than from the lens; files keep them from the lens.</source>
@@ -1470,36 +1337,16 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>%1 vom Fokus</translation>
     </message>
     <message>
-        <source>Blur Axis</source>
-        <translation>Unschärfeachse</translation>
-    </message>
-    <message>
-        <source>Blur in Circles of Confusion</source>
-        <translation>Unschärfe in Zerstreuungskreisen</translation>
-    </message>
-    <message>
         <source>The blur as a multiple of each camera&apos;s own circle of confusion, U: the depth of field ends at 1.</source>
         <translation>Die Unschärfe als Vielfaches des Zerstreuungskreises jeder Kamera, U: Die Schärfentiefe endet bei 1.</translation>
-    </message>
-    <message>
-        <source>Blur as % of Image Width</source>
-        <translation>Unschärfe in % der Bildbreite</translation>
     </message>
     <message>
         <source>The blur as a share of the picture&apos;s width, so that two sensors compare on one scale; each camera&apos;s CoC as a line in its colour.</source>
         <translation>Die Unschärfe als Anteil der Bildbreite, sodass sich zwei Sensoren auf einer Skala vergleichen lassen; der Zerstreuungskreis jeder Kamera als Linie in ihrer Farbe.</translation>
     </message>
     <message>
-        <source>Blur on the Sensor</source>
-        <translation>Unschärfe auf dem Sensor</translation>
-    </message>
-    <message>
         <source>The blur disc&apos;s diameter on the sensor, in micrometres; each camera&apos;s CoC as a line in its colour.</source>
         <translation>Der Durchmesser des Unschärfescheibchens auf dem Sensor, in Mikrometern; der Zerstreuungskreis jeder Kamera als Linie in ihrer Farbe.</translation>
-    </message>
-    <message>
-        <source>Keep the Framing</source>
-        <translation>Bildausschnitt beibehalten</translation>
     </message>
     <message>
         <source>Focus both cameras so that a subject of the width below fills the width of their frames, and keep it so as lenses and sensors change: the background blur then compares the same picture.</source>
@@ -1548,6 +1395,182 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Distance Axis</source>
+        <translation>E&amp;ntfernungsachse</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>E&amp;inheiten</translation>
+    </message>
+    <message>
+        <source>Diff&amp;raction</source>
+        <translation>Beu&amp;gung</translation>
+    </message>
+    <message>
+        <source>&amp;Blur Axis</source>
+        <translation>&amp;Unschärfeachse</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Version Page</source>
+        <translation>&amp;Versionsseite</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über Sharpa</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart...</source>
+        <translation>Diagramm &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Table...</source>
+        <translation>&amp;Tabelle exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Table...</source>
+        <translation>Tabelle &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Chart</source>
+        <translation>Diagramm &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Match Camera 2&apos;s &amp;Depth of Field to Camera 1</source>
+        <translation>&amp;Schärfentiefe von Kamera 2 an Kamera 1 angleichen</translation>
+    </message>
+    <message>
+        <source>Match Camera 2&apos;s &amp;Background Blur to Camera 1</source>
+        <translation>&amp;Hintergrundunschärfe von Kamera 2 an Kamera 1 angleichen</translation>
+    </message>
+    <message>
+        <source>Make Camera 2 &amp;Equivalent</source>
+        <translation>Kamera 2 &amp;gleichwertig machen</translation>
+    </message>
+    <message>
+        <source>Make Camera 1 E&amp;quivalent</source>
+        <translation>Kamera 1 gleich&amp;wertig machen</translation>
+    </message>
+    <message>
+        <source>Copy Camera &amp;1 to Camera 2</source>
+        <translation>Kamera &amp;1 auf Kamera 2 übertragen</translation>
+    </message>
+    <message>
+        <source>Match Camera 1&apos;s De&amp;pth of Field to Camera 2</source>
+        <translation>Schär&amp;fentiefe von Kamera 1 an Kamera 2 angleichen</translation>
+    </message>
+    <message>
+        <source>Match Camera 1&apos;s Back&amp;ground Blur to Camera 2</source>
+        <translation>Hin&amp;tergrundunschärfe von Kamera 1 an Kamera 2 angleichen</translation>
+    </message>
+    <message>
+        <source>Copy Camera &amp;2 to Camera 1</source>
+        <translation>Kamera &amp;2 auf Kamera 1 übertragen</translation>
+    </message>
+    <message>
+        <source>&amp;Linear</source>
+        <translation>&amp;Linear</translation>
+    </message>
+    <message>
+        <source>To &amp;Infinity</source>
+        <translation>Bis &amp;Unendlich</translation>
+    </message>
+    <message>
+        <source>&amp;Close-Up</source>
+        <translation>&amp;Nahbereich</translation>
+    </message>
+    <message>
+        <source>Distances from the &amp;Sensor Plane</source>
+        <translation>Entfernungen von der &amp;Sensorebene</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>Blur in &amp;Circles of Confusion</source>
+        <translation>Unschärfe in &amp;Zerstreuungskreisen</translation>
+    </message>
+    <message>
+        <source>Blur as % of Image &amp;Width</source>
+        <translation>Unschärfe in % der &amp;Bildbreite</translation>
+    </message>
+    <message>
+        <source>Blur on the &amp;Sensor</source>
+        <translation>Unschärfe auf dem &amp;Sensor</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Framing</source>
+        <translation>&amp;Bildausschnitt beibehalten</translation>
+    </message>
+    <message>
+        <source>&amp;Metres</source>
+        <translation>&amp;Meter</translation>
+    </message>
+    <message>
+        <source>&amp;Feet</source>
+        <translation>&amp;Fuß</translation>
+    </message>
+    <message>
+        <source>Diffraction at the &amp;Working F-Number</source>
+        <translation>Beugung bei der &amp;Arbeitsblende</translation>
+    </message>
+    <message>
+        <source>Combine Blur and Diffraction as &amp;Root-Sum-Square</source>
+        <translation>Unschärfe und Beugung &amp;quadratisch addieren</translation>
+    </message>
+    <message>
+        <source>D&amp;etails</source>
+        <translation>&amp;Details</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QWidgetAction>
 
 #include <sys/resource.h>
 
@@ -36,6 +37,8 @@ private slots:
     void startsAsBuilt();
     void fitsTheScreen_data();
     void fitsTheScreen();
+    void mnemonics_data();
+    void mnemonics();
     void everyInputRecalculatesItsCamera();
     void controls_data();
     void controls();
@@ -268,6 +271,46 @@ void tst_Window::fitsTheScreen()
     const auto *last = window.statusBar()->findChild<QLabel *>("readoutC2");
     QVERIFY(last->isVisible());
     QVERIFY(window.rect().contains(QRect(last->mapTo(&window, QPoint()), last->size())));
+}
+
+void tst_Window::mnemonics_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+// Every menu and entry has its key, no two alike in one menu; Alt shows them.
+void tst_Window::mnemonics()
+{
+    QFETCH(QLocale, locale);
+    const auto restore = translatedAs(locale);
+    mainWin window;
+    QList<QWidget *> menus{window.menuBar()};
+    for (QMenu *menu : window.menuBar()->findChildren<QMenu *>())
+        menus << menu;
+    for (const QWidget *menu : menus) {
+        QSet<int> keys;
+        for (const QAction *entry : menu->actions()) {
+            if (entry->isSeparator() || qobject_cast<const QWidgetAction *>(entry))
+                continue;
+            const QKeySequence key = QKeySequence::mnemonic(entry->text());
+            QVERIFY2(!key.isEmpty() && !keys.contains(key[0].toCombined()),
+                     qPrintable(menu->objectName() + ": " + entry->text()));
+            keys << key[0].toCombined();
+        }
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage plain = window.menuBar()->grab().toImage();
+    QTest::keyPress(window.c1_fdist, Qt::Key_Alt, Qt::AltModifier);
+    QTRY_VERIFY(window.menuBar()->grab().toImage() != plain);
+    QTest::keyRelease(window.c1_fdist, Qt::Key_Alt);
+    QTest::keyClick(window.c1_fdist, QKeySequence::mnemonic(window.menuFile->title())[0].key(),
+                    Qt::AltModifier);
+    QTRY_COMPARE(QApplication::activePopupWidget(), window.menuFile);
+    window.menuFile->close();
+    QCOMPARE(window.actionSave_as->shortcut(), QKeySequence("Ctrl+Shift+S"));
 }
 
 void tst_Window::everyInputRecalculatesItsCamera()
@@ -553,14 +596,14 @@ void tst_Window::undoAndRedoEachKindOfStep()
     const QString done = formSnapshot(window);
     QVERIFY(done != start);
     QVERIFY(window.isWindowModified() || steps == "actionNew!");
-    QCOMPARE(undo->text(), "Undo " + text);
+    QCOMPARE(undo->iconText(), "Undo " + text);
     trace.clear();
     QTest::keySequence(&window, QKeySequence::Undo);
     QCOMPARE(formSnapshot(window), start);
     QCOMPARE(trace.lines().filter("init").size(), 2); // one recalculation, both cameras
     // Back to the file's values: nothing left to save.
     QCOMPARE(window.isWindowModified(), !before.isEmpty());
-    QCOMPARE(redo->text(), "Redo " + text);
+    QCOMPARE(redo->iconText(), "Redo " + text);
     QTest::keySequence(&window, QKeySequence::Redo);
     QCOMPARE(formSnapshot(window), done);
     QVERIFY(window.isWindowModified() || steps == "actionNew!");
@@ -601,7 +644,7 @@ void tst_Window::runsOfOneValue()
     auto *undo = window.findChild<QAction *>("actionUndo");
     QStringList offered;
     for (; undo->isEnabled(); undo->trigger())
-        offered << undo->text().remove("Undo ");
+        offered << undo->iconText().remove("Undo ");
     QCOMPARE(offered, undone);
     QCOMPARE(window.c1_fdist->value(), 4.0);
 }

@@ -47,7 +47,7 @@ CompareActions::CompareActions(const Ui_mainWin &ui, FormModel &values,
         const Act act = acts[k % acts.size()];
         QAction *action = targets[k].first;
         connect(action, &QAction::triggered, this, [this, act, target, action, &history] {
-            const UndoHistory::Step step(history, action->text());
+            const UndoHistory::Step step(history, action->iconText());
             (this->*act)(target);
         });
     }

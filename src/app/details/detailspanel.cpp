@@ -24,7 +24,7 @@ DetailsPanel::DetailsPanel(const Ui_mainWin &form, const FormModel &results)
     , notice(new QLabel(this))
 {
     setObjectName(QStringLiteral("detailsPanel"));
-    setWindowTitle(QCoreApplication::translate("mainWin", "Details"));
+    setWindowTitle(QCoreApplication::translate("mainWin", "D&etails"));
     table->setObjectName(QStringLiteral("detailsTable"));
     table->setModel(model);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -120,6 +120,16 @@ UndoHistory::UndoHistory(FormModel &values, QObject *parent)
     redo->setShortcut(QKeySequence::Redo);
     undo->setObjectName(QStringLiteral("actionUndo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
+    // Named as the menus' other entries are, with their keys; after the
+    // stack's own naming.
+    const auto name = [this] {
+        undo->setText(stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
+        redo->setText(stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
+    };
+    name();
+    connect(stack, &QUndoStack::indexChanged, this, name);
+    connect(stack, &QUndoStack::undoTextChanged, this, name);
+    connect(stack, &QUndoStack::redoTextChanged, this, name);
     // After Undo or Redo, no change continues the step before.
     for (QAction *action : {undo, redo})
         connect(action, &QAction::triggered, this, &UndoHistory::endRun);

@@ -15,7 +15,7 @@ PlanPanel::PlanPanel(const Ui_mainWin &form, FormModel &values,
     , model(values)
 {
     setObjectName(QStringLiteral("planPanel"));
-    setWindowTitle(tr("Plan"));
+    setWindowTitle(tr("&Plan"));
     auto *content = new QWidget;
     auto *layout = new QVBoxLayout(content);
     for (std::size_t k = 0; k < plans.size(); ++k) {

@@ -52,7 +52,7 @@ PreviewPanel::PreviewPanel(const Ui_mainWin &form, const FormModel &values,
     , watcher(new QFutureWatcher<Rendered>(this))
 {
     setObjectName(QStringLiteral("previewPanel"));
-    setWindowTitle(tr("Preview"));
+    setWindowTitle(tr("Pre&view"));
     setAccessibleDescription(tr("What each camera records of a background behind the subject"));
     QWidget *content = this;
     sceneBox = new QComboBox(content);

@@ -42,8 +42,8 @@ FigureSizeDialog::FigureSizeDialog(QWidget *parent, const QString &unit, const Q
         auto *row = new QHBoxLayout;
         row->addWidget(sides[k]);
         row->addWidget(new QLabel(unit, this));
-        form->addRow(k == 0 ? QCoreApplication::translate("mainWin", "Width:")
-                            : QCoreApplication::translate("mainWin", "Height:"),
+        form->addRow(k == 0 ? QCoreApplication::translate("mainWin", "&Width:")
+                            : QCoreApplication::translate("mainWin", "&Height:"),
                      row);
     }
     range = new QLabel(this);

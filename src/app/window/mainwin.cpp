@@ -15,6 +15,7 @@
 #include "export/tableactions.h"
 #include "history/undohistory.h"
 #include "information.h"
+#include "mnemonicstyle.h"
 #include "model/formmodel.h"
 #include "plan/planpanel.h"
 #include "preview/previewpanel.h"
@@ -64,6 +65,7 @@ mainWin::mainWin()
     , tables(new TableActions(this, *this, *model, *plan, prompts))
     , session(new Session(this, *document, *placement, prompts))
 {
+    MnemonicStyle::install();
     setWindowIcon(applicationIcon());
     chartLayout->addWidget(chart);
     addPanels();
@@ -257,6 +259,6 @@ void mainWin::setC2Hyper()
 
 void mainWin::newDocument()
 {
-    const UndoHistory::Step step(*history, actionNew->text());
+    const UndoHistory::Step step(*history, actionNew->iconText());
     document->newDocument();
 }
