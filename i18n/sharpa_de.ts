@@ -737,8 +737,8 @@ p, li { white-space: pre-wrap; }
         <translation>Kamera 2</translation>
     </message>
     <message>
-        <source>Set to hyperfocal (%1m)</source>
-        <translation>Auf hyperfokal setzen (%1m)</translation>
+        <source>Set to hyperfocal (%1 m)</source>
+        <translation>Auf hyperfokal setzen (%1 m)</translation>
     </message>
     <message>
         <source>Open File</source>

@@ -344,14 +344,14 @@ void tst_Window::controls_data()
         << "DSB_leftBorder.minimum=0.1; DSB_leftBorder.value=1.2";
     QTest::newRow("hyperfocal at start")
         << "c2_set_Hyper!"
-        << "c2_set_Hyper.text=Set to hyperfocal (729.0m); c2_fdist.value=729; "
-           "c1_set_Hyper.text=Set to hyperfocal (289.0m); c1_fdist.value=4";
+        << "c2_set_Hyper.text=Set to hyperfocal (729.0 m); c2_fdist.value=729; "
+           "c1_set_Hyper.text=Set to hyperfocal (289.0 m); c1_fdist.value=4";
     QTest::newRow("hyperfocal: one decimal, no grouping")
         << "c2_apature=1 c2_flength=1111.11 c2_coc=1 c1_set_Hyper!"
-        << "c2_set_Hyper.text=Set to hyperfocal (1234.6m); c1_fdist.value=289; c2_fdist.value=4";
+        << "c2_set_Hyper.text=Set to hyperfocal (1234.6 m); c1_fdist.value=289; c2_fdist.value=4";
     QTest::newRow("hyperfocal at f/2.8: as shown")
         << "c1_apature=2.8 c1_set_Hyper!"
-        << "c1_set_Hyper.text=Set to hyperfocal (206.4m); c1_fdist.value=206.43";
+        << "c1_set_Hyper.text=Set to hyperfocal (206.4 m); c1_fdist.value=206.43";
     QTest::newRow("hyperfocal below 5 cm: the box's 0.00 m")
         << "c2_apature=32 c2_flength=1 c2_coc=10 c2_set_Hyper!"
         << "c2_set_Hyper.text=Set to hyperfocal (3.13 µm); c2_fdist.value=0";
@@ -362,7 +362,7 @@ void tst_Window::controls_data()
            "readoutC1.text=Camera 1: 605.35 ft – ∞ (∞)";
     QTest::newRow("hyperfocal past the focus range")
         << "c2_apature=0.7 c2_flength=5000 c2_coc=0.0001 c2_set_Hyper!"
-        << "c2_set_Hyper.text=Set to hyperfocal (357142857.1m); "
+        << "c2_set_Hyper.text=Set to hyperfocal (357142857.1 m); "
            "c2_fdist.value=99999";
     // The CoC preset: two pixels of a 3:2 grid along the diagonal of 36 x 24 mm / crop.
     const char *const presets[][3]
@@ -1338,7 +1338,7 @@ void tst_Window::fromTheSensorPlane_data()
     QTest::newRow("limits and hyperfocal") << lens + "c1_fdist=0.3 c1_apature=8 c1_coc=0.03"
                                            << ""
                                            << "readoutC1.text=Camera 1: 0.449 m – 0.451 m (2.88 "
-                                              "mm); c1_set_Hyper.text=Set to hyperfocal (41.8m)";
+                                              "mm); c1_set_Hyper.text=Set to hyperfocal (41.8 m)";
     // The range as typed; the plan's focus as the focus box will show it.
     QTest::newRow("a plan")
         << lens + "c1_fdist=0.3 actionPlan! c1_planNear=0.447 c1_planFar=0.453"

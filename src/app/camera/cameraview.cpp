@@ -224,6 +224,6 @@ void CameraView::showHyperfocal()
     }
     const QString caption = unit == LengthUnit::Feet
         ? QCoreApplication::translate("mainWin", "Set to hyperfocal (%1 ft)")
-        : QCoreApplication::translate("mainWin", "Set to hyperfocal (%1m)");
+        : QCoreApplication::translate("mainWin", "Set to hyperfocal (%1 m)");
     button->setText(caption.arg(locale.toString(inUnit, 'f', 1)));
 }
