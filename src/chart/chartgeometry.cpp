@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -239,32 +240,55 @@ QVector<Tick> closeUpTicks(const ChartFrame &frame, const Axis &axis, const QFon
     return ticks;
 }
 
-// 1, 2 and 5 of each decade of the unit from the left border on, then
-// infinity. Towards infinity the ticks crowd; they end where one would lie
-// within a few columns of the previous one or of infinity. Labels run from
-// the left for as long as each fits clear of the one before and of the
-// title and the "∞"; after the first that does not, none follows, so that
-// the labels never skip irregularly.
+// Round distances from the left border on, then infinity. Each decade of the
+// unit takes the finest of three sets of steps whose ticks stay a label's
+// width apart, so that the near half, which the scale stretches, reads as
+// densely as the linear axis; towards infinity the ticks crowd and fall back
+// to 1, 2 and 5, and end where one would lie within a few columns of the
+// previous one or of infinity. Labels run from the left for as long as each
+// fits clear of the one before and of the "∞"; after the first that does
+// not, none follows, so that the labels never skip irregularly. The axis's
+// title stands below them.
 QVector<Tick> ticksToInfinity(const ChartFrame &frame, const Axis &axis,
-                              const QFontMetrics &metrics, int titleLeft)
+                              const QFontMetrics &metrics)
 {
     QVector<Tick> ticks;
     const int last = frame.plotWidth() - 1;
     if (last < 1)
         return ticks;
     constexpr int closest = 4; // columns between ticks, so that grid lines stay apart
+    static const std::array<std::vector<double>, 3> steps{
+        std::vector<double>{1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6, 7, 8, 9},
+        std::vector<double>{1, 1.5, 2, 3, 4, 5, 7}, std::vector<double>{1, 2, 5}};
     const Tick infinity{last, QStringLiteral("∞"), infinityLabel(frame, metrics)};
     const double border = borderToInfinity(axis);
     const double unit = Length::in(1, axis.unit).millimetres();
+    const auto columnOf = [&](double value) {
+        return last * (1 - border / (value * unit));
+    };
     const QLocale locale = numbers();
     const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
-    const int labelsEnd = std::min(titleLeft, infinity.labelRect.left()) - gap;
+    const int labelsEnd = infinity.labelRect.left() - gap;
     int free = 0; // the first pixel column right of the last label; -1 once labels end
     int previous = 0;
     for (double decade = std::pow(10.0, std::floor(std::log10(border / unit)));; decade *= 10) {
-        for (const int step : {1, 2, 5}) {
+        // Apart by the widest label of the decade and a gap.
+        const double apart
+            = metrics.horizontalAdvance(locale.toString(decade * 9.5, 'g', 12)) + 2.0 * gap;
+        const std::vector<double> *chosen = &steps.back();
+        for (const std::vector<double> &set : steps) {
+            double closestPair = columnOf(10 * decade) - columnOf(set.back() * decade);
+            for (std::size_t k = 1; k < set.size(); ++k)
+                closestPair = std::min(closestPair,
+                                       columnOf(set[k] * decade) - columnOf(set[k - 1] * decade));
+            if (closestPair >= apart) {
+                chosen = &set;
+                break;
+            }
+        }
+        for (const double step : *chosen) {
             const double value = step * decade;
-            const int column = int(std::ceil(last * (1 - border / (value * unit)) - 1e-9));
+            const int column = int(std::ceil(columnOf(value) - 1e-9));
             if (column < 1)
                 continue;
             if (last - column < closest || (previous > 0 && column - previous < closest)) {
@@ -392,7 +416,7 @@ QVector<Tick> distanceTicks(const ChartFrame &frame, const Axis &axis, const QFo
 {
     switch (axis.mode) {
     case AxisMode::ToInfinity:
-        return ticksToInfinity(frame, axis, metrics, titleLeft);
+        return ticksToInfinity(frame, axis, metrics);
     case AxisMode::CloseUp:
         return closeUpTicks(frame, axis, metrics, titleLeft);
     default:

@@ -143,11 +143,12 @@ TickRule tickRule(double xs, LengthUnit unit);
 
 // Ticks mark round distances in the scale's unit from the camera, or in
 // focus-plane mode signed distances from the focus plane; on the axis to
-// infinity 1, 2 and 5 of each decade, and infinity at the last column; close
+// infinity round steps of each decade, and infinity at the last column; close
 // up 1, 2 or 5 of a decade of micrometres or millimetres from the focus
 // plane, as closeUpInMillimetres() says. A
 // label is kept only where its whole text fits in the widget, clear of the
-// previous label and of the axis title, whose left edge is titleLeft.
+// previous label and of the axis title, whose left edge is titleLeft (to
+// infinity the title stands below the labels).
 QVector<Tick> distanceTicks(const ChartFrame &frame, const Axis &axis, const QFontMetrics &metrics,
                             int titleLeft);
 

@@ -228,16 +228,17 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
         painter.drawText(0, 10, measureTitle(input.measure));
     }
     const QString title = axisTitle(distances);
-    // A translated title ends where the English one always has; on the axis
-    // to infinity it ends before the "∞".
+    // A translated title ends where the English one always has. On the axis
+    // to infinity the labels run up to the "∞", and the title stands below
+    // them, ending with the plot.
     const QFontMetrics metrics = painter.fontMetrics();
     int titleLeft = w - ChartFrame::titleInset - metrics.horizontalAdvance(title)
         + metrics.horizontalAdvance(QStringLiteral("Distance [m]"));
     if (distances.mode == ChartGeometry::AxisMode::ToInfinity)
-        titleLeft = std::min(titleLeft,
-                             infinityLabel(frame, metrics).left()
-                                 - metrics.horizontalAdvance(QStringLiteral(" ") + title));
-    painter.drawText(titleLeft, h - ChartFrame::titleBaseline, title);
+        painter.drawText(frame.x(frame.plotWidth() - 1) - metrics.horizontalAdvance(title), h - 1,
+                         title);
+    else
+        painter.drawText(titleLeft, h - ChartFrame::titleBaseline, title);
 
     painter.setFont(QFont(QStringLiteral("Arial"), 9));
     painter.setPen(cosmeticPen(cameraColour[0]));
