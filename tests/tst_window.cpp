@@ -152,6 +152,18 @@ void tst_Window::startsAsBuilt()
     QTest::keyClick(&window, Qt::Key_F1);
     const auto *guide = window.findChild<QTextBrowser *>("guideText");
     QVERIFY(guide && guide->isVisible() && guide->toPlainText().contains(words.section('|', 0, 0)));
+    // Every picture there, each drawn in the guide's own language.
+    QStringList pictures;
+    for (const char *language : {"en", "de"}) {
+        QFile page(QStringLiteral(":/guide/guide-%1.html").arg(language));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        for (const auto &img : QRegularExpression("<img src=\"([^\"]+)\"").globalMatch(html)) {
+            QVERIFY2(!QImage(":/guide/" + img.captured(1)).isNull(), qPrintable(img.captured(1)));
+            QVERIFY2(!pictures.contains(img.captured(1)), qPrintable(img.captured(1)));
+            pictures << img.captured(1);
+        }
+    }
     QStringList buttons;
     QTimer::singleShot(0, [&buttons] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
