@@ -68,7 +68,8 @@ void SidePanels::turn(int panel, bool on)
         int place = 0;
         for (int k = 0; k < panel; ++k)
             place += switches[k]->isChecked() ? 1 : 0;
-        insertTab(place, shown, shown->windowTitle());
+        // Without the menu entry's key, which the menu bar's own keys would meet.
+        insertTab(place, shown, switches[panel]->iconText());
         if (shown->objectName() == front || count() == 1)
             setCurrentWidget(shown);
     }
