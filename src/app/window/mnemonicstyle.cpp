@@ -4,14 +4,18 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleFactory>
 
-MnemonicStyle::MnemonicStyle() = default;
+MnemonicStyle::MnemonicStyle(QStyle *base)
+    : QProxyStyle(base)
+{}
 
 void MnemonicStyle::install()
 {
     if (qobject_cast<MnemonicStyle *>(QApplication::style()))
         return;
-    auto *style = new MnemonicStyle;
+    // The style the user or the platform chose, not Qt's default for the platform.
+    auto *style = new MnemonicStyle(QStyleFactory::create(QApplication::style()->name()));
     QApplication::setStyle(style); // which owns it
     qApp->installEventFilter(style);
 }

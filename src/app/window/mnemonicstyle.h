@@ -22,7 +22,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    MnemonicStyle();
+    explicit MnemonicStyle(QStyle *base);
 
     bool altHeld = false;
 };
