@@ -138,7 +138,7 @@ PlanForm::PlanForm(int camera, FormModel &values, const CameraView &view, UndoHi
     shotTable->addAction(copy);
     shotTable->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    // Narrow, so that the dock leaves the chart its room on a laptop's screen.
+    // Narrow, so that the panel leaves the chart its room on a laptop's screen.
     for (QWidget *box :
          std::initializer_list<QWidget *>{nearBox, farBox, limitBox, overlapBox, depthBox}) {
         box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
