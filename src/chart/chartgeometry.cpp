@@ -429,9 +429,14 @@ int rowOf(const ChartFrame &frame, double u, double ys)
     return int(exactRow(frame, u, ys));
 }
 
+double Axis::readingOf(double distance, const CameraOptics &camera) const
+{
+    return distance + lensOffset(*this, camera);
+}
+
 double Axis::columnAt(double distance, const CameraOptics &camera) const
 {
-    const double read = distance + lensOffset(*this, camera);
+    const double read = readingOf(distance, camera);
     switch (mode) {
     case AxisMode::ToInfinity: {
         const int last = columns - 1;

@@ -84,6 +84,10 @@ struct Axis
     // close up. Infinity lies at the last column of the axis to infinity,
     // beyond every other.
     double columnAt(double distance, const CameraOptics &camera) const;
+    // The distance that the axis reads for a subject of the camera, its
+    // distance from the lens given: from the sensor plane where an axis from
+    // the camera reads from there.
+    double readingOf(double distance, const CameraOptics &camera) const;
     // The camera's subject distance from the lens sampled for a column, mm:
     // whole mm on the linear axis.
     double sampleAt(const CameraOptics &camera, int column) const;

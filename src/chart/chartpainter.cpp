@@ -1,13 +1,11 @@
 #include "chartpainter.h"
 
 #include "chartgeometry.h"
-#include "optics/distanceorigin.h"
 #include "planpainter.h"
 #include "scene.h"
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QLocale>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -160,9 +158,9 @@ QString axisTitle(const Axis &axis)
 }
 
 // Where a camera's focus lies off the plot: an arrow at that edge in its
-// colour, with the focus distance as the axis reads it.
+// colour, with the focus distance as the form shows it.
 void drawOffPlot(QPainter &painter, const ChartFrame &frame, const Axis &axis,
-                 const CameraOptics &camera, int index, const QColor &colour)
+                 const CameraOptics &camera, int index, const QColor &colour, const QString &text)
 {
     const double column = axis.columnAt(camera.fdist, camera);
     const int last = frame.plotWidth() - 1;
@@ -174,13 +172,6 @@ void drawOffPlot(QPainter &painter, const ChartFrame &frame, const Axis &axis,
     const int inward = left ? 1 : -1;
     const QPolygon arrow{QPoint(edge, y), QPoint(edge + inward * 9, y - 5),
                          QPoint(edge + inward * 9, y + 5)};
-    const bool fromCamera = axis.mode == AxisMode::FromCamera || axis.mode == AxisMode::ToInfinity;
-    const double focus
-        = DistanceOrigin{axis.fromSensor && fromCamera, camera.flength}.fromLens(camera.fdist);
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    const QString text = locale.toString(Length::millimetres(focus).in(axis.unit), 'f', 2)
-        + Length::suffixOf(axis.unit);
     painter.save();
     // Within the plot, however small.
     painter.setClipRect(QRect(frame.x(0), frame.topMargin, frame.plotWidth(), frame.plotHeight()));
@@ -311,7 +302,8 @@ void paint(QPainter &painter, const QSize &size, const Scene &input)
         }
 
         PlanPainter::paint(painter, frame, distances, input, k, cameraColour[k]);
-        drawOffPlot(painter, frame, distances, input.cameras[k], int(k), cameraColour[k]);
+        drawOffPlot(painter, frame, distances, input.cameras[k], int(k), cameraColour[k],
+                    input.focusText[k]);
         const QRect band = bandRect(frame, curve.band);
         if (band.isNull())
             continue;

@@ -41,6 +41,8 @@ struct Scene
     std::array<bool, 2> shown{true, true};
     std::array<bool, 2> diffraction{false, false};
     QString credit; // drawn in camera 1's colour at the bottom left
+    // Each focus as the form shows it, beside the arrow where it lies off the plot.
+    std::array<QString, 2> focusText;
     std::array<PlanMarks, 2> plans;
 };
 
@@ -49,7 +51,7 @@ struct Scene
 double blurIn(BlurMeasure measure, const CameraSetup &setup, double u);
 
 // The model's view, its first two cameras' optics as last recalculated and
-// which are shown; without credit or plans.
+// which are shown; without credit, plans or the focuses' text.
 Scene sceneOf(const FormModel &model);
 
 #endif // SCENE_H

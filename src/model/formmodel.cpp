@@ -295,8 +295,7 @@ bool FormModel::frame(Field changed)
 {
     if (!current.view.keepFraming || floorHeld)
         return false;
-    // s = f (1 + W / w): the subject's width W across the sensor's width w,
-    // exact to the thin lens.
+    // The subject's width W across the sensor's width w: a magnification of w / W.
     const auto sensorWidth = [this](int k) {
         return Presets::sensorWidth(camera(k).crop, camera(k).pixelForm);
     };
@@ -310,7 +309,8 @@ bool FormModel::frame(Field changed)
         if (s <= f)
             return false;
         const double framed = held(
-            width, Length::millimetres(sensorWidth(changed.camera()) * (s - f) / f).metres());
+            width,
+            Length::millimetres(sensorWidth(changed.camera()) / magnificationAt(f, s)).metres());
         if (framed != current.view.framingWidth)
             store(width, framed);
     } else if (changed != ViewInput::KeepFraming && changed != width
@@ -322,13 +322,10 @@ bool FormModel::frame(Field changed)
     for (int k = 0; k < cameraCount(); ++k) {
         if (typed && k == changed.camera())
             continue;
-        const double f = camera(k).focalLength;
         const Field focus(k, CameraInput::Focus);
+        const double m = sensorWidth(k) / Length::metres(current.view.framingWidth).millimetres();
         const double framed = held(
-            focus,
-            Length::millimetres(
-                f * (1 + Length::metres(current.view.framingWidth).millimetres() / sensorWidth(k)))
-                .metres());
+            focus, Length::millimetres(focusForMagnification(camera(k).focalLength, m)).metres());
         if (framed != current.value(focus)) {
             store(focus, framed);
             refocused = true;

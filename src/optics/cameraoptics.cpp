@@ -80,7 +80,17 @@ double CameraOptics::lensBlur(double x) const
 
 double CameraOptics::magnification() const
 {
+    return magnificationAt(flength, fdist);
+}
+
+double magnificationAt(double flength, double fdist)
+{
     return flength / (fdist - flength);
+}
+
+double focusForMagnification(double flength, double magnification)
+{
+    return flength * (1 + 1 / magnification);
 }
 
 double CameraOptics::workingApature() const

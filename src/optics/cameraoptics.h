@@ -86,4 +86,9 @@ double hyperfocalFocus(const CameraOptics &camera, bool withDiffraction);
 // the focal length.
 double backgroundBlur(const CameraOptics &camera, bool withDiffraction);
 
+// A lens of focal length f focused at s magnifies f / (s - f); it focuses at
+// f (1 + 1 / m) for a magnification m. Lengths in mm, exact to the thin lens.
+double magnificationAt(double flength, double fdist);
+double focusForMagnification(double flength, double magnification);
+
 #endif // CAMERAOPTICS_H

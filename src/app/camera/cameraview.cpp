@@ -78,12 +78,13 @@ CameraView::CameraView(const Ui_mainWin &ui, int camera, FormModel &values, Undo
     binder->bind(field(CameraInput::PrintWidth), form.*controls.printWidth);
     binder->bind(field(CameraInput::Pupil), form.*controls.pupil);
     showUnit();
-    // A magnification typed sets the focus where the lens gives it, s = f (1 + 1 / m).
+    // A magnification typed sets the focus where the lens gives it.
     MagnificationBox *magnification = form.*controls.magnification;
     connect(magnification, &MagnificationBox::valueChanged, this, [this](double m) {
         if (m <= 0)
             return;
-        const Length focus = Length::millimetres(model.camera(index).focalLength * (1 + 1 / m));
+        const Length focus
+            = Length::millimetres(focusForMagnification(model.camera(index).focalLength, m));
         history.change(Field(index, CameraInput::Focus),
                        model.shown(Field(index, CameraInput::Focus), focus.metres()));
     });

@@ -292,15 +292,19 @@ void PreviewPanel::follow()
     request.generation = ++generation;
     const double distance = Length::metres(backgroundBox->value()).millimetres();
     const double subject = Length::metres(model.view().framingWidth).millimetres();
-    // The width of the background that each camera sees: w B (s - f) / (f s),
-    // through its lens's centre; the widest view spans the whole scene.
+    // The width of the subject each camera frames at its focus, w / m, and of
+    // the background it sees through its lens's centre at distance B, w B / (m s);
+    // the widest view spans the whole scene.
+    std::array<double, 2> framed{};
     std::array<double, 2> field{};
     for (std::size_t k = 0; k < field.size(); ++k) {
         const CameraSetup &setup = model.results(int(k)).setup;
         const CameraOptics &optics = setup.optics;
-        const double f = optics.flength;
-        if (model.camera(int(k)).shown && optics.fdist > f && distance > f)
-            field[k] = setup.sensorWidth * distance * (optics.fdist - f) / (f * optics.fdist);
+        if (model.camera(int(k)).shown && optics.fdist > optics.flength
+            && distance > optics.flength) {
+            framed[k] = setup.sensorWidth / optics.magnification();
+            field[k] = framed[k] * distance / optics.fdist;
+        }
     }
     const double widest = std::max(field[0], field[1]);
     const QLocale locale;
@@ -315,16 +319,14 @@ void PreviewPanel::follow()
             continue;
         }
         const CameraSetup &setup = model.results(int(k)).setup;
-        const CameraOptics &optics = setup.optics;
         BlurRender::Frame frame;
         frame.size = pictureSize;
         frame.crop = field[k] / widest;
         // As the chart's hover readout gives it in % of the image width.
-        const double percent
-            = blurIn(BlurMeasure::Percent, setup, optics.relativeBlur(distance, setup.diffraction));
+        const double percent = blurIn(BlurMeasure::Percent, setup,
+                                      setup.optics.relativeBlur(distance, setup.diffraction));
         frame.disc = percent / 100;
-        const double framed = setup.sensorWidth * (optics.fdist - optics.flength) / optics.flength;
-        frame.subject = subjectBox->isChecked() ? subject / framed : 0;
+        frame.subject = subjectBox->isChecked() ? subject / framed[k] : 0;
         request.frames[k] = frame;
         captions[k]->setText(tr("Camera %1: the background's blur is %2 % of the width")
                                  .arg(k + 1)

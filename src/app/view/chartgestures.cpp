@@ -148,10 +148,8 @@ void ChartGestures::fitView()
             const double near = std::max(depth.nearLimit, optics.flength);
             const double far
                 = std::isinf(depth.farLimit) ? 2 * optics.fdist - near : depth.farLimit;
-            // From the sensor where the axis reads from there.
-            const double offset = model.origin(int(k)).imageDistance(optics.fdist);
-            span.nearest = std::min(span.nearest, near + offset);
-            span.farthest = std::max(span.farthest, far + offset);
+            span.nearest = std::min(span.nearest, input.axis.readingOf(near, optics));
+            span.farthest = std::max(span.farthest, input.axis.readingOf(far, optics));
             span.before = std::max(span.before, optics.fdist - near);
             span.beyond = std::max(span.beyond, far - optics.fdist);
         }

@@ -24,6 +24,7 @@
 #include "session.h"
 #include "sidepanels.h"
 #include "standardkeys.h"
+#include "text/readout.h"
 #include "view/chartcontrols.h"
 #include "view/chartgestures.h"
 #include "view/diffractionoptions.h"
@@ -166,6 +167,9 @@ Scene mainWin::scene() const
 {
     Scene scene = sceneOf(*model);
     scene.credit = QStringLiteral("%1 %2").arg(productName, version);
+    for (std::size_t k = 0; k < scene.focusText.size(); ++k)
+        scene.focusText[k] = Readout::limit(model->origin(int(k)).fromLens(scene.cameras[k].fdist),
+                                            QLocale(), model->unit());
     scene.plans = plan->marks();
     return scene;
 }
