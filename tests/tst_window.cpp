@@ -730,6 +730,10 @@ void tst_Window::details_data()
                                             "Total depth\t4.27 in\t1.67 in",
                                             "In front of focus\t2.10 in\t0.831 in",
                                             "Behind focus\t2.16 in\t0.839 in"};
+    // Changed behind another tab, as they are in front again.
+    QTest::newRow("behind the Plan")
+        << "actionPlan! c2_crop=3 sidePanels.currentIndex=0"
+        << "detailsTable" << QStringList{"35 mm equivalent focal length\t136 mm\t270 mm"};
     // The sensor's equivalents follow a crop factor however it changes.
     QTest::newRow("crop factor") << "c2_crop=3"
                                  << "detailsTable"

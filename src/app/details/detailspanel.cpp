@@ -78,6 +78,8 @@ QSize DetailsPanel::minimumSizeHint() const
 
 void DetailsPanel::follow()
 {
+    if (isHidden())
+        return;
     QVector<DetailsModel::Camera> columns;
     QStringList notices;
     for (int k = 0; k < values.cameraCount(); ++k) {

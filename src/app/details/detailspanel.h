@@ -19,7 +19,8 @@ class DetailsPanel : public QWidget
 public:
     DetailsPanel(const Ui_mainWin &form, const FormModel &model);
 
-    // After every recalculation: the model's results.
+    // After every recalculation, and when brought to the front: the model's
+    // results, while it shows.
     void follow();
     void copySelection() const;
     // Wide enough for both cameras whichever are shown, so that the chart

@@ -139,6 +139,8 @@ void mainWin::addPanels()
         ->setObjectName(QStringLiteral("actionPreview"));
     connect(preview, &PreviewPanel::wanted, panels,
             [panels, this] { panels->bringForward(preview); });
+    // Hidden panels skip the work of each keystroke, and catch up in front.
+    connect(panels, &QTabWidget::currentChanged, details, &DetailsPanel::follow);
     connect(panels, &QTabWidget::currentChanged, preview, &PreviewPanel::follow);
 }
 
